@@ -41,4 +41,7 @@ class Display {
   virtual void ProcessEvents() {}
 };
 
+// The display of a run without a screen: it draws nothing.
+Display& NullDisplay();
+
 }  // namespace quorvel

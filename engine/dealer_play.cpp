@@ -1,0 +1,83 @@
+// The dealer's drawing and the outcome of each of the user's hands.
+#include "engine/table_engine.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int kDealerEndLive = 290;   // the dealer may draw up to position 289
+constexpr int kDealerEndStand = 282;  // the dealer keeps two cards
+
+struct SlotLabels {
+  Label outcome;
+  Label total;
+};
+constexpr SlotLabels kSlotLabels[kUserHands] = {
+    {Label::dealer, Label::text_1},
+    {Label::dealer2, Label::Split1},
+    {Label::dealer3, Label::Split2},
+    {Label::dealer4, Label::Split3},
+};
+
+}  // namespace
+
+int TableEngine::PlayersBusted() {
+  // Every hand of every seat counts, split hands included: a live split hand
+  // must face a dealer who has drawn.
+  for (int s = 0; s < rules_.players; ++s) {
+    for (int slot = 0; slot < kUserHands; ++slot) {
+      const int start = kSeatSpan * s + kSlotSpan * slot;
+      if (hands[start] == 0) continue;
+      const int total = AddTotal(start);
+      if (total < 21 || (total == 21 && hands[start + 2] != 0)) return kDealerEndLive;
+    }
+  }
+  return kDealerEndStand;
+}
+
+void TableEngine::DealerPlays() {
+  const int end = PlayersBusted();
+  for (int p = kDealerStart + 2; p < end; ++p) {
+    const int total = AddTotal(kDealerStart);
+    const bool hits = total < 17 || (total == 17 && softAces > 0 && rules_.dealerHitsSoft17);
+    if (!hits) break;
+    DrawCard(p);
+  }
+  dealerTotal = static_cast<int8_t>(AddTotal(kDealerStart));
+  ShowNumber(Label::Label4, dealerTotal);
+  for (int k = 0; k < kUserHands; ++k) {
+    CheckDealer(k, AddTotal(kSlotSpan * k), hands[kSlotSpan * k + 2]);
+  }
+}
+
+void TableEngine::CheckDealer(int slot, int total, char thirdCard) {
+  if (total == 0) return;
+  float& f = handResults[slot];
+  std::string_view message;
+  if (f == -0.5f) {
+    message = "loss: surrender";
+  } else if (total == 21 && thirdCard == 0) {
+    message = "win: hand wins";
+  } else if (total > 21) {
+    message = "loss: hand loses";
+    f = -f;
+  } else if (dealerTotal > 21) {
+    message = "win: Dealer Busts!!";
+    if (f == 0) f = 1.0f;
+  } else if (total < dealerTotal) {
+    message = "loss: Dealer wins";
+    f = -f;
+  } else if (total == dealerTotal) {
+    message = "Push";
+    f = 0;
+  } else {
+    message = "win: hand wins";
+    if (f == 0) f = 1.0f;
+  }
+  // DealerSee: only manual play shows outcomes.
+  if (drawing_) {
+    display_->SetLabel(kSlotLabels[slot].outcome, message);
+    ShowNumber(kSlotLabels[slot].total, total);
+  }
+}
+
+}  // namespace quorvel

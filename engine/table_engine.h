@@ -1,0 +1,81 @@
+// The table engine: deals a round, plays every seat by the chart and plays the dealer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/display.h"
+#include "engine/hand_area.h"
+#include "engine/shoe.h"
+#include "engine/strategy_chart.h"
+#include "engine/table_rules.h"
+
+namespace quorvel {
+
+class TableEngine {
+ public:
+  explicit TableEngine(Display* display = nullptr);
+
+  // Rules outside what the arrays hold are brought into range first: players
+  // into 1..7, decks outside 2..8 become 2.
+  void SetRules(const TableRules& rules);
+  const TableRules& Rules() const { return rules_; }
+  void SetDisplay(Display* display);
+  // Card pictures and table labels are drawn only in manual play.
+  void SetDrawing(bool drawing) { drawing_ = drawing; }
+  bool Drawing() const { return drawing_; }
+
+  // One round up to settlement: clears the table, deals, plays every seat,
+  // applies late surrender and plays the dealer. Leaves handResults.
+  void PlayRound();
+  // The end-of-round shoe check: three shuffles once the cut point is passed.
+  void CheckShoe();
+
+  // Card handling.
+  void DrawCard(int position);
+
+  // Totals and decisions.
+  int32_t AddTotal(int start);
+  int8_t AddNonAces(int handStart) const;
+  char HardTotal(int handStart);
+  char SoftTotal(int handStart, int n, int nextPosition);
+  char Pairs(int handStart) const;
+  char ChooseAction(int handStart);
+
+  // Player actions.
+  void PlayRemainingCards(int start);
+  int ShowAction();
+  void OneSplit(int seatBase);
+  void TwoSplit(int handStart, int seatBase);
+  void ThreeSplit(int handStart, int seatBase);
+  void SplitsVisible(int newPosition);
+  void SurrenderNoDealerBJ(int k);
+
+  // Dealer and outcomes.
+  int PlayersBusted();
+  void DealerPlays();
+  void CheckDealer(int slot, int total, char thirdCard);
+
+  Shoe shoe;
+  StrategyChart chart;
+  HandArea hands{};
+  std::array<float, kUserHands> handResults{};
+  std::array<char, kUserHands> pendingAction{};
+  int32_t splitSource = 0;
+  int32_t currentPosition = 0;
+  char actionCode = 0;
+  int8_t softAces = 0;
+  int8_t dealerTotal = 0;
+
+ private:
+  int UpColumn() const;
+  void SplitInto(int handStart, int seatBase, int newSlot);
+  void ShowLabel(Label label, std::string_view text);
+  void ShowNumber(Label label, int value);
+
+  TableRules rules_{};
+  Display* display_;
+  bool drawing_ = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,26 @@
+// The unit, the stake and the table-limit clamp.
+#pragma once
+
+#include <array>
+
+#include "money/money_state.h"
+
+namespace quorvel {
+
+// Sets the unit from the settings: a dollar unit sets unitDollars and bet; a
+// percent unit sets only unitFraction (CheckPercent turns it into dollars).
+// A percent that reads as 0 leaves the unit as it was.
+void GetUnit(MoneyState& money, bool betUnitInPercent, float unitDollars, double percent);
+
+// A percent unit in whole dollars, at least 1; a remainder of exactly .5 rounds down.
+void CheckPercent(MoneyState& money);
+
+// The table-limit clamp; the maximum is tested first, a negative stake keeps its sign.
+float CheckLimits(const MoneyState& money, float bet);
+
+// Adds the stakes of the round just played: at least one per hand in play,
+// two for a doubled hand.
+void GetTotalBet(MoneyState& money, const std::array<float, 4>& handResults,
+                 const std::array<bool, 4>& slotsInPlay);
+
+}  // namespace quorvel

@@ -1,0 +1,113 @@
+// The round as the table plays it, the table reset and applying settings.
+#include "runs/simulator.h"
+
+#include "money/bet_sizing.h"
+#include "money/caption.h"
+#include "money/settlement.h"
+
+namespace quorvel {
+
+Simulator::Simulator(Display* display)
+    : engine(display), display_(display ? display : &NullDisplay()) {}
+
+void Simulator::ApplySettings(const AppliedSettings& settings) {
+  money.tableMinimum = settings.tableMinimum;
+  money.tableMaximum = settings.tableMaximum;
+  progression.Load(settings.progression);
+  // Rules come first so that no out-of-range deck count reaches a shuffle.
+  engine.SetRules(settings.rules);
+  modes_ = settings.money.modes;
+  ResetVariables(0);
+  engine.shoe.SetCutPoint(engine.Rules().penetration);
+  SetUpSessionMoney(money, settings.money);
+  const TableRules& rules = engine.Rules();
+  ReadChartFile(chartDirectory_ / ChartFileName({rules.decks, rules.dealerHitsSoft17,
+                                                 rules.noDoubleAfterSplit, rules.lateSurrender}),
+                engine.chart);
+  engine.shoe.ResetDeck();
+  engine.shoe.ShuffleThreeTimes();
+  if (run.testRunning == 0) {
+    display_->SetLabel(Label::bettotal, "");
+    display_->SetLabel(Label::ELabel, "");
+    display_->SetLabel(Label::Label1, GetCaption(money.bet));
+    display_->SetLabel(Label::newwinnings, GetCaption(money.bankroll));
+  }
+}
+
+void Simulator::DealCards() {
+  run.handsPlayed += 1;
+  const bool drawing = run.testRunning == 0;
+  engine.SetDrawing(drawing);
+  if (drawing) display_->SetLabel(Label::counter1, GetCaption(run.handsPlayed));
+
+  engine.PlayRound();
+
+  const HandArea& hands = engine.hands;
+  const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
+                                                     hands[20] != 0, hands[30] != 0};
+  const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
+  lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, slotsInPlay, context);
+
+  engine.CheckShoe();
+  if (run.testRunning <= 0) run.testRunning = 0;
+  if (run.testRunning == 0) {
+    display_->SetLabel(Label::newwinnings, GetCaption(money.bankroll));
+  } else {
+    EndOfRoundTest();
+  }
+}
+
+void Simulator::ResetVariables(int level) {
+  money.lossesInRow = 0;
+  money.winsInRow = 0;
+  if (level <= 3) {
+    money.betUnits = 1.0f;
+    engine.shoe.ShuffleThreeTimes();
+    money.resultHistory.fill(0);
+  }
+  if (level <= 2) {
+    if (money.unitFraction != 0) CheckPercent(money);
+    money.bet = money.unitDollars;
+  }
+  if (level == 0) {
+    run.handsPlayed = 0;
+    money.totalBet = 0;
+    money.winTarget = 0;
+    money.lossFloor = 0;
+    money.handsWon = 0;
+    money.handsLost = 0;
+    money.bankroll = money.startingBankroll;
+  }
+  if (run.testRunning != 0 || level > 3) return;
+  display_->Vanish();
+  display_->ProcessEvents();
+  if (level == 0) {
+    for (Label label : {Label::dealer, Label::Label1, Label::PHLabel, Label::oldwinnings,
+                        Label::Label4, Label::newwinnings, Label::counter1, Label::test8,
+                        Label::Q2, Label::Q3}) {
+      display_->SetLabel(label, "");
+    }
+  }
+}
+
+void Simulator::Shuffle1Click() {
+  engine.shoe.ShuffleThreeTimes();
+  display_->ProcessEvents();
+  for (Label label : {Label::dealer, Label::Label1, Label::Label4, Label::newwinnings,
+                      Label::counter1, Label::test8}) {
+    display_->SetLabel(label, "");
+  }
+  display_->Vanish();
+  display_->ProcessEvents();
+}
+
+void Simulator::EndSession(std::string_view message) {
+  run.sessionLastHand = run.handsPlayed;
+  if (run.testRunning != 0) return;
+  display_->ShowLimitDialog(message);
+  money.sessionBlocked = true;
+}
+
+void Simulator::EndOfRoundTest() {}
+
+}  // namespace quorvel
