@@ -45,6 +45,7 @@ void TableEngine::DealerPlays() {
   dealerTotal = static_cast<int8_t>(AddTotal(kDealerStart));
   ShowNumber(Label::Label4, dealerTotal);
   for (int k = 0; k < kUserHands; ++k) {
+    if (hands[kSlotSpan * k] == 0) continue;  // no hand in this slot
     CheckDealer(k, AddTotal(kSlotSpan * k), hands[kSlotSpan * k + 2]);
   }
 }

@@ -23,14 +23,24 @@ constexpr int kHardRowBase = 35;  // row = 35 - total
 
 int TableEngine::UpColumn() const { return ConvertTens(hands[kDealerStart]) - '2'; }
 
+void TableEngine::PutCard(int position, char rank) {
+  const unsigned at = static_cast<unsigned>(position);
+  SlotCount& slot = slots_[at / kSlotSpan];
+  // Only the first nine positions of a hand count toward its total.
+  const bool counted = at % kSlotSpan < kMaxHandCards;
+  const unsigned char old = static_cast<unsigned char>(hands[at]);
+  const unsigned char now = static_cast<unsigned char>(rank);
+  hands[at] = rank;
+  slot.cards = static_cast<uint8_t>(slot.cards + (now != 0) - (old != 0));
+  if (!counted) return;
+  slot.sum = static_cast<uint8_t>(slot.sum + kValues.value[now] - kValues.value[old]);
+  slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A') - (old == 'A'));
+}
+
 int32_t TableEngine::AddTotal(int start) {
-  int32_t total = 0;
-  int aces = 0;
-  for (int p = start; p < start + kMaxHandCards; ++p) {
-    const char c = hands[p];
-    total += kValues.value[static_cast<unsigned char>(c)];
-    aces += (c == 'A');
-  }
+  const SlotCount& slot = slots_[start / kSlotSpan];
+  int32_t total = slot.sum;
+  int aces = slot.aces;
   while (total > 21 && aces > 0) {
     total -= 10;
     --aces;
@@ -40,17 +50,9 @@ int32_t TableEngine::AddTotal(int start) {
 }
 
 int8_t TableEngine::AddNonAces(int handStart) const {
-  int sum = 0;
-  int aces = 0;
-  // The slot's tenth character is always zero, so the walk ends in the slot.
-  for (int p = handStart; p < handStart + kSlotSpan && hands[p] != 0; ++p) {
-    if (hands[p] == 'A') {
-      ++aces;
-    } else {
-      sum += kValues.value[static_cast<unsigned char>(hands[p])];
-    }
-  }
-  return static_cast<int8_t>(sum + aces - 1);
+  // The total with every ace as 1, less one: one ace as 0, the others as 1.
+  const SlotCount& slot = slots_[handStart / kSlotSpan];
+  return static_cast<int8_t>(slot.sum - 10 * slot.aces - 1);
 }
 
 char TableEngine::HardTotal(int handStart) {
@@ -85,12 +87,9 @@ char TableEngine::ChooseAction(int handStart) {
     actionCode = Pairs(handStart);
     if (actionCode == 'Y') return 'Y';
   }
-  int nextPosition = handStart;
-  bool hasAce = false;
-  while (nextPosition < handStart + kSlotSpan && hands[nextPosition] != 0) {
-    hasAce |= (hands[nextPosition] == 'A');
-    ++nextPosition;
-  }
+  const SlotCount& slot = slots_[handStart / kSlotSpan];
+  const int nextPosition = handStart + slot.cards;
+  const bool hasAce = slot.aces > 0;
   const int n = hasAce ? AddNonAces(handStart) : 0;
   char decision;
   if (n > 10 || n == 0) {

@@ -98,8 +98,8 @@ int TableEngine::ShowAction() {
 }
 
 void TableEngine::SplitsVisible(int newPosition) {
-  hands[newPosition] = hands[splitSource];
-  hands[splitSource] = 0;
+  PutCard(newPosition, hands[splitSource]);
+  PutCard(splitSource, 0);
   if (drawing_ && shoe.drawPosition > 0) {
     display_->GetImage(newPosition);
     display_->UpDateJpgs(shoe.cards[shoe.drawPosition - 1]);

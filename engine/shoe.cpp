@@ -19,7 +19,7 @@ struct FastModTable {
 };
 constexpr FastModTable kFastMod;
 
-inline uint32_t FastMod(uint32_t r, uint32_t d) {
+inline uint32_t FastMod(uint32_t r, uint64_t d) {
   const uint64_t low = kFastMod.reciprocal[d] * r;
   return static_cast<uint32_t>((static_cast<Uint128>(low) * d) >> 64);
 }
@@ -39,11 +39,15 @@ void Shoe::ResetDeck() {
 void Shoe::Shuffle() {
   // The swap index is 1 + (r mod i), from 1 to i; entry 0 moves only at the
   // last step, which always swaps entries 0 and 1.
+  // A local copy of the generator keeps its state in a register: the card
+  // stores could otherwise alias it.
+  ShuffleRandom random = random_;
   for (int i = ShuffledSize() - 1; i > 0; --i) {
-    const uint32_t j = 1 + FastMod(random_.Next(), static_cast<uint32_t>(i));
+    const uint32_t j = 1 + FastMod(random.Next(), static_cast<uint64_t>(i));
     std::swap(cards[i], cards[j]);
   }
   std::swap(cards[0], cards[1]);
+  random_ = random;
 }
 
 void Shoe::ShuffleThreeTimes() {

@@ -18,6 +18,9 @@ void TableEngine::SetDisplay(Display* display) { display_ = display ? display : 
 void TableEngine::SetRules(const TableRules& rules) {
   rules_ = rules;
   rules_.players = std::clamp(rules.players, 1, kMaxPlayers);
+  // Seats that leave play must not keep cards from an earlier round.
+  hands.fill(0);
+  slots_.fill({});
   shoe.SetDecks(rules.decks);
   rules_.decks = shoe.Decks();
 }
@@ -41,15 +44,24 @@ void TableEngine::DrawCard(int position) {
     shoe.drawPosition = 0;
   }
   const CardName card = shoe.cards[shoe.drawPosition++];
-  hands[position] = card.rank;
+  PutCard(position, card.rank);
   if (drawing_) {
     display_->GetImage(position);
     display_->UpDateJpgs(card);
   }
 }
 
+void TableEngine::ClearHands() {
+  // Only the seats in play and the dealer ever hold cards.
+  const int seatPositions = kSeatSpan * rules_.players;
+  std::fill_n(hands.begin(), seatPositions, 0);
+  std::fill_n(hands.begin() + kDealerStart, kSlotSpan, 0);
+  std::fill_n(slots_.begin(), seatPositions / kSlotSpan, SlotCount{});
+  slots_[kDealerStart / kSlotSpan] = SlotCount{};
+}
+
 void TableEngine::PlayRound() {
-  hands.fill(0);
+  ClearHands();
   pendingAction.fill(0);
   handResults.fill(0.0f);
 

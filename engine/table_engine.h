@@ -33,8 +33,12 @@ class TableEngine {
 
   // Card handling.
   void DrawCard(int position);
+  // Every write to the hand area goes through here (0 removes a card), so
+  // the running count of each slot stays exact.
+  void PutCard(int position, char rank);
+  void ClearHands();
 
-  // Totals and decisions.
+  // Totals and decisions; a hand is named by its slot's first position.
   int32_t AddTotal(int start);
   int8_t AddNonAces(int handStart) const;
   char HardTotal(int handStart);
@@ -72,6 +76,14 @@ class TableEngine {
   void SplitInto(int handStart, int seatBase, int newSlot);
   void ShowLabel(Label label, std::string_view text);
   void ShowNumber(Label label, int value);
+
+  // Running count of each slot's cards, so totals need no walk over the hand.
+  struct SlotCount {
+    uint8_t sum = 0;    // card values of the first nine positions, aces as 11
+    uint8_t aces = 0;   // aces among the first nine positions
+    uint8_t cards = 0;  // cards in the slot
+  };
+  std::array<SlotCount, kHandAreaSize / kSlotSpan> slots_{};
 
   TableRules rules_{};
   Display* display_;

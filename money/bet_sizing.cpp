@@ -37,6 +37,7 @@ float CheckLimits(const MoneyState& money, float bet) {
 void GetTotalBet(MoneyState& money, const std::array<float, 4>& handResults,
                  const std::array<bool, 4>& slotsInPlay) {
   for (int i = 0; i < 4; ++i) {
+    if (!slotsInPlay[i] && handResults[i] == 0) continue;  // adds nothing
     float stakes = std::trunc(std::fabs(handResults[i]));
     if (stakes == 0 && slotsInPlay[i]) stakes = 1;
     money.totalBet += static_cast<double>(stakes * money.bet);

@@ -13,9 +13,9 @@ using testing::ReferenceChart;
 
 // Puts a hand in slot 0 and a dealer up card at 280.
 void Place(TableEngine& engine, std::string_view hand, char upCard) {
-  engine.hands.fill(0);
-  for (size_t i = 0; i < hand.size(); ++i) engine.hands[i] = hand[i];
-  engine.hands[kDealerStart] = upCard;
+  engine.ClearHands();
+  for (size_t i = 0; i < hand.size(); ++i) engine.PutCard(static_cast<int>(i), hand[i]);
+  engine.PutCard(kDealerStart, upCard);
 }
 
 TEST(AddTotalTest, CountsAcesHighUntilTheHandWouldBust) {
