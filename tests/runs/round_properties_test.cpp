@@ -83,7 +83,13 @@ int CardsIn(const TableEngine& engine, int start) {
   return n;
 }
 
+// No limits are set in these runs; a limit would fail the test.
+struct NoSessionEnd : SessionEndSink {
+  void EndSession(std::string_view) override { ADD_FAILURE() << "a limit ended the session"; }
+};
+
 TEST(RoundPropertiesTest, ResultsAreWellFormedAndMoneyIsConserved) {
+  NoSessionEnd noLimits;
   for (bool surrender : {false, true}) {
     Simulator simulator;
     Start(simulator, Flat(4, 6, 75, surrender), 77u, surrender);
@@ -121,7 +127,7 @@ TEST(RoundPropertiesTest, ResultsAreWellFormedAndMoneyIsConserved) {
       const float stake = simulator.money.bet;
       expectedBankroll += static_cast<double>(net) * stake;
       expectedTotalBet += stakes * stake;
-      const SettlementContext context{true, {}, &simulator.progression, nullptr, &NullDisplay()};
+      const SettlementContext context{true, {}, &simulator.progression, &noLimits, &NullDisplay()};
       AdjustWinnings(simulator.money, engine.handResults, inPlay, context);
       engine.CheckShoe();
       ASSERT_EQ(simulator.money.bankroll, expectedBankroll);

@@ -1,0 +1,136 @@
+// TestLog: starting a test's page, building rows and summary once, and the worked examples.
+#include "runs/test_log.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "log_page_example.h"
+
+namespace quorvel {
+namespace {
+
+using testing::Runs;
+using Page = std::array<std::string, kLogPageLines>;
+
+void ExpectPage(const TestLog& log, const Page& expected) {
+  for (std::size_t line = 0; line < kLogPageLines; ++line) {
+    EXPECT_EQ(log.Lines()[line], expected[line]) << "page line " << line;
+  }
+}
+
+TestLog Built(int32_t sessions, const SessionStats& stats) {
+  TestLog log;
+  EXPECT_FALSE(log.Start(sessions).has_value());
+  EXPECT_TRUE(log.Review(stats));
+  return log;
+}
+
+TEST(TestLogStart, ReviewBeforeAnyTestShowsNothing) {
+  TestLog log;
+  EXPECT_FALSE(log.Review(testing::TwoSessionStats()));
+  EXPECT_FALSE(log.LogBuilt());
+  EXPECT_EQ(log.LogLine(), 0);
+  ExpectPage(log, {});
+}
+
+TEST(TestLogStart, RefusesCountsOutsideOneTo99AndOtherwiseEmptiesThePage) {
+  TestLog log = Built(2, testing::TwoSessionStats());
+  for (int32_t sessions : {0, -1, 100, -128}) {
+    const auto refused = log.Start(sessions);
+    ASSERT_TRUE(refused.has_value()) << sessions;
+    EXPECT_NE(refused->find("1 to 99"), std::string::npos) << *refused;
+    EXPECT_EQ(log.LogLine(), 10);
+    ExpectPage(log, testing::TwoSessionPage());
+  }
+  for (int32_t sessions : {1, 99}) {
+    ASSERT_FALSE(log.Start(sessions).has_value());
+    EXPECT_EQ(log.LogLine(), sessions + 1);
+    EXPECT_FALSE(log.LogBuilt());
+    ExpectPage(log, {});
+  }
+}
+
+TEST(TestLogReview, TwoSessionExampleIsBuiltOnce) {
+  SessionStats stats = testing::TwoSessionStats();
+  TestLog log = Built(2, stats);
+  EXPECT_TRUE(log.LogBuilt());
+  ExpectPage(log, testing::TwoSessionPage());
+  EXPECT_EQ(log.LogLine(), 10);  // past the last summary line (9)
+  stats.sessionWinnings[1] = 5000;
+  EXPECT_TRUE(log.Review(stats));
+  ExpectPage(log, testing::TwoSessionPage());
+  EXPECT_EQ(log.LogLine(), 10);
+}
+
+TEST(TestLogReview, IntegerAveragesTruncateTowardZero) {
+  SessionStats stats;
+  stats.startDollars = 1000;
+  stats.sessionWinnings[1] = -20;
+  stats.sessionWinnings[2] = -21;
+  stats.sessionMaxLow[1] = 999;  // (999 + 1000) / 2 = 999, one below the start
+  stats.sessionMaxLow[2] = 1000;
+  const TestLog log = Built(2, stats);
+  EXPECT_EQ(log.Lines()[4], Runs(39, {{1, "Total Winnings"}, {30, "$"}, {35, "-41"}}));
+  EXPECT_EQ(log.Lines()[6],
+            Runs(39, {{1, "Average Winnings Per Session"}, {30, "$"}, {35, "-20"}}));
+  EXPECT_EQ(log.Lines()[8], Runs(37, {{1, "Average Max Low"}, {30, "$"}, {36, "-1"}}));
+}
+
+TEST(TestLogReview, AWideHandNumberPushesIntoTheFieldBeforeIt) {
+  SessionStats stats = testing::TwoSessionStats();
+  stats.sessionMaxLowHand[1] = 123456789;  // 9 digits in the 8 characters before column 24
+  // The hand number goes in at character 15, between "95" and "0" of the low.
+  EXPECT_EQ(Built(1, stats).Lines()[1],
+            Runs(71, {{3, "1"}, {13, "951234567890"}, {29, "1100"}, {40, "40"}, {52, "-50"}}));
+}
+
+TEST(TestLogReview, NinetyNineSessionsUseLinesOneTo106) {
+  // Session r: high 1000 + r at hand r, low 1000 - r at hand 2r, winnings r - 50.
+  SessionStats stats;
+  stats.startDollars = 1000;
+  TestLog log;
+  ASSERT_FALSE(log.Start(99).has_value());
+  for (int32_t r = 1; r <= 99; ++r) {
+    ASSERT_TRUE(LogHighLow(stats, log.LogLine(), 950 + r, 1000 + r, r, 1000 - r, 2 * r,
+                           static_cast<int8_t>(100 - r)));
+  }
+  ASSERT_TRUE(log.Review(stats));
+  Page expected{};
+  expected[1] = Runs(62, {{3, "1"}, {13, "999"}, {23, "2"}, {29, "1001"}, {41, "1"}, {52, "-49"}});
+  expected[99] =
+      Runs(65, {{2, "99"}, {13, "901"}, {21, "198"}, {29, "1099"}, {40, "99"}, {53, "49"}});
+  expected[100] = std::string(26, '_');
+  // Winnings sum to 0; highs average 1050, lows 950; potential 1 + 2 + ... + 99 = 4950.
+  expected[101] = Runs(37, {{1, "Total Winnings"}, {30, "$"}, {37, "0"}});
+  expected[103] = Runs(37, {{1, "Average Winnings Per Session"}, {30, "$"}, {37, "0"}});
+  expected[104] = Runs(37, {{1, "Average Max High"}, {30, "$"}, {36, "50"}});
+  expected[105] = Runs(38, {{1, "Average Max Low"}, {30, "$"}, {35, "-50"}});
+  expected[106] = Runs(39, {{1, "Max Potential Winnings"}, {30, "$"}, {34, "4950"}});
+  // Rows 1 and 99 stand for rows 2 to 98; every other line is exact, 0, 102 and 107 empty.
+  for (std::size_t line = 0; line < kLogPageLines; ++line) {
+    if (line >= 2 && line <= 98) {
+      EXPECT_FALSE(log.Lines()[line].empty()) << line;
+      continue;
+    }
+    EXPECT_EQ(log.Lines()[line], expected[line]) << "page line " << line;
+  }
+  EXPECT_EQ(log.LogLine(), 107);
+}
+
+TEST(TestLogEmptyLines, EmptiesLinesTwoToLogLineAndKeepsTheBuiltFlag) {
+  TestLog log;
+  log.EmptyLinesFromTwo();  // before any test: nothing to do
+  ExpectPage(log, {});
+  log = Built(2, testing::TwoSessionStats());
+  log.EmptyLinesFromTwo();
+  Page expected{};
+  expected[1] = testing::TwoSessionPage()[1];
+  ExpectPage(log, expected);
+  EXPECT_TRUE(log.LogBuilt());
+  EXPECT_TRUE(log.Review(testing::TwoSessionStats()));  // shows the page as it is now
+  ExpectPage(log, expected);
+}
+
+}  // namespace
+}  // namespace quorvel
