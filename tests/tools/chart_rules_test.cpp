@@ -1,0 +1,146 @@
+// Properties every generated chart must have: vocabulary, rule variants, monotone totals, settled
+// cells.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "generated_charts.h"
+
+namespace quorvel::testing {
+namespace {
+
+std::string Describe(const ChartRules& rules) { return ChartFileName(rules); }
+
+bool StandsOnMoreCards(char code) { return code == 'S' || code == 'd' || code == 'Q'; }
+
+TEST(GeneratedCharts, UseOnlyCodesTheEngineCarriesOutForTheirRules) {
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    const StrategyChart& chart = GeneratedChart(rules);
+    const std::string_view totals = rules.lateSurrender ? "HSDdRQ" : "HSDd";
+    for (int row = 0; row < kChartRows; ++row) {
+      for (int column = 0; column < kChartColumns; ++column) {
+        const char code = chart.At(row, column);
+        const std::string_view allowed = row < 10 ? "YN" : totals;
+        EXPECT_NE(allowed.find(code), std::string_view::npos)
+            << Describe(rules) << " row " << row << " column " << column << " holds " << int{code};
+      }
+    }
+  }
+}
+
+TEST(GeneratedCharts, SurrenderOnlyReplacesTheBestOfHitStandAndDouble) {
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    if (!rules.lateSurrender) continue;
+    ChartRules without = rules;
+    without.lateSurrender = false;
+    const StrategyChart& with = GeneratedChart(rules);
+    const StrategyChart& plain = GeneratedChart(without);
+    for (int row = 10; row < kChartRows; ++row) {
+      for (int column = 0; column < kChartColumns; ++column) {
+        const char code = with.At(row, column);
+        const char other = plain.At(row, column);
+        // "R" falls back to hitting, "Q" to standing, as the plain code did.
+        if (code == 'R') {
+          EXPECT_TRUE(other == 'H' || other == 'D')
+              << Describe(rules) << " " << row << "/" << column;
+        } else if (code == 'Q') {
+          EXPECT_TRUE(other == 'S' || other == 'd')
+              << Describe(rules) << " " << row << "/" << column;
+        } else {
+          EXPECT_EQ(code, other) << Describe(rules) << " " << row << "/" << column;
+        }
+      }
+    }
+  }
+}
+
+TEST(GeneratedCharts, DoublingAfterSplitsChangesOnlyPairsAndSplitsAtLeastAsOften) {
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    if (rules.noDoubleAfterSplit) continue;
+    ChartRules noDas = rules;
+    noDas.noDoubleAfterSplit = true;
+    const StrategyChart& das = GeneratedChart(rules);
+    const StrategyChart& plain = GeneratedChart(noDas);
+    for (int row = 0; row < kChartRows; ++row) {
+      for (int column = 0; column < kChartColumns; ++column) {
+        if (row >= 10) {
+          EXPECT_EQ(das.At(row, column), plain.At(row, column)) << Describe(rules) << " " << row;
+        } else if (plain.At(row, column) == 'Y') {
+          EXPECT_EQ(das.At(row, column), 'Y') << Describe(rules) << " " << row << "/" << column;
+        }
+      }
+    }
+  }
+}
+
+TEST(GeneratedCharts, ALargerTotalNeverStandsLessOften) {
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    const StrategyChart& chart = GeneratedChart(rules);
+    for (int column = 0; column < kChartColumns; ++column) {
+      for (int total = 12; total < 17; ++total) {
+        if (StandsOnMoreCards(chart.At(HardRow(total), column))) {
+          EXPECT_TRUE(StandsOnMoreCards(chart.At(HardRow(total + 1), column)))
+              << Describe(rules) << " hard " << total << " column " << column;
+        }
+      }
+      for (int total = 13; total < 20; ++total) {
+        if (StandsOnMoreCards(chart.At(SoftRow(total), column))) {
+          EXPECT_TRUE(StandsOnMoreCards(chart.At(SoftRow(total + 1), column)))
+              << Describe(rules) << " soft " << total << " column " << column;
+        }
+      }
+    }
+  }
+}
+
+// Cells that are the same under every deck count and rule of ours.
+struct SettledCell {
+  const char* hand;
+  int row;
+  int firstUp;  // up card values 2..10, ace as 11
+  int lastUp;
+  char code;
+};
+
+TEST(GeneratedCharts, CellsEveryBasicStrategyAgreesOn) {
+  const SettledCell cells[] = {
+      {"A,A", PairRow(1), 2, 11, 'Y'},     {"T,T", PairRow(10), 2, 11, 'N'},
+      {"5,5", PairRow(5), 2, 11, 'N'},     {"8,8", PairRow(8), 2, 10, 'Y'},
+      {"A,9", SoftRow(20), 2, 11, 'S'},    {"hard 17", HardRow(17), 2, 10, 'S'},
+      {"hard 13", HardRow(13), 2, 6, 'S'}, {"hard 11", HardRow(11), 2, 10, 'D'},
+      {"hard 10", HardRow(10), 2, 9, 'D'}, {"hard 8", HardRow(8), 2, 4, 'H'},
+      {"hard 12", HardRow(12), 7, 8, 'H'}, {"A,6", SoftRow(17), 7, 11, 'H'},
+  };
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    const StrategyChart& chart = GeneratedChart(rules);
+    for (const SettledCell& cell : cells) {
+      for (int up = cell.firstUp; up <= cell.lastUp; ++up) {
+        EXPECT_EQ(chart.At(cell.row, Column(up == 11 ? 1 : up)), cell.code)
+            << Describe(rules) << " " << cell.hand << " against " << up;
+      }
+    }
+  }
+}
+
+TEST(GeneratedCharts, HardSeventeenStandsExceptSurrenderingToAnAceWhenTheDealerHitsSoft17) {
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    const char expected = rules.dealerHitsSoft17 && rules.lateSurrender ? 'Q' : 'S';
+    EXPECT_EQ(GeneratedChart(rules).At(HardRow(17), kColumnAce), expected) << Describe(rules);
+  }
+}
+
+TEST(GeneratedCharts, HardTwelveToSixteenNeverStandAgainstSevenOrMore) {
+  for (const ChartRules& rules : analyzer::AllChartRules()) {
+    const StrategyChart& chart = GeneratedChart(rules);
+    for (int total = 12; total <= 16; ++total) {
+      for (int up : {7, 8, 9, 10, 1}) {
+        EXPECT_FALSE(StandsOnMoreCards(chart.At(HardRow(total), Column(up))))
+            << Describe(rules) << " hard " << total << " against " << up;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::testing
