@@ -4,11 +4,24 @@
 #include "money/bet_sizing.h"
 #include "money/caption.h"
 #include "money/settlement.h"
+#include "money/whole_dollars.h"
 
 namespace quorvel {
 
 Simulator::Simulator(Display* display)
     : engine(display), display_(display ? display : &NullDisplay()) {}
+
+Simulator::Simulator(const Simulator& base, Display* display)
+    : SessionEndSink(),
+      engine(base.engine),
+      money(base.money),
+      progression(base.progression),
+      run(base.run),
+      display_(display ? display : &NullDisplay()),
+      modes_(base.modes_),
+      chartDirectory_(base.chartDirectory_) {
+  engine.SetDisplay(display_);
+}
 
 void Simulator::ApplySettings(const AppliedSettings& settings) {
   money.tableMinimum = settings.tableMinimum;
@@ -41,6 +54,8 @@ void Simulator::DealCards() {
   if (drawing) display_->SetLabel(Label::counter1, GetCaption(run.handsPlayed));
 
   engine.PlayRound();
+  const std::array<float, kUserHands>& results = engine.handResults;
+  lastNet_ = results[0] + results[1] + results[2] + results[3];
 
   const HandArea& hands = engine.hands;
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
@@ -108,6 +123,43 @@ void Simulator::EndSession(std::string_view message) {
   money.sessionBlocked = true;
 }
 
-void Simulator::EndOfRoundTest() {}
+void Simulator::StartSession(uint64_t streamState, double handsPerSession) {
+  run.testRunning = 1;
+  run.handsPlayed = 0;
+  run.handsPerSession = handsPerSession;
+  run.sessionLastHand = handsPerSession;
+  money.handsWon = 0;
+  money.handsLost = 0;
+  money.totalBet = 0;
+  money.bankroll = money.startingBankroll;
+  engine.shoe.Random().SetState(streamState);
+  ResetVariables(1);
+  // Every session starts afresh: a win limit armed in an earlier session does
+  // not carry over, and the first stake obeys the table limits.
+  money.stopAtNextLoss = false;
+  money.limitsActive = true;
+  money.bet = CheckLimits(money, money.bet);
+  track_ = SessionTrack{};
+}
+
+void Simulator::EndOfRoundTest() {
+  // Tracked on every round whatever the session length, so a session without
+  // a round limit still has its high and low.
+  const double bankroll = money.bankroll;
+  const int32_t dollars = WholeDollars(bankroll);
+  track_.sessionHand += 1;
+  if (track_.sessionHand == 1) {
+    track_.maxHigh = track_.maxLow = dollars;
+    track_.maxHighHand = track_.maxLowHand = 1;
+  }
+  if (static_cast<float>(track_.maxHigh) < bankroll) {
+    track_.maxHigh = dollars;
+    track_.maxHighHand = track_.sessionHand;
+  }
+  if (static_cast<float>(track_.maxLow) > bankroll) {
+    track_.maxLow = dollars;
+    track_.maxLowHand = track_.sessionHand;
+  }
+}
 
 }  // namespace quorvel

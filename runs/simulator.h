@@ -25,10 +25,21 @@ struct AppliedSettings {
   ProgressionTable progression;
 };
 
+// The current session's high and low: whole dollars and session round numbers.
+struct SessionTrack {
+  int32_t sessionHand = 0;
+  int32_t maxHigh = 0;
+  int32_t maxHighHand = 0;
+  int32_t maxLow = 0;
+  int32_t maxLowHand = 0;
+};
+
 class Simulator : private SessionEndSink {
  public:
   explicit Simulator(Display* display = nullptr);
-  Simulator(const Simulator&) = delete;
+  // A table in the state of `base` (after settings were applied), drawing on
+  // `display`: how every session of a test starts.
+  Simulator(const Simulator& base, Display* display);
   Simulator& operator=(const Simulator&) = delete;
 
   // The generator is seeded once per run; every shuffle continues its stream.
@@ -47,6 +58,15 @@ class Simulator : private SessionEndSink {
   // "Shuffle Now": three shuffles and a fresh start of the shoe.
   void Shuffle1Click();
 
+  // Starts a session of a test from the starting bankroll, with the shoe
+  // shuffled from its own stream; the session ends after `handsPerSession`
+  // rounds (0: only a limit or a rule ends it).
+  void StartSession(uint64_t streamState, double handsPerSession);
+  bool SessionOver() const { return run.sessionLastHand != 0 && run.handsPlayed >= run.sessionLastHand; }
+  const SessionTrack& Track() const { return track_; }
+  // Sum of the user's hand results in the last round, in stakes.
+  float LastNet() const { return lastNet_; }
+
   // Class of the last settled round: +1 won, -1 lost, 0 neither.
   int8_t LastRoundOutcome() const { return lastRoundOutcome_; }
   const LimitModes& Modes() const { return modes_; }
@@ -59,13 +79,15 @@ class Simulator : private SessionEndSink {
 
  private:
   void EndSession(std::string_view message) override;
-  // Session bookkeeping after a round of a test.
+  // Session bookkeeping after a round of a test: the session's high and low.
   void EndOfRoundTest();
 
   Display* display_;
   LimitModes modes_;
   std::filesystem::path chartDirectory_ = "chartdata";
   int8_t lastRoundOutcome_ = 0;
+  float lastNet_ = 0;
+  SessionTrack track_;
 };
 
 }  // namespace quorvel

@@ -1,0 +1,119 @@
+// Running the sessions of a test on worker threads and merging their results.
+#include "runs/test_runner.h"
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+#include "engine/shuffle_random.h"
+#include "money/whole_dollars.h"
+
+namespace quorvel {
+namespace {
+
+constexpr uint64_t kProgressEvery = 4096;  // rounds between progress updates
+
+void RunSession(const Simulator& base, const TestPlan& plan, int session,
+                const std::atomic<bool>& stop, TestProgress& progress, int worker,
+                uint64_t& workerRounds, SessionRecord& record) {
+  Simulator table(base, nullptr);
+  table.StartSession(SessionStreamState(plan.seed, static_cast<uint64_t>(session)),
+                     plan.handsPerSession);
+  uint64_t sinceUpdate = 0;
+  while (!table.SessionOver()) {
+    if (stop.load(std::memory_order_relaxed)) break;
+    const float stake = table.money.bet;
+    table.DealCards();
+    if (plan.trace) {
+      record.trace.push_back({table.Track().sessionHand, table.LastNet(), stake,
+                              table.money.bankroll, table.money.betUnits,
+                              table.progression.FiredRule()});
+    }
+    if (++sinceUpdate == kProgressEvery) {
+      workerRounds += sinceUpdate;
+      sinceUpdate = 0;
+      progress.SetRounds(worker, workerRounds);
+    }
+  }
+  workerRounds += sinceUpdate;
+  progress.SetRounds(worker, workerRounds);
+  record.finished = table.SessionOver();
+  record.rounds = table.run.handsPlayed;
+  record.bankroll = table.money.bankroll;
+  record.track = table.Track();
+  record.handsWon = table.money.handsWon;
+  record.handsLost = table.money.handsLost;
+  record.totalBet = table.money.totalBet;
+  if (record.finished) progress.SessionFinished();
+}
+
+}  // namespace
+
+std::optional<std::string> CheckPlan(const TestPlan& plan) {
+  if (plan.sessions < kFirstSessionRow || plan.sessions > kLastSessionRow) {
+    return "The number of sessions must be from 1 to 99.";
+  }
+  if (!std::isfinite(plan.handsPerSession) || plan.handsPerSession < 0) {
+    return "The number of hands per session must be 0 (no limit) or more.";
+  }
+  if (plan.threads < 1 || plan.threads > kMaxWorkers) {
+    return "The number of threads must be from 1 to 64.";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
+                                   const std::atomic<bool>& stop, TestProgress& progress,
+                                   TestResult& result, SessionStats& stats, TestLog& log) {
+  if (auto problem = CheckPlan(plan)) return problem;
+  if (!base.engine.chart.Loaded()) return std::string(kUnableToLoadData);
+
+  result = TestResult{};
+  result.sessions.resize(static_cast<size_t>(plan.sessions));
+  std::atomic<int> nextSession{0};
+  const int workers = std::min(plan.threads, plan.sessions);
+  auto work = [&](int worker) {
+    uint64_t workerRounds = 0;
+    for (int session = nextSession.fetch_add(1); session < plan.sessions;
+         session = nextSession.fetch_add(1)) {
+      if (stop.load(std::memory_order_relaxed)) break;
+      RunSession(base, plan, session + 1, stop, progress, worker, workerRounds,
+                 result.sessions[static_cast<size_t>(session)]);
+    }
+  };
+  std::vector<std::thread> threads;
+  for (int worker = 1; worker < workers; ++worker) threads.emplace_back(work, worker);
+  work(0);
+  for (std::thread& thread : threads) thread.join();
+
+  // Merge in session order, so the outcome does not depend on the threads.
+  const double start = base.money.startingBankroll;
+  stats.startDollars = WholeDollars(start);
+  log.Start(plan.sessions);
+  result.bankroll = start;
+  bool stoppedSessionSeen = false;
+  for (int index = 0; index < plan.sessions; ++index) {
+    const SessionRecord& record = result.sessions[static_cast<size_t>(index)];
+    result.handsPlayed += record.rounds;
+    result.handsWon += record.handsWon;
+    result.handsLost += record.handsLost;
+    result.totalBet += record.totalBet;
+    if (record.rounds > 0) result.winnings += record.bankroll - start;
+    if (record.finished) {
+      const SessionTrack& track = record.track;
+      LogHighLow(stats, log.LogLine(), WholeDollars(record.bankroll), track.maxHigh,
+                 track.maxHighHand, track.maxLow, track.maxLowHand,
+                 static_cast<int8_t>(plan.sessions - index));
+    } else {
+      result.stopped = true;
+      if (!stoppedSessionSeen && record.rounds > 0) {
+        result.bankroll = record.bankroll;
+        stoppedSessionSeen = true;
+      }
+    }
+  }
+  log.Review(stats);
+  return std::nullopt;
+}
+
+}  // namespace quorvel

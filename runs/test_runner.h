@@ -1,0 +1,73 @@
+// An automatic test: sessions run in parallel on worker threads, merged in session order.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runs/session_stats.h"
+#include "runs/simulator.h"
+#include "runs/test_log.h"
+#include "runs/test_progress.h"
+
+namespace quorvel {
+
+inline constexpr const char* kUnableToLoadData = "    Unable to Load Data. Please check OPTIONS.";
+
+struct TestPlan {
+  int sessions = 1;              // 1..99: the log holds 99 rows
+  double handsPerSession = 1000; // 0: no round limit
+  uint64_t seed = 0;
+  int threads = 1;
+  bool trace = false;            // keep one row per round
+};
+
+// Refuses a plan the log cannot hold, with a message for the user.
+std::optional<std::string> CheckPlan(const TestPlan& plan);
+
+// One round of a traced test.
+struct TraceRow {
+  int32_t round = 0;
+  float net = 0;        // result in stakes
+  float stake = 0;      // dollars
+  double bankroll = 0;  // after the round
+  float betUnits = 0;   // after the round
+  int rule = -1;        // progression rule that fired, -1 for none
+};
+
+struct SessionRecord {
+  bool finished = false;
+  double rounds = 0;
+  double bankroll = 0;  // at its end, or where it was stopped
+  SessionTrack track;   // high and low with their round numbers
+  int32_t handsWon = 0;
+  int32_t handsLost = 0;
+  double totalBet = 0;
+  std::vector<TraceRow> trace;
+};
+
+struct TestResult {
+  std::vector<SessionRecord> sessions;  // one per requested session, in order
+  bool stopped = false;
+  // Counters over the whole test: sums over its sessions.
+  double handsPlayed = 0;
+  int32_t handsWon = 0;
+  int32_t handsLost = 0;
+  double totalBet = 0;
+  // Money won over all sessions, finished or not.
+  double winnings = 0;
+  // The bankroll as the table shows it after the test: the starting
+  // bankroll, or that of the first session that was stopped.
+  double bankroll = 0;
+};
+
+// Runs the plan from a table whose settings were just applied. Finished
+// sessions are written into `stats` (rows 1..N) and the log page is built.
+// Returns a message instead when the test cannot start.
+std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
+                                   const std::atomic<bool>& stop, TestProgress& progress,
+                                   TestResult& result, SessionStats& stats, TestLog& log);
+
+}  // namespace quorvel

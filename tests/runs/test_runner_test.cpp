@@ -1,0 +1,171 @@
+// Automatic tests: sessions, early ends, stopping, the log rows and reproducibility.
+#include <gtest/gtest.h>
+
+#include "runs/test_runner.h"
+
+namespace quorvel {
+namespace {
+
+AppliedSettings Settings(int32_t bankroll = 1000) {
+  AppliedSettings settings;
+  settings.rules.players = 2;
+  settings.rules.decks = 6;
+  settings.rules.penetration = 75;
+  settings.money.bankroll = bankroll;
+  settings.money.unitDollars = 10;
+  settings.tableMinimum = 5;
+  settings.tableMaximum = 500;
+  return settings;
+}
+
+struct TestBench {
+  Simulator base;
+  TestPlan plan;
+  std::atomic<bool> stop{false};
+  TestProgress progress;
+  TestResult result;
+  SessionStats stats;
+  TestLog log;
+
+  explicit TestBench(const AppliedSettings& settings = Settings()) {
+    base.Seed(1);
+    base.ApplySettings(settings);
+    plan.seed = 2026;
+  }
+  std::optional<std::string> Go() { return RunTest(base, plan, stop, progress, result, stats, log); }
+};
+
+TEST(TestRunnerTest, SessionsOfFixedLengthAreAllLogged) {
+  TestBench run;
+  run.plan.sessions = 2;
+  run.plan.handsPerSession = 1000;
+  ASSERT_EQ(run.Go(), std::nullopt);
+  EXPECT_FALSE(run.result.stopped);
+  EXPECT_EQ(run.result.handsPlayed, 2000);
+  EXPECT_EQ(run.progress.Rounds(), 2000u);
+  EXPECT_EQ(run.progress.SessionsFinished(), 2);
+  EXPECT_EQ(run.result.bankroll, 1000);  // every session returns to the start
+  for (int row = 1; row <= 2; ++row) {
+    const SessionRecord& session = run.result.sessions[row - 1];
+    EXPECT_TRUE(session.finished);
+    EXPECT_EQ(session.rounds, 1000);
+    EXPECT_EQ(run.stats.sessionWinnings[row], static_cast<int32_t>(session.bankroll) - 1000);
+    EXPECT_GE(run.stats.sessionMaxHigh[row], run.stats.sessionMaxLow[row]);
+    EXPECT_LE(run.stats.sessionMaxHighHand[row], 1000);
+    EXPECT_FALSE(run.log.Lines()[row].empty());
+  }
+  EXPECT_EQ(run.log.Lines()[3], "__________________________");
+}
+
+TEST(TestRunnerTest, OneSeedGivesOneLogWhateverTheThreads) {
+  TestBench one;
+  one.plan.sessions = 6;
+  one.plan.handsPerSession = 3000;
+  one.plan.threads = 1;
+  TestBench two;
+  two.plan = one.plan;
+  two.plan.threads = 2;
+  ASSERT_EQ(one.Go(), std::nullopt);
+  ASSERT_EQ(two.Go(), std::nullopt);
+  EXPECT_EQ(one.log.Lines(), two.log.Lines());
+  EXPECT_EQ(one.result.totalBet, two.result.totalBet);
+  EXPECT_EQ(one.result.handsWon, two.result.handsWon);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(one.result.sessions[i].bankroll, two.result.sessions[i].bankroll);
+  // Sessions have streams of their own: they do not repeat each other.
+  EXPECT_NE(one.result.sessions[0].bankroll, one.result.sessions[1].bankroll);
+}
+
+TEST(TestRunnerTest, ALossLimitEndsASessionEarlyAndTheNextStartsAfresh) {
+  AppliedSettings settings = Settings();
+  settings.money.modes.lossLimitMode = 1;
+  settings.money.lossLimit = 100;
+  TestBench run(settings);
+  run.plan.sessions = 3;
+  run.plan.handsPerSession = 100000;
+  ASSERT_EQ(run.Go(), std::nullopt);
+  for (int row = 1; row <= 3; ++row) {
+    const SessionRecord& session = run.result.sessions[row - 1];
+    EXPECT_TRUE(session.finished);
+    EXPECT_LT(session.rounds, 100000);
+    EXPECT_LE(session.bankroll, 900);
+    EXPECT_EQ(run.stats.sessionMaxLow[row], static_cast<int32_t>(session.bankroll));
+    EXPECT_EQ(run.stats.sessionMaxLowHand[row], session.rounds);  // a round number, not dollars
+  }
+}
+
+TEST(TestRunnerTest, NoLimitSessionsRunUntilALimitEndsEach) {
+  AppliedSettings settings = Settings();
+  settings.money.modes = {1, 1};
+  settings.money.winLimit = 50;
+  settings.money.lossLimit = 50;
+  TestBench run(settings);
+  run.plan.sessions = 5;
+  run.plan.handsPerSession = 0;
+  ASSERT_EQ(run.Go(), std::nullopt);
+  for (const SessionRecord& session : run.result.sessions) {
+    EXPECT_TRUE(session.finished);
+    EXPECT_TRUE(session.bankroll >= 1050 || session.bankroll <= 950);
+    EXPECT_GT(session.track.sessionHand, 1);  // not a session of one round
+    EXPECT_EQ(session.track.sessionHand, session.rounds);
+  }
+}
+
+TEST(TestRunnerTest, StoppingLogsOnlyFinishedSessions) {
+  TestBench run;
+  run.plan.sessions = 3;
+  run.plan.handsPerSession = 1000;
+  run.stop = true;
+  ASSERT_EQ(run.Go(), std::nullopt);
+  EXPECT_TRUE(run.result.stopped);
+  EXPECT_EQ(run.result.handsPlayed, 0);
+  // The page still has a row per requested session, from the (empty) tables.
+  EXPECT_EQ(run.stats.sessionWinnings[1], 0);
+  EXPECT_FALSE(run.log.Lines()[3].empty());
+}
+
+TEST(TestRunnerTest, RefusesWhatTheLogCannotHoldAndAMissingChart) {
+  for (int sessions : {0, -1, 100}) {
+    TestBench run;
+    run.plan.sessions = sessions;
+    EXPECT_NE(run.Go(), std::nullopt) << sessions;
+  }
+  TestBench negative;
+  negative.plan.handsPerSession = -5;
+  EXPECT_NE(negative.Go(), std::nullopt);
+
+  TestBench noChart;
+  noChart.base.engine.chart = StrategyChart{};
+  EXPECT_EQ(noChart.Go(), std::string("    Unable to Load Data. Please check OPTIONS."));
+}
+
+TEST(SessionStartTest, ClampsTheFirstStakeAndDisarmsTheWinLimit) {
+  AppliedSettings settings = Settings();
+  settings.tableMinimum = 25;
+  Simulator base;
+  base.ApplySettings(settings);
+  base.money.stopAtNextLoss = true;
+  base.money.bankroll = 1234;
+  Simulator session(base, nullptr);
+  session.StartSession(7, 1000);
+  EXPECT_EQ(session.money.bet, 25);
+  EXPECT_FALSE(session.money.stopAtNextLoss);
+  EXPECT_EQ(session.money.bankroll, 1000);
+  EXPECT_EQ(session.engine.shoe.drawPosition, 0);
+}
+
+TEST(SessionStartTest, TheFirstRoundIsBothHighAndLow) {
+  Simulator base;
+  base.ApplySettings(Settings());
+  Simulator session(base, nullptr);
+  session.StartSession(11, 1);
+  session.DealCards();
+  EXPECT_TRUE(session.SessionOver());
+  const int32_t dollars = static_cast<int32_t>(session.money.bankroll);
+  EXPECT_EQ(session.Track().maxHigh, dollars);
+  EXPECT_EQ(session.Track().maxLow, dollars);
+  EXPECT_EQ(session.Track().maxHighHand, 1);
+  EXPECT_EQ(session.Track().maxLowHand, 1);
+}
+
+}  // namespace
+}  // namespace quorvel
