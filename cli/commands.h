@@ -10,5 +10,7 @@ inline constexpr int kExitBadInput = 2;
 
 // Each returns the subcommand; its callback stores the command's exit code.
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode);
+CLI::App* AddTestCommand(CLI::App& app, int& exitCode);
+CLI::App* AddChartCommand(CLI::App& app, int& exitCode);
 
 }  // namespace quorvel::cli

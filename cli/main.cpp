@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exitCode = 0;
   quorvel::cli::AddDealCommand(app, exitCode);
+  quorvel::cli::AddTestCommand(app, exitCode);
+  quorvel::cli::AddChartCommand(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

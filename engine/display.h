@@ -18,6 +18,8 @@ enum class Label {
   Q2, Q3,                              // progression message lines
   PHLabel, bettotal, ELabel,
   test1, test2, test3, test4, test8,
+  Suspend,                             // message over the table during a test
+  Auto,                                // caption of the AUTO / STOP button
 };
 
 // Every operation defaults to doing nothing, so a run without a screen pays
@@ -35,6 +37,7 @@ class Display {
   virtual void SpecialAction(int /*hand*/, std::string_view /*text*/) {}
   // Writes a label's text and makes it visible.
   virtual void SetLabel(Label /*label*/, std::string_view /*text*/) {}
+  virtual void HideLabel(Label /*label*/) {}
   // Shows the modal "Limit Reached" dialog with a message.
   virtual void ShowLimitDialog(std::string_view /*message*/) {}
   // Lets pending screen events run.

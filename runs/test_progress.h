@@ -17,6 +17,11 @@ class TestProgress {
     counters_[worker].rounds.store(rounds, std::memory_order_relaxed);
   }
   void SessionFinished() { sessionsFinished_.fetch_add(1, std::memory_order_relaxed); }
+  // Only while no worker runs.
+  void Reset() {
+    for (Counter& counter : counters_) counter.rounds.store(0, std::memory_order_relaxed);
+    sessionsFinished_.store(0, std::memory_order_relaxed);
+  }
 
   uint64_t Rounds() const {
     uint64_t total = 0;

@@ -1,0 +1,78 @@
+// Reading the last-used settings file into the active copy.
+#include "config/active_settings.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "config/settings_cursor.h"
+
+namespace quorvel {
+
+ActiveReadResult ReadActiveSettingsBytes(std::span<const uint8_t> bytes,
+                                         const ActiveSettings& previous) {
+  std::span<const uint8_t> contents = SettingsContents(bytes);
+  SettingsCursor in(contents);
+  ActiveSettings a = previous;
+
+  TableOptions& o = a.options;
+  in.ReadByte(o.players);
+  in.ReadByte(o.decks);
+  in.ReadByte(o.penetration);
+  in.ReadByte(o.dealerHitsSoft17);
+  in.ReadByte(o.lateSurrender);
+  in.ReadByte(o.noDoubleAfterSplit);
+  in.ReadByte(o.bankrollInUnits);
+  in.ReadArray(o.bankrollText);
+  in.ReadByte(o.betUnitInPercent);
+  in.ReadArray(o.betUnitText);
+  in.ReadByte(o.winLimitMode);
+  in.ReadArray(o.winLimitText);
+  in.ReadByte(o.lossLimitMode);
+  in.ReadArray(o.lossLimitText);
+
+  SpecialCounting& s = a.special;
+  for (int8_t* b : {&s.blackjack, &s.blackjackRepeat, &s.wonDouble, &s.lostDouble, &s.splitWin,
+                    &s.splitLoss}) {
+    in.ReadByte(*b);
+  }
+
+  TrackingOptions& t = a.tracking;
+  in.ReadArray(t.countAction);
+  in.ReadArray(t.countUnits);
+  for (uint8_t* b : {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets,
+                     &t.winLossTrackingEnabled, &t.resetAfterShoes, &t.shoesBeforeReset,
+                     &t.lastActionUnits}) {
+    in.ReadByte(*b);
+  }
+
+  ProgressionTable& p = a.progression;
+  in.ReadArray(p.ruleAction);
+  in.ReadArray(p.ruleUnits);
+  in.ReadArray(p.ruleTenths);
+  in.ReadArray(p.ruleEndSeq);
+  in.ReadByte(p.progressionEnabled);
+
+  in.ReadNumber(a.limits.tableMinimum);
+  in.ReadNumber(a.limits.tableMaximum);
+  o.betMinimum = a.limits.tableMinimum;
+  o.betMaximum = a.limits.tableMaximum;
+
+  // The engine deals to 1..7 seats from 2..8 decks, and a cut point past the
+  // shoe would never be reached.
+  o.players = std::clamp<uint8_t>(o.players, 1, 7);
+  if (o.decks < 2 || o.decks > 8) o.decks = 2;
+  o.penetration = std::min<uint8_t>(o.penetration, 100);
+
+  return {a, ContentsStatus({}, contents.size())};
+}
+
+ActiveReadResult ReadActiveSettings(const std::filesystem::path& file,
+                                    const ActiveSettings& previous) {
+  std::vector<uint8_t> bytes;
+  SettingsStatus read = ReadSettingsBytes(file, bytes);
+  ActiveReadResult result = ReadActiveSettingsBytes(bytes, previous);
+  result.status = read;
+  return result;
+}
+
+}  // namespace quorvel

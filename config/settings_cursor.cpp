@@ -1,0 +1,75 @@
+// Reading the fields of a settings file in order.
+#include "config/settings_cursor.h"
+
+#include <algorithm>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+
+#include "money/lenient_number.h"
+
+namespace quorvel {
+
+namespace {
+
+// Far beyond the 537 fixed bytes and two short lines of any saved file.
+constexpr std::size_t kReadLimit = kFixedPartSize + 4096;
+
+std::string Quoted(const std::filesystem::path& file) {
+  std::string quoted(1, '"');
+  quoted.append(file.string()).push_back('"');
+  return quoted;
+}
+
+}  // namespace
+
+std::span<const uint8_t> SettingsContents(std::span<const uint8_t> bytes) {
+  if (bytes.size() <= kFixedPartSize) return bytes;
+  auto lines = bytes.subspan(kFixedPartSize);
+  auto first = std::find(lines.begin(), lines.end(), uint8_t{'\n'});
+  if (first == lines.end()) return bytes;
+  auto second = std::find(first + 1, lines.end(), uint8_t{'\n'});
+  if (second == lines.end()) return bytes;
+  return bytes.first(kFixedPartSize + static_cast<std::size_t>(second - lines.begin()) + 1);
+}
+
+SettingsStatus ReadSettingsBytes(const std::filesystem::path& file, std::vector<uint8_t>& bytes) {
+  bytes.clear();
+  const std::string failed = "Could not read the settings file " + Quoted(file) + ": ";
+  std::error_code error;
+  auto status = std::filesystem::status(file, error);
+  if (!std::filesystem::exists(status)) return {false, failed + "it does not exist."};
+  if (std::filesystem::is_directory(status)) return {false, failed + "it is a folder."};
+
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {false, failed + "it cannot be opened."};
+  bytes.resize(kReadLimit);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return ContentsStatus(file, bytes.size());
+}
+
+SettingsStatus ContentsStatus(const std::filesystem::path& file, std::size_t size) {
+  if (size >= kFixedPartSize) return {};
+  std::string what = file.empty() ? "The settings" : "The settings file " + Quoted(file);
+  return {false, what + " end" + (file.empty() ? "" : "s") + " after " + std::to_string(size) +
+                     " of its " + std::to_string(kFixedPartSize) +
+                     " fixed bytes; the settings after that keep their previous values."};
+}
+
+bool SettingsCursor::ReadNumber(int32_t& field) {
+  if (failed_) return false;
+  auto rest = bytes_.subspan(position_);
+  std::string_view text(reinterpret_cast<const char*>(rest.data()), rest.size());
+  IntegerPrefix number = ScanLeadingInteger(text);
+  if (!number.hasDigits) {
+    failed_ = true;
+    return false;
+  }
+  field = number.value;
+  position_ += number.length;
+  return true;
+}
+
+}  // namespace quorvel
+

@@ -1,0 +1,67 @@
+// Reading the fields of a settings file in order, where the first failed read fails all later ones.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+#include "config/settings_file.h"
+#include "config/table_options.h"
+
+namespace quorvel {
+
+// The part of a file the readers look at: everything up to the second line
+// feed after the fixed part. Bytes beyond it are ignored.
+std::span<const uint8_t> SettingsContents(std::span<const uint8_t> bytes);
+
+// Reads a file for the readers; fills `bytes` with what could be read (nothing
+// when the file cannot be opened). Reading stops well past anything a settings
+// file holds, so a huge file costs nothing.
+SettingsStatus ReadSettingsBytes(const std::filesystem::path& file, std::vector<uint8_t>& bytes);
+
+// The status of a read of `size` bytes: a fixed part cut short is reported.
+// An empty `file` stands for bytes that came from memory.
+SettingsStatus ContentsStatus(const std::filesystem::path& file, std::size_t size);
+
+// Each read stores into a field that already holds its previous value, so a
+// field that cannot be read keeps it, and a field read in part keeps the part
+// that was read and the previous value of the rest.
+class SettingsCursor {
+ public:
+  explicit SettingsCursor(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+  bool Failed() const { return failed_; }
+
+  template <typename Byte>
+  bool ReadByte(Byte& field) {
+    static_assert(sizeof(Byte) == 1);
+    if (failed_ || position_ >= bytes_.size()) {
+      failed_ = true;
+      return false;
+    }
+    field = static_cast<Byte>(bytes_[position_++]);
+    return true;
+  }
+
+  template <typename Byte, std::size_t N>
+  bool ReadArray(std::array<Byte, N>& field) {
+    for (Byte& b : field) {
+      if (!ReadByte(b)) return false;
+    }
+    return true;
+  }
+
+  // A number in decimal: white space (line feeds too) is skipped, then an
+  // optional sign and digits up to the first other character. A field with no
+  // digits where the number should be cannot be read.
+  bool ReadNumber(int32_t& field);
+
+ private:
+  std::span<const uint8_t> bytes_;
+  std::size_t position_ = 0;
+  bool failed_ = false;
+};
+
+}  // namespace quorvel
