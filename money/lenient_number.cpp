@@ -16,16 +16,23 @@ bool IsBlank(char c) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-}  // namespace
-
-IntegerPrefix ScanLeadingInteger(std::string_view text) {
+// Skips leading blanks and an optional sign; returns where the digits start.
+std::size_t SkipBlanksAndSign(std::string_view text, bool& negative) {
   std::size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
+  negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
   }
+  return i;
+}
+
+}  // namespace
+
+IntegerPrefix ScanLeadingInteger(std::string_view text) {
+  bool negative = false;
+  std::size_t i = SkipBlanksAndSign(text, negative);
   // Accumulate in the negative range, which is one larger than the positive one.
   constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
   int64_t magnitude = 0;
@@ -44,13 +51,8 @@ IntegerPrefix ScanLeadingInteger(std::string_view text) {
 int32_t LeadingInteger(std::string_view text) { return ScanLeadingInteger(text).value; }
 
 double LeadingDecimal(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  std::size_t i = SkipBlanksAndSign(text, negative);
   std::size_t start = i;
   std::size_t digits = 0;
   bool wholePartNonZero = false;
