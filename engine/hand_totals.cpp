@@ -31,7 +31,15 @@ void TableEngine::PutCard(int position, char rank) {
   const unsigned char old = static_cast<unsigned char>(hands[at]);
   const unsigned char now = static_cast<unsigned char>(rank);
   hands[at] = rank;
-  slot.cards = static_cast<uint8_t>(slot.cards + (now != 0) - (old != 0));
+  if (old == 0) {  // the usual case: a card lands on an empty place
+    ++slot.cards;
+    if (counted) {
+      slot.sum = static_cast<uint8_t>(slot.sum + kValues.value[now]);
+      slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A'));
+    }
+    return;
+  }
+  slot.cards = static_cast<uint8_t>(slot.cards + (now != 0) - 1);
   if (!counted) return;
   slot.sum = static_cast<uint8_t>(slot.sum + kValues.value[now] - kValues.value[old]);
   slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A') - (old == 'A'));

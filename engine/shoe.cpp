@@ -28,7 +28,10 @@ inline uint32_t FastMod(uint32_t r, uint64_t d) {
 
 Shoe::Shoe() { ResetDeck(); }
 
-void Shoe::SetDecks(int decks) { decks_ = (decks < 2 || decks > kMaxDecks) ? 2 : decks; }
+void Shoe::SetDecks(int decks) {
+  decks_ = (decks < 2 || decks > kMaxDecks) ? 2 : decks;
+  shuffledSize_ = decks_ * kDeckSize;
+}
 
 void Shoe::SetCutPoint(int penetration) { cutPoint = decks_ * penetration * kDeckSize / 100; }
 
@@ -39,15 +42,29 @@ void Shoe::ResetDeck() {
 void Shoe::Shuffle() {
   // The swap index is 1 + (r mod i), from 1 to i; entry 0 moves only at the
   // last step, which always swaps entries 0 and 1.
-  // A local copy of the generator keeps its state in a register: the card
-  // stores could otherwise alias it.
-  ShuffleRandom random = random_;
-  for (int i = ShuffledSize() - 1; i > 0; --i) {
-    const uint32_t j = 1 + FastMod(random.Next(), static_cast<uint64_t>(i));
+  //
+  // The generator's numbers are taken in pairs from two interleaved streams
+  // (every other state of the one sequence), so the next multiplication need
+  // not wait for the last: the same numbers, about twice as fast.
+  uint64_t even = random_.State() * ShuffleRandom::kMultiplier + 1;
+  uint64_t odd = even * ShuffleRandom::kMultiplier + 1;
+  uint64_t last = random_.State();
+  int i = ShuffledSize() - 1;
+  for (; i >= 2; i -= 2) {
+    const uint32_t j = 1 + FastMod(ShuffleRandom::Output(even), static_cast<uint64_t>(i));
     std::swap(cards[i], cards[j]);
+    const uint32_t k = 1 + FastMod(ShuffleRandom::Output(odd), static_cast<uint64_t>(i - 1));
+    std::swap(cards[i - 1], cards[k]);
+    last = odd;
+    even = even * ShuffleRandom::kMultiplier2 + ShuffleRandom::kIncrement2;
+    odd = odd * ShuffleRandom::kMultiplier2 + ShuffleRandom::kIncrement2;
+  }
+  if (i == 1) {
+    std::swap(cards[1], cards[1 + FastMod(ShuffleRandom::Output(even), 1)]);
+    last = even;
   }
   std::swap(cards[0], cards[1]);
-  random_ = random;
+  random_.SetState(last);
 }
 
 void Shoe::ShuffleThreeTimes() {

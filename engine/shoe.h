@@ -24,7 +24,7 @@ class Shoe {
   // 2..8 become 2, so the shuffle never reaches past the array.
   void SetDecks(int decks);
   int Decks() const { return decks_; }
-  int ShuffledSize() const { return decks_ * kDeckSize; }
+  int ShuffledSize() const { return shuffledSize_; }
 
   // (decks x penetration x 52) / 100; penetration 0 is continuous shuffle.
   void SetCutPoint(int penetration);
@@ -41,6 +41,7 @@ class Shoe {
 
  private:
   int decks_ = 2;
+  int shuffledSize_ = 2 * kDeckSize;
   ShuffleRandom random_;
 };
 

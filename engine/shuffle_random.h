@@ -8,6 +8,9 @@ namespace quorvel {
 class ShuffleRandom {
  public:
   static constexpr uint64_t kMultiplier = 0x0000015A00004E35ULL;
+  // Two steps at once: state x M^2 + (M + 1), for two interleaved streams.
+  static constexpr uint64_t kMultiplier2 = kMultiplier * kMultiplier;
+  static constexpr uint64_t kIncrement2 = kMultiplier + 1;
 
   // Seeding takes 32 bits; the upper half of the state starts at zero.
   void Seed(uint32_t seed) { state_ = seed; }
@@ -18,8 +21,9 @@ class ShuffleRandom {
   // A value from 0 to 2147483647.
   uint32_t Next() {
     state_ = state_ * kMultiplier + 1;
-    return static_cast<uint32_t>(state_ >> 32) & 0x7FFFFFFFu;
+    return Output(state_);
   }
+  static uint32_t Output(uint64_t state) { return static_cast<uint32_t>(state >> 32) & 0x7FFFFFFFu; }
 
  private:
   uint64_t state_ = 0;
