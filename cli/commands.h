@@ -12,5 +12,6 @@ inline constexpr int kExitBadInput = 2;
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode);
 CLI::App* AddTestCommand(CLI::App& app, int& exitCode);
 CLI::App* AddChartCommand(CLI::App& app, int& exitCode);
+CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode);
 
 }  // namespace quorvel::cli

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   quorvel::cli::AddDealCommand(app, exitCode);
   quorvel::cli::AddTestCommand(app, exitCode);
   quorvel::cli::AddChartCommand(app, exitCode);
+  quorvel::cli::AddSettingsCommand(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -55,6 +55,18 @@ int RunTestCommand(const TestOptions& options) {
   const std::optional<double> hands = ParseHands(options.hands);
   if (!hands) return Fail("--hands takes a whole number of rounds or no-limit, not '" + options.hands + "'");
 
+  TestPlan plan;
+  plan.sessions = options.sessions;
+  plan.handsPerSession = *hands;
+  plan.seed = options.seed >= 0 ? static_cast<uint64_t>(options.seed)
+                                : static_cast<uint64_t>(std::time(nullptr)) & 0xFFFFFFFFu;
+  plan.threads = options.threads;
+  plan.trace = !options.trace.empty();
+  if (auto problem = CheckPlan(plan)) return Fail(*problem);
+  if (plan.trace && (plan.handsPerSession == 0 || plan.handsPerSession * plan.sessions > 2e6)) {
+    return Fail("--trace keeps every round: use it on tests of at most 2 million rounds");
+  }
+
   ActiveSettings active;
   std::string settingsName;
   if (!options.settings.empty()) {
@@ -77,17 +89,6 @@ int RunTestCommand(const TestOptions& options) {
     }
   }
 
-  TestPlan plan;
-  plan.sessions = options.sessions;
-  plan.handsPerSession = *hands;
-  plan.seed = options.seed >= 0 ? static_cast<uint64_t>(options.seed)
-                                : static_cast<uint64_t>(std::time(nullptr)) & 0xFFFFFFFFu;
-  plan.threads = options.threads;
-  plan.trace = !options.trace.empty();
-  if (auto problem = CheckPlan(plan)) return Fail(*problem);
-  if (plan.trace && (plan.handsPerSession == 0 || plan.handsPerSession * plan.sessions > 2e6)) {
-    return Fail("--trace keeps every round: use it on tests of at most 2 million rounds");
-  }
 
   Simulator base;
   base.SetChartDirectory(ChartDirectory());

@@ -25,9 +25,11 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
     const float stake = table.money.bet;
     table.DealCards();
     if (plan.trace) {
+      // Rules are matched only after a won or lost round.
+      const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
       record.trace.push_back({table.Track().sessionHand, table.LastNet(), stake,
                               table.money.bankroll, table.money.betUnits,
-                              table.progression.FiredRule()});
+                              matched ? table.progression.FiredRule() : -1});
     }
     if (++sinceUpdate == kProgressEvery) {
       workerRounds += sinceUpdate;
