@@ -36,41 +36,7 @@ ExactRead DecodeSettingsExactly(std::span<const uint8_t> bytes) {
   }
   SettingsFile s;
   SettingsCursor in(bytes.first(kFixedPartSize));
-  TableOptions& o = s.options;
-  in.ReadByte(o.players);
-  in.ReadByte(o.decks);
-  in.ReadByte(o.penetration);
-  in.ReadByte(o.dealerHitsSoft17);
-  in.ReadByte(o.lateSurrender);
-  in.ReadByte(o.noDoubleAfterSplit);
-  in.ReadByte(o.bankrollInUnits);
-  in.ReadArray(o.bankrollText);
-  in.ReadByte(o.betUnitInPercent);
-  in.ReadArray(o.betUnitText);
-  in.ReadByte(o.winLimitMode);
-  in.ReadArray(o.winLimitText);
-  in.ReadByte(o.lossLimitMode);
-  in.ReadArray(o.lossLimitText);
-
-  SpecialCounting& c = s.special;
-  for (int8_t* b :
-       {&c.blackjack, &c.blackjackRepeat, &c.wonDouble, &c.lostDouble, &c.splitWin, &c.splitLoss}) {
-    in.ReadByte(*b);
-  }
-  TrackingOptions& t = s.tracking;
-  in.ReadArray(t.countAction);
-  in.ReadArray(t.countUnits);
-  for (uint8_t* b :
-       {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets, &t.winLossTrackingEnabled,
-        &t.resetAfterShoes, &t.shoesBeforeReset, &t.lastActionUnits}) {
-    in.ReadByte(*b);
-  }
-  ProgressionTable& p = s.progression;
-  in.ReadArray(p.ruleAction);
-  in.ReadArray(p.ruleUnits);
-  in.ReadArray(p.ruleTenths);
-  in.ReadArray(p.ruleEndSeq);
-  in.ReadByte(p.progressionEnabled);
+  ReadFixedPart(in, s.options, s.special, s.tracking, s.progression);
 
   std::size_t position = kFixedPartSize;
   std::optional<std::string> minimum = Line(bytes, position);
@@ -78,8 +44,8 @@ ExactRead DecodeSettingsExactly(std::span<const uint8_t> bytes) {
   if (!maximum) return Refuse("ends before its bet minimum and bet maximum lines");
   s.minimumText = *minimum;
   s.maximumText = *maximum;
-  o.betMinimum = LeadingInteger(s.minimumText);
-  o.betMaximum = LeadingInteger(s.maximumText);
+  s.options.betMinimum = LeadingInteger(s.minimumText);
+  s.options.betMaximum = LeadingInteger(s.maximumText);
   return {s, {}};
 }
 

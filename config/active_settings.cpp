@@ -15,42 +15,7 @@ ActiveReadResult ReadActiveSettingsBytes(std::span<const uint8_t> bytes,
   ActiveSettings a = previous;
 
   TableOptions& o = a.options;
-  in.ReadByte(o.players);
-  in.ReadByte(o.decks);
-  in.ReadByte(o.penetration);
-  in.ReadByte(o.dealerHitsSoft17);
-  in.ReadByte(o.lateSurrender);
-  in.ReadByte(o.noDoubleAfterSplit);
-  in.ReadByte(o.bankrollInUnits);
-  in.ReadArray(o.bankrollText);
-  in.ReadByte(o.betUnitInPercent);
-  in.ReadArray(o.betUnitText);
-  in.ReadByte(o.winLimitMode);
-  in.ReadArray(o.winLimitText);
-  in.ReadByte(o.lossLimitMode);
-  in.ReadArray(o.lossLimitText);
-
-  SpecialCounting& s = a.special;
-  for (int8_t* b : {&s.blackjack, &s.blackjackRepeat, &s.wonDouble, &s.lostDouble, &s.splitWin,
-                    &s.splitLoss}) {
-    in.ReadByte(*b);
-  }
-
-  TrackingOptions& t = a.tracking;
-  in.ReadArray(t.countAction);
-  in.ReadArray(t.countUnits);
-  for (uint8_t* b : {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets,
-                     &t.winLossTrackingEnabled, &t.resetAfterShoes, &t.shoesBeforeReset,
-                     &t.lastActionUnits}) {
-    in.ReadByte(*b);
-  }
-
-  ProgressionTable& p = a.progression;
-  in.ReadArray(p.ruleAction);
-  in.ReadArray(p.ruleUnits);
-  in.ReadArray(p.ruleTenths);
-  in.ReadArray(p.ruleEndSeq);
-  in.ReadByte(p.progressionEnabled);
+  ReadFixedPart(in, o, a.special, a.tracking, a.progression);
 
   in.ReadNumber(a.limits.tableMinimum);
   in.ReadNumber(a.limits.tableMaximum);

@@ -71,5 +71,38 @@ bool SettingsCursor::ReadNumber(int32_t& field) {
   return true;
 }
 
-}  // namespace quorvel
+void ReadFixedPart(SettingsCursor& in, TableOptions& o, SpecialCounting& c, TrackingOptions& t,
+                   ProgressionTable& p) {
+  in.ReadByte(o.players);
+  in.ReadByte(o.decks);
+  in.ReadByte(o.penetration);
+  in.ReadByte(o.dealerHitsSoft17);
+  in.ReadByte(o.lateSurrender);
+  in.ReadByte(o.noDoubleAfterSplit);
+  in.ReadByte(o.bankrollInUnits);
+  in.ReadArray(o.bankrollText);
+  in.ReadByte(o.betUnitInPercent);
+  in.ReadArray(o.betUnitText);
+  in.ReadByte(o.winLimitMode);
+  in.ReadArray(o.winLimitText);
+  in.ReadByte(o.lossLimitMode);
+  in.ReadArray(o.lossLimitText);
+  for (int8_t* b :
+       {&c.blackjack, &c.blackjackRepeat, &c.wonDouble, &c.lostDouble, &c.splitWin, &c.splitLoss}) {
+    in.ReadByte(*b);
+  }
+  in.ReadArray(t.countAction);
+  in.ReadArray(t.countUnits);
+  for (uint8_t* b : {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets,
+                     &t.winLossTrackingEnabled, &t.resetAfterShoes, &t.shoesBeforeReset,
+                     &t.lastActionUnits}) {
+    in.ReadByte(*b);
+  }
+  in.ReadArray(p.ruleAction);
+  in.ReadArray(p.ruleUnits);
+  in.ReadArray(p.ruleTenths);
+  in.ReadArray(p.ruleEndSeq);
+  in.ReadByte(p.progressionEnabled);
+}
 
+}  // namespace quorvel

@@ -1,7 +1,9 @@
 // Reading the fields of a settings file in order, where the first failed read fails all later ones.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -9,6 +11,7 @@
 
 #include "config/settings_file.h"
 #include "config/table_options.h"
+#include "money/progression_table.h"
 
 namespace quorvel {
 
@@ -47,10 +50,14 @@ class SettingsCursor {
 
   template <typename Byte, std::size_t N>
   bool ReadArray(std::array<Byte, N>& field) {
-    for (Byte& b : field) {
-      if (!ReadByte(b)) return false;
-    }
-    return true;
+    static_assert(sizeof(Byte) == 1);
+    if (failed_) return false;
+    // A field cut short keeps the bytes that were there.
+    const std::size_t available = std::min(N, bytes_.size() - position_);
+    if (available > 0) std::memcpy(field.data(), bytes_.data() + position_, available);
+    position_ += available;
+    if (available < N) failed_ = true;
+    return !failed_;
   }
 
   // A number in decimal: white space (line feeds too) is skipped, then an
@@ -63,5 +70,10 @@ class SettingsCursor {
   std::size_t position_ = 0;
   bool failed_ = false;
 };
+
+// The 537-byte fixed part as stored, byte for byte, without normalising:
+// options, special counting, tracking and the progression block.
+void ReadFixedPart(SettingsCursor& in, TableOptions& options, SpecialCounting& special,
+                   TrackingOptions& tracking, ProgressionTable& progression);
 
 }  // namespace quorvel
