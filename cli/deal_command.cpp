@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/round_printer.h"
+#include "cli/startup.h"
 #include "runs/simulator.h"
 
 namespace quorvel::cli {
@@ -16,7 +17,7 @@ struct DealOptions {
   int decks = 6;
   int penetration = 75;
   int64_t seed = -1;
-  std::string chartDirectory = "chartdata";
+  std::string chartDirectory = ChartDirectory().string();
 };
 
 int Deal(const DealOptions& options) {
@@ -66,7 +67,8 @@ CLI::App* AddDealCommand(CLI::App& app, int& exitCode) {
       ->check(CLI::Range(0, 90));
   deal->add_option("--seed", options->seed, "Seed of the shuffle (default: the clock)")
       ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
-  deal->add_option("--charts", options->chartDirectory, "Directory of the chart files");
+  deal->add_option("--charts", options->chartDirectory,
+                  "Directory of the chart files (default: chartdata beside the program)");
   deal->callback([options, &exitCode] { exitCode = Deal(*options); });
   return deal;
 }

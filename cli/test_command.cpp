@@ -47,7 +47,9 @@ std::optional<double> ParseHands(const std::string& text) {
 }
 
 int Fail(const std::string& message) {
-  std::cerr << "quorvel-cli: " << message << '\n';
+  // Messages made for the table's screen may start with blanks.
+  std::cerr << "quorvel-cli: " << message.substr(std::min(message.find_first_not_of(' '), message.size()))
+            << '\n';
   return kExitBadInput;
 }
 
