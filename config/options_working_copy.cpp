@@ -58,24 +58,6 @@ void GetSpecialData(SettingsCursor& in, SpecialCounting& special) {
   special.blackjackRepeat = special.blackjack;
 }
 
-void GetTrackingData(SettingsCursor& in, TrackingOptions& t) {
-  in.ReadArray(t.countAction);
-  in.ReadArray(t.countUnits);
-  for (uint8_t* b : {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets,
-                     &t.winLossTrackingEnabled, &t.resetAfterShoes, &t.shoesBeforeReset,
-                     &t.lastActionUnits}) {
-    in.ReadByte(*b);
-  }
-}
-
-void GetProgressionData(SettingsCursor& in, ProgressionTable& p) {
-  in.ReadArray(p.ruleAction);
-  in.ReadArray(p.ruleUnits);
-  in.ReadArray(p.ruleTenths);
-  in.ReadArray(p.ruleEndSeq);
-  in.ReadByte(p.progressionEnabled);
-}
-
 }  // namespace
 
 LoadOptionsResult LoadOptionsBytes(std::span<const uint8_t> bytes,

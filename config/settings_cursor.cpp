@@ -71,6 +71,24 @@ bool SettingsCursor::ReadNumber(int32_t& field) {
   return true;
 }
 
+void GetTrackingData(SettingsCursor& in, TrackingOptions& t) {
+  in.ReadArray(t.countAction);
+  in.ReadArray(t.countUnits);
+  for (uint8_t* b : {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets,
+                     &t.winLossTrackingEnabled, &t.resetAfterShoes, &t.shoesBeforeReset,
+                     &t.lastActionUnits}) {
+    in.ReadByte(*b);
+  }
+}
+
+void GetProgressionData(SettingsCursor& in, ProgressionTable& p) {
+  in.ReadArray(p.ruleAction);
+  in.ReadArray(p.ruleUnits);
+  in.ReadArray(p.ruleTenths);
+  in.ReadArray(p.ruleEndSeq);
+  in.ReadByte(p.progressionEnabled);
+}
+
 void ReadFixedPart(SettingsCursor& in, TableOptions& o, SpecialCounting& c, TrackingOptions& t,
                    ProgressionTable& p) {
   in.ReadByte(o.players);
@@ -91,18 +109,8 @@ void ReadFixedPart(SettingsCursor& in, TableOptions& o, SpecialCounting& c, Trac
        {&c.blackjack, &c.blackjackRepeat, &c.wonDouble, &c.lostDouble, &c.splitWin, &c.splitLoss}) {
     in.ReadByte(*b);
   }
-  in.ReadArray(t.countAction);
-  in.ReadArray(t.countUnits);
-  for (uint8_t* b : {&t.resetPointUnits, &t.betTrackingEnabled, &t.roundOffBets,
-                     &t.winLossTrackingEnabled, &t.resetAfterShoes, &t.shoesBeforeReset,
-                     &t.lastActionUnits}) {
-    in.ReadByte(*b);
-  }
-  in.ReadArray(p.ruleAction);
-  in.ReadArray(p.ruleUnits);
-  in.ReadArray(p.ruleTenths);
-  in.ReadArray(p.ruleEndSeq);
-  in.ReadByte(p.progressionEnabled);
+  GetTrackingData(in, t);
+  GetProgressionData(in, p);
 }
 
 }  // namespace quorvel

@@ -71,6 +71,10 @@ class SettingsCursor {
   bool failed_ = false;
 };
 
+// The carried tracking block and the progression block, byte for byte.
+void GetTrackingData(SettingsCursor& in, TrackingOptions& tracking);
+void GetProgressionData(SettingsCursor& in, ProgressionTable& progression);
+
 // The 537-byte fixed part as stored, byte for byte, without normalising:
 // options, special counting, tracking and the progression block.
 void ReadFixedPart(SettingsCursor& in, TableOptions& options, SpecialCounting& special,
