@@ -22,10 +22,8 @@ ActiveReadResult ReadActiveSettingsBytes(std::span<const uint8_t> bytes,
   o.betMinimum = a.limits.tableMinimum;
   o.betMaximum = a.limits.tableMaximum;
 
-  // The engine deals to 1..7 seats from 2..8 decks, and a cut point past the
-  // shoe would never be reached.
-  o.players = std::clamp<uint8_t>(o.players, 1, 7);
-  if (o.decks < 2 || o.decks > 8) o.decks = 2;
+  // A cut point past the shoe would never be reached.
+  KeepInEngineRange(o.players, o.decks);
   o.penetration = std::min<uint8_t>(o.penetration, 100);
 
   return {a, ContentsStatus({}, contents.size())};

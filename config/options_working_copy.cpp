@@ -103,10 +103,8 @@ LoadOptionsResult LoadOptionsBytes(std::span<const uint8_t> bytes,
   if (number < 1 || number > kLargestLimit) number = kDefaultMaximum;
   w.maximumText = std::to_string(number);
 
-  // The engine deals to 1..7 seats from 2..8 decks, whatever a file says, and
-  // the track bar only goes from 50 to 90.
-  w.players = std::clamp<uint8_t>(w.players, 1, 7);
-  if (w.decks < 2 || w.decks > 8) w.decks = 2;
+  // The track bar only goes from 50 to 90.
+  KeepInEngineRange(w.players, w.decks);
   w.penetrationPosition = std::clamp(w.penetrationPosition, 50, 90);
 
   return {w, ContentsStatus({}, contents.size())};

@@ -71,6 +71,11 @@ bool SettingsCursor::ReadNumber(int32_t& field) {
   return true;
 }
 
+void KeepInEngineRange(uint8_t& players, uint8_t& decks) {
+  players = std::clamp<uint8_t>(players, 1, 7);
+  if (decks < 2 || decks > 8) decks = 2;
+}
+
 void GetTrackingData(SettingsCursor& in, TrackingOptions& t) {
   in.ReadArray(t.countAction);
   in.ReadArray(t.countUnits);

@@ -71,6 +71,10 @@ class SettingsCursor {
   bool failed_ = false;
 };
 
+// The engine deals to 1..7 seats from 2..8 decks whatever a file says:
+// players are brought into range, an out-of-range deck count becomes 2.
+void KeepInEngineRange(uint8_t& players, uint8_t& decks);
+
 // The carried tracking block and the progression block, byte for byte.
 void GetTrackingData(SettingsCursor& in, TrackingOptions& tracking);
 void GetProgressionData(SettingsCursor& in, ProgressionTable& progression);
