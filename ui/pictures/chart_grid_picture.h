@@ -1,0 +1,16 @@
+// The charts screen's grid: row and column headings of the three chart tables.
+#pragma once
+
+#include <QPixmap>
+
+namespace quorvel::ui {
+
+inline constexpr int kChartGridWidth = 550;
+inline constexpr int kChartGridHeight = 590;
+// Every letter pair of a chart row takes one column of this width.
+inline constexpr int kChartColumnWidth = 18;
+
+// The 550 x 590 grid at `devicePixelRatio`.
+QPixmap DrawChartGrid(qreal devicePixelRatio);
+
+}  // namespace quorvel::ui
