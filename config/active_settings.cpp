@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "config/default_settings.h"
 #include "config/settings_cursor.h"
 
 namespace quorvel {
@@ -36,6 +37,10 @@ ActiveReadResult ReadActiveSettings(const std::filesystem::path& file,
   ActiveReadResult result = ReadActiveSettingsBytes(bytes, previous);
   result.status = read;
   return result;
+}
+
+ActiveSettings DefaultActiveSettings() {
+  return ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), ActiveSettings{}).settings;
 }
 
 }  // namespace quorvel

@@ -43,6 +43,10 @@ struct ActiveReadResult {
 ActiveReadResult ReadActiveSettings(const std::filesystem::path& file,
                                     const ActiveSettings& previous);
 
+// The settings a new user starts from (DefaultSettings) as an active copy:
+// what applies where no last-used file has been written yet.
+ActiveSettings DefaultActiveSettings();
+
 // The same from bytes already in memory; a missing file reads as no bytes.
 ActiveReadResult ReadActiveSettingsBytes(std::span<const uint8_t> bytes,
                                          const ActiveSettings& previous);

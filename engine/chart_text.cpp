@@ -33,6 +33,15 @@ void AppendLine(std::string& text, std::string line) {
 
 }  // namespace
 
+std::string ChartCaption(const ChartRules& rules) {
+  std::string caption = "Basic Strategy Chart,   decks, S17, DAS, ";
+  caption[22] = static_cast<char>('0' + rules.decks);
+  if (rules.dealerHitsSoft17) caption[31] = 'H';
+  if (rules.noDoubleAfterSplit) caption[35] = 'N';
+  caption += rules.lateSurrender ? "late surrender" : "no surrender";
+  return caption;
+}
+
 std::string LetterPair(char code) {
   switch (code) {
     case 'r': return "Ry";

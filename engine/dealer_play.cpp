@@ -10,12 +10,13 @@ constexpr int kDealerEndStand = 282;  // the dealer keeps two cards
 struct SlotLabels {
   Label outcome;
   Label total;
+  Label action;
 };
 constexpr SlotLabels kSlotLabels[kUserHands] = {
-    {Label::dealer, Label::text_1},
-    {Label::dealer2, Label::Split1},
-    {Label::dealer3, Label::Split2},
-    {Label::dealer4, Label::Split3},
+    {Label::dealer, Label::text_1, Label::text1},
+    {Label::dealer2, Label::Split1, Label::text_s1},
+    {Label::dealer3, Label::Split2, Label::text_s2},
+    {Label::dealer4, Label::Split3, Label::text_s3},
 };
 
 }  // namespace
@@ -77,6 +78,7 @@ void TableEngine::CheckDealer(int slot, int total, char thirdCard) {
   // DealerSee: only manual play shows outcomes.
   if (drawing_) {
     display_->SetLabel(kSlotLabels[slot].outcome, message);
+    display_->ShowLabel(kSlotLabels[slot].action);
     ShowNumber(kSlotLabels[slot].total, total);
   }
 }

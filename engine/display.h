@@ -31,13 +31,17 @@ class Display {
   virtual void GetImage(int /*position*/) {}
   // Draws the picture of the card just placed.
   virtual void UpDateJpgs(CardName /*card*/) {}
-  // Hides all card pictures and hand labels.
+  // Hides the hand labels; card pictures stay until the background reload.
   virtual void Vanish() {}
+  // Reloads the table picture, which removes every card drawn on it.
+  virtual void ReloadBackground() {}
   // Action word of user hand 0..3; also called while a test runs.
   virtual void SpecialAction(int /*hand*/, std::string_view /*text*/) {}
   // Writes a label's text and makes it visible.
   virtual void SetLabel(Label /*label*/, std::string_view /*text*/) {}
   virtual void HideLabel(Label /*label*/) {}
+  // Makes a label visible with the text it has.
+  virtual void ShowLabel(Label /*label*/) {}
   // Shows the modal "Limit Reached" dialog with a message.
   virtual void ShowLimitDialog(std::string_view /*message*/) {}
   // Lets pending screen events run.

@@ -97,6 +97,8 @@ void Simulator::ResetVariables(int level) {
   display_->Vanish();
   display_->ProcessEvents();
   if (level == 0) {
+    display_->ReloadBackground();
+    display_->ProcessEvents();
     for (Label label : {Label::dealer, Label::Label1, Label::PHLabel, Label::oldwinnings,
                         Label::Label4, Label::newwinnings, Label::counter1, Label::test8,
                         Label::Q2, Label::Q3}) {
@@ -107,6 +109,7 @@ void Simulator::ResetVariables(int level) {
 
 void Simulator::Shuffle1Click() {
   engine.shoe.ShuffleThreeTimes();
+  display_->ReloadBackground();
   display_->ProcessEvents();
   for (Label label : {Label::dealer, Label::Label1, Label::Label4, Label::newwinnings,
                       Label::counter1, Label::test8}) {

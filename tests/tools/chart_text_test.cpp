@@ -20,6 +20,20 @@ TEST(LetterPair, EachCodeShowsAsTwoCharacters) {
   for (const Case& c : cases) EXPECT_EQ(LetterPair(c.code), c.shown) << int{c.code};
 }
 
+TEST(ChartCaption, NamesTheRulesOfTheChart) {
+  struct Case {
+    ChartRules rules;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {{6, false, false, false}, "Basic Strategy Chart, 6 decks, S17, DAS, no surrender"},
+      {{2, true, true, true}, "Basic Strategy Chart, 2 decks, H17,NDAS, late surrender"},
+      {{8, false, true, false}, "Basic Strategy Chart, 8 decks, S17,NDAS, no surrender"},
+      {{4, true, false, true}, "Basic Strategy Chart, 4 decks, H17, DAS, late surrender"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ChartCaption(c.rules), c.caption);
+}
+
 StrategyChart ChartWithRow(int row, const char* codes) {
   StrategyChart chart;
   for (int column = 0; column < kChartColumns; ++column) chart.cells[row][column] = codes[column];

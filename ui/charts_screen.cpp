@@ -1,0 +1,114 @@
+// TCharts: the basic-strategy chart the table plays by.
+#include "ui/charts_screen.h"
+
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "engine/chart_text.h"
+#include "ui/modal_seam.h"
+#include "ui/pictures/chart_grid_picture.h"
+
+namespace quorvel::ui {
+namespace {
+
+constexpr int kPairRows = 10;
+constexpr int kSoftRows = 8;
+constexpr std::array<int, kPairRows> kPairTops = {82, 106, 134, 158, 182, 208, 234, 258, 282, 308};
+constexpr std::array<int, kSoftRows> kSoftTops = {82, 106, 130, 154, 181, 207, 232, 255};
+constexpr std::array<int, 10> kHardTops = {357, 382, 405, 426, 450, 474, 498, 522, 547, 567};
+
+// Letters sit in the grid's columns only if every character is exactly half a column wide.
+QFont ChartLetterFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPixelSize(15);
+  const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('H'));
+  font.setLetterSpacing(QFont::AbsoluteSpacing, kChartColumnWidth / 2.0 - advance);
+  return font;
+}
+
+QPlainTextEdit* Legend(QWidget* parent, const char* name, QRect place, const QString& text) {
+  auto* memo = new QPlainTextEdit(text, parent);
+  memo->setObjectName(name);
+  memo->setGeometry(place);
+  memo->setReadOnly(true);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont font = memo->font();
+  font.setPixelSize(11);
+  memo->setFont(font);
+  memo->document()->setDocumentMargin(2);
+  return memo;
+}
+
+}  // namespace
+
+TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidget* parent)
+    : QDialog(parent), modals_(modals), chartDirectory_(std::move(chartDirectory)) {
+  setObjectName("Charts");
+  setWindowTitle("Basic Strategy Charts");
+  setFixedSize(688, 586);
+  setStyleSheet("TCharts { background: white; }");
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(30, 0, kChartGridWidth, kChartGridHeight);
+  Image1->setPixmap(DrawChartGrid(devicePixelRatioF()));
+
+  const QFont letters = ChartLetterFont();
+  auto place = [&](int row, const QString& name, int left, int top) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setFont(letters);
+    label->setStyleSheet("color: black; background: transparent;");
+    label->move(left, top);
+    rowLabels[row] = label;
+  };
+  for (int i = 0; i < kPairRows; ++i) place(i, QString("c1r%1").arg(i + 1), 99, kPairTops[i]);
+  for (int i = 0; i < kSoftRows; ++i) {
+    place(kPairRows + i, QString("c2r%1").arg(i + 1), 392, kSoftTops[i]);
+  }
+  for (int i = 0; i < static_cast<int>(kHardTops.size()); ++i) {
+    place(kPairRows + kSoftRows + i, QString("c3r%1").arg(i + 1), 390, kHardTops[i]);
+  }
+
+  Button1 = new QPushButton("&Close Charts", this);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(32, 326, 129, 35);
+  Button1->setToolTip("close charts");
+  Button1->setAutoDefault(false);
+  connect(Button1, &QPushButton::clicked, this, &TCharts::Button1Click);
+
+  Memo1 = Legend(this, "Memo1", {32, 358, 129, 59},
+                 "\nY = Yes, split the pair\nN = No, don't split the \npair\n");
+  Memo2 = Legend(this, "Memo2", {160, 326, 137, 83},
+                 "H = Hit\nS = Stand\nD = Double; if unable, \nHit\nDs = Double; if unable, \nStand");
+  Memo3 = Legend(this, "Memo3", {32, 406, 265, 43},
+                 "R = Surrender; if unable, Hit \nRs = Surrender; if unable, Stand \n"
+                 "Ry = Surrender; if unable, Split ");
+  Memo3->setStyleSheet("QPlainTextEdit { background: olive; color: white; }");
+}
+
+void TCharts::ChartData(uint8_t decks, bool dealerHitsSoft17, bool lateSurrender,
+                        bool noDoubleAfterSplit) {
+  const ChartRules rules{decks, dealerHitsSoft17, noDoubleAfterSplit, lateSurrender};
+  setWindowTitle(QString::fromStdString(ChartCaption(rules)));
+
+  StrategyChart chart;
+  const int bytesRead = ReadChartFile(chartDirectory_ / ChartFileName(rules), chart);
+  for (int row = 0; row < kChartRows; ++row) {
+    // A missing or short file leaves the rows it did not reach empty.
+    const bool read = row * kChartColumns < bytesRead;
+    rowLabels[row]->setText(read ? QString::fromStdString(ChartRowLetters(chart, row)) : QString());
+    rowLabels[row]->adjustSize();
+  }
+  QCoreApplication::processEvents();
+  modals_.Exec(*this);
+}
+
+void TCharts::Button1Click() { reject(); }
+
+}  // namespace quorvel::ui

@@ -1,0 +1,61 @@
+// The main screen's geometry as plain functions of the display width.
+#include "ui/display_geometry.h"
+
+#include <array>
+
+namespace quorvel::ui {
+namespace {
+
+struct HandRow {
+  int16_t y;
+  int16_t x0;
+};
+
+// Hands 0-3 the user's seat, 4-15 the seats on the left, 16-27 those on the
+// right (four rows a seat), 28 the dealer.
+constexpr std::array<HandRow, 29> kHandRows = {{
+    {150, 200}, {220, 200}, {283, 200}, {350, 200},                //
+    {5, 5},     {35, 5},    {65, 5},    {95, 5},                   //
+    {145, 5},   {175, 5},   {205, 5},   {235, 5},                  //
+    {285, 5},   {315, 5},   {345, 5},   {375, 5},                  //
+    {5, 495},   {35, 495},  {65, 495},  {95, 495},                 //
+    {145, 495}, {175, 495}, {205, 495}, {235, 495},                //
+    {285, 495}, {315, 495}, {345, 495}, {375, 495},                //
+    {35, 200},
+}};
+constexpr int kDealerHand = 28;
+
+}  // namespace
+
+DisplayGeometry ChooseGeometry(int displayWidth) {
+  DisplayGeometry geometry;
+  if (displayWidth < 800) return geometry;
+  geometry.wideLayout = true;
+  if (displayWidth > 1200) {
+    geometry.scale = 1.6f;
+    geometry.fontSize = 14;
+    geometry.backgroundFile[0] = 'x';
+  } else if (displayWidth > 800) {
+    geometry.scale = 1.25f;
+    geometry.fontSize = 12;
+    geometry.backgroundFile[0] = 'v';
+  }
+  return geometry;
+}
+
+int Scaled(int length, float scale) { return static_cast<int>(static_cast<float>(length) * scale); }
+
+CardPlace GetImagePosition(int32_t position, float scale) {
+  const int hand = position / 10;
+  const int card = position % 10;
+  // Only the hand-area positions 0..289 exist; anything else lands where hand 0 does.
+  const HandRow row = (hand >= 0 && hand <= kDealerHand) ? kHandRows[hand] : kHandRows[0];
+  const int spacing = (position < 40 || hand == kDealerHand) ? 25 : 16;
+  const int x = row.x0 + card * spacing;
+  const int y = row.y + (position % 2 != 0 ? 4 : 0);
+  return {Scaled(x, scale), Scaled(y, scale)};
+}
+
+bool UsesSmallPicture(int32_t cardX) { return cardX < 200 || cardX > 400; }
+
+}  // namespace quorvel::ui

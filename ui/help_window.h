@@ -1,0 +1,28 @@
+// The help window: our own HTML help, kept beside the program.
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+
+class QTextBrowser;
+
+namespace quorvel::ui {
+
+class ModalSeam;
+
+class THelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  THelpWindow(ModalSeam& modals, std::filesystem::path helpFile, QWidget* parent = nullptr);
+
+  // Shows the contents page; a missing help file is reported and nothing opens.
+  void ShowContents();
+
+  QTextBrowser* Browser;
+
+ private:
+  ModalSeam& modals_;
+  std::filesystem::path helpFile_;
+};
+
+}  // namespace quorvel::ui

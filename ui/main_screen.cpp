@@ -1,0 +1,336 @@
+// TForm1's creation: the controls in their designed places, and the wide layout.
+#include "ui/main_screen.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "config/settings_file.h"
+#include "runs/return_data.h"
+#include "ui/table_image.h"
+
+namespace quorvel::ui {
+namespace {
+
+constexpr QSize kDesignedClient(737, 459);
+
+QFrame* MakePanel(QWidget* parent, const char* name, QRect place, QFrame::Shadow shadow) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setFrameStyle(QFrame::Panel | shadow);
+  panel->setGeometry(place);
+  return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+// A panel with its caption on the left and its value right-aligned; the value
+// label fills the panel so it follows the panel's size.
+QLabel* ValuePanel(QWidget* parent, const char* panelName, const char* valueName,
+                   const QString& caption, QRect place, QFrame** panel) {
+  *panel = MakePanel(parent, panelName, place, QFrame::Raised);
+  auto* title = MakeLabel(*panel, "", caption);
+  title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  title->setAttribute(Qt::WA_TransparentForMouseEvents);
+  auto* value = MakeLabel(*panel, valueName, "0");
+  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return value;
+}
+
+}  // namespace
+
+TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
+    : QMainWindow(parent),
+      modals_(modals),
+      geometry_(ChooseGeometry(display.width())),
+      startupDirectory_(std::filesystem::current_path()),
+      lastUsedFile_(startupDirectory_ / kLastUsedSettingsFile),
+      // Until a last-used file exists (a first start), the table deals by the
+      // new user's defaults rather than by a zero bankroll and a zero unit.
+      active_(DefaultActiveSettings()),
+      table_(this),
+      controller_(table_, active_, lastUsedFile_) {
+  setObjectName("Form1");
+  setWindowTitle("Quorvel Main Screen");
+  table_.SetChartDirectory(startupDirectory_ / "chartdata");
+  CreateMenu();
+  CreateControls();
+  memo_.fill("");
+
+  if (!geometry_.wideLayout) {
+    setFixedSize(kDesignedClient.width(), kDesignedClient.height() + MainMenu1->sizeHint().height());
+    LoadBackground();
+    ReturnData(table_, active_, lastUsedFile_);
+    AfterReturnData();
+    return;
+  }
+  SetUpHiResScreen(display);
+  QFont font = centralWidget()->font();
+  font.setPointSize(geometry_.fontSize);
+  centralWidget()->setFont(font);
+  SetPanel(Panel5, 150, 252, 28);
+  SetPanel(Panel6, 150, 212, 28);
+  SetPanel(Panel8, 150, 108, 28);
+  SetPanel(Panel9, 150, 68, 28);
+  SetPanel(Panel10, 150, 20, 28);
+  SetPanel(Panel11, 300, 4, 45);
+  SetPanel(Panel12, 300, 52, 45);
+  SetPanel(StatsPanel, 320, 4, 89);
+  SetPanel(Panel14, 300, 8, 23);
+  SetPanel(Panel15, 300, 48, 23);
+  Memo1->setFixedHeight(Scaled(235, geometry_.scale));
+  LayOutSidePanel();
+  ReturnData(table_, active_, lastUsedFile_);
+  AfterReturnData();
+  ShowSettingsMemo();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenu() {
+  MainMenu1 = menuBar();
+  MainMenu1->setObjectName("MainMenu1");
+  // Items without a caption stand between the menus as spacers.
+  auto spacer = [this](const char* name) {
+    QAction* item = MainMenu1->addAction(QString());
+    item->setObjectName(name);
+    item->setEnabled(false);
+  };
+  Options1 = MainMenu1->addMenu("&Options");
+  Options1->setObjectName("Options1");
+  Strategy1 = Options1->addAction("&Configure");
+  Strategy1->setObjectName("Strategy1");
+  Shuffle1 = Options1->addAction("&Shuffle Now", this, &TForm1::Shuffle1Click);
+  Shuffle1->setObjectName("Shuffle1");
+  Options1->addSeparator()->setObjectName("N1");
+  Exit1 = Options1->addAction("&Exit", this, &TForm1::Exit1Click);
+  Exit1->setObjectName("Exit1");
+  spacer("N2");
+  Chart1 = MainMenu1->addAction("&Charts", this, &TForm1::Chart1Click);
+  Chart1->setObjectName("Chart1");
+  spacer("N3");
+  Tracking1 = MainMenu1->addMenu("&Tracking");
+  Tracking1->setObjectName("Tracking1");
+  TWindow = Tracking1->addAction("&Window Open", this, &TForm1::TWindowClick);
+  TWindow->setObjectName("TWindow");
+  TWindow->setCheckable(true);
+  spacer("N4");
+  Stats1 = MainMenu1->addAction("&Stats", this, &TForm1::Stats1Click);
+  Stats1->setObjectName("Stats1");
+  spacer("N5");
+  Help1 = MainMenu1->addMenu("&Help");
+  Help1->setObjectName("Help1");
+  Contents = Help1->addAction("&Contents", this, &TForm1::ContentsClick);
+  Contents->setObjectName("Contents");
+  About1 = Help1->addAction("&About", this, &TForm1::About1Click);
+  About1->setObjectName("About1");
+}
+
+void TForm1::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName("Client");
+  client->setAutoFillBackground(true);
+  client->setStyleSheet("#Client { background: black; }"
+                        "QFrame#Panel2, QFrame#Panel2 QFrame { background: #d4d0c8; }"
+                        "QFrame#QPanel, QFrame#QPanel QFrame { background: #d4d0c8; }"
+                        "QFrame#Panel1, QFrame#Panel1 QFrame { background: #d4d0c8; }"
+                        "QFrame#Panel2 QLabel, QFrame#QPanel QLabel, QFrame#Panel1 QLabel"
+                        " { background: transparent; }");
+  QFont font = client->font();
+  font.setPixelSize(13);
+  client->setFont(font);
+  setCentralWidget(client);
+
+  Image1 = new TableImage(client);
+  Image1->setObjectName("Image1");
+  Image1->move(0, 20);
+  Image1->SetBackground(QImage(), QSize(640, 414));
+
+  Panel2 = MakePanel(client, "Panel2", {0, 0, 705, 25}, QFrame::Sunken);
+  PHLabel = ValuePanel(Panel2, "Panel17", "PHLabel", "W/L Per Hand:", {1, 1, 120, 23}, &Panel17);
+  Label1 = ValuePanel(Panel2, "Panel18", "Label1", " Next Bet: $", {121, 1, 115, 23}, &Panel18);
+  oldwinnings = ValuePanel(Panel2, "Panel19", "oldwinnings", "  Previous: $", {267, 1, 120, 23}, &Panel19);
+  newwinnings = ValuePanel(Panel2, "Panel20", "newwinnings", " Bankroll: $", {387, 1, 120, 23}, &Panel20);
+  counter1 = ValuePanel(Panel2, "Panel21", "counter1", " Counter:", {552, 1, 120, 23}, &Panel21);
+
+  auto button = [&](const char* name, const char* caption, QRect place) {
+    auto* b = new QPushButton(caption, client);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    QFont bold = b->font();
+    bold.setPixelSize(16);
+    bold.setBold(true);
+    b->setFont(bold);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+  };
+  Reset1 = button("Reset1", "RESET", {176, 129, 65, 24});
+  OptButton = button("OptButton", "OPTIONS", {248, 129, 81, 24});
+  Auto = button("Auto", "AUTO", {336, 129, 65, 24});
+  Deal = button("Deal", "DEAL", {408, 129, 65, 24});
+  connect(Deal, &QPushButton::clicked, this, &TForm1::DealClick);
+  connect(Reset1, &QPushButton::clicked, this, &TForm1::Reset1Click);
+
+  auto handLabel = [&](const char* name, const char* caption, QPoint place, bool shown) {
+    QLabel* label = MakeLabel(client, name, caption);
+    label->setStyleSheet("color: silver; background: transparent;");
+    QFont small = label->font();
+    small.setPixelSize(9);
+    label->setFont(small);
+    label->move(place);
+    label->adjustSize();
+    label->setVisible(shown);
+    return label;
+  };
+  Label4 = handLabel("Label4", "0", {377, 82}, true);
+  dealer = handLabel("dealer", "dealer", {350, 218}, true);
+  text_1 = handLabel("text_1", "0", {365, 189}, true);
+  text1 = handLabel("text1", "start", {385, 189}, true);
+  dealer2 = handLabel("dealer2", "dealer", {350, 282}, false);
+  Split1 = handLabel("Split1", "0", {365, 258}, false);
+  text_s1 = handLabel("text_s1", "start", {385, 258}, false);
+  dealer3 = handLabel("dealer3", "dealer", {350, 342}, false);
+  Split2 = handLabel("Split2", "0", {365, 318}, false);
+  text_s2 = handLabel("text_s2", "start", {385, 318}, false);
+  dealer4 = handLabel("dealer4", "dealer", {350, 400}, false);
+  Split3 = handLabel("Split3", "0", {365, 376}, false);
+  text_s3 = handLabel("text_s3", "start", {385, 376}, false);
+
+  Suspend = MakeLabel(client, "Suspend", "Graphics suspended to increase speed of calculations.");
+  Suspend->setGeometry(200, 250, 300, 60);
+  Suspend->setAlignment(Qt::AlignCenter);
+  Suspend->setWordWrap(true);
+  Suspend->setStyleSheet("background: teal; color: white; border: 1px solid #e0e0e0;");
+  QFont serif("serif");
+  serif.setStyleHint(QFont::Serif);
+  serif.setPixelSize(24);
+  Suspend->setFont(serif);
+  Suspend->hide();
+
+  QPanel = MakePanel(client, "QPanel", {-15, 208, 689, 241}, QFrame::Raised);
+  Panel11 = MakePanel(QPanel, "Panel11", {6, 4, 299, 45}, QFrame::Raised);
+  Q2 = MakeLabel(Panel11, "Q2", "");
+  Q2->setWordWrap(true);
+  Panel12 = MakePanel(QPanel, "Panel12", {6, 52, 300, 45}, QFrame::Raised);
+  Q3 = MakeLabel(Panel12, "Q3", "");
+  Q3->setWordWrap(true);
+  StatsPanel = MakePanel(QPanel, "StatsPanel", {312, 8, 320, 89}, QFrame::Raised);
+  bettotal = ValuePanel(StatsPanel, "Panel14", "bettotal", "Total Bet", {8, 8, 300, 28}, &Panel14);
+  ELabel = ValuePanel(StatsPanel, "Panel15", "ELabel", "Winnings/Total Bet", {8, 48, 300, 28}, &Panel15);
+  QPanel->hide();
+
+  Panel1 = MakePanel(client, "Panel1", {648, 40, 255, 489}, QFrame::Raised);
+  test8 = ValuePanel(Panel1, "Panel10", "test8", "Win/Loss", {4, 20, 150, 28}, &Panel10);
+  Panel10->hide();
+  test1 = ValuePanel(Panel1, "Panel9", "test1", "HANDS WON", {4, 68, 150, 28}, &Panel9);
+  test3 = ValuePanel(Panel1, "Panel8", "test3", "In Row", {4, 108, 150, 28}, &Panel8);
+  test2 = ValuePanel(Panel1, "Panel6", "test2", "HANDS LOST", {4, 212, 150, 28}, &Panel6);
+  test4 = ValuePanel(Panel1, "Panel5", "test4", "In Row", {4, 252, 150, 28}, &Panel5);
+  Label11 = MakeLabel(Panel1, "Label11", "Progression Settings");
+  Label11->setAlignment(Qt::AlignCenter);
+  Label11->setStyleSheet("color: white; background: navy; font-weight: bold;");
+  Memo1 = new QPlainTextEdit(Panel1);
+  Memo1->setObjectName("Memo1");
+  Memo1->setReadOnly(true);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setFixedHeight(159);
+  Panel1->hide();
+  LayOutSidePanel();
+
+  labels_ = {dealer, dealer2, dealer3, dealer4, text_1, Split1, Split2, Split3,
+             text1, text_s1, text_s2, text_s3, Label4, Label1, counter1, newwinnings,
+             oldwinnings, Q2, Q3, PHLabel, bettotal, ELabel, test1, test2, test3, test4,
+             test8, Suspend};
+}
+
+void TForm1::LayOutSidePanel() {
+  // Value labels fill their panels, so they follow every SetPanel; the memo
+  // and its caption bar sit at the bottom of the side panel.
+  for (QFrame* panel : {Panel17, Panel18, Panel19, Panel20, Panel21, Panel14, Panel15, Panel10,
+                        Panel9, Panel8, Panel6, Panel5}) {
+    const QRect inside = panel->rect().adjusted(4, 1, -4, -1);
+    for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      label->setGeometry(inside);
+    }
+  }
+  for (QFrame* panel : {Panel11, Panel12}) {
+    for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      label->setGeometry(panel->rect().adjusted(4, 2, -4, -2));
+    }
+  }
+  const int memoHeight = Memo1->height();
+  const int bottom = Panel1->height() - 4;
+  Memo1->setGeometry(2, bottom - memoHeight, Panel1->width() - 4, memoHeight);
+  const int barHeight = Label11->sizeHint().height() + 4;
+  Label11->setGeometry(2, Memo1->y() - barHeight, Panel1->width() - 4, barHeight);
+}
+
+void TForm1::MoveLabel(QLabel* label) {
+  label->move(Scaled(label->x(), geometry_.scale), Scaled(label->y(), geometry_.scale));
+  QFont font = label->font();
+  font.setPointSize(geometry_.fontSize);
+  label->setFont(font);
+  label->adjustSize();
+}
+
+void TForm1::SetPanel(QFrame* panel, int width, int top, int height) {
+  const float scale = geometry_.scale;
+  panel->setGeometry(panel->x(), Scaled(top, scale), Scaled(width, scale), Scaled(height, scale));
+}
+
+void TForm1::SetUpHiResScreen(QSize display) {
+  const float scale = geometry_.scale;
+  const int t20 = Scaled(20, scale);
+  const int w640 = Scaled(640, scale);
+  const int h456 = Scaled(456, scale);
+  const int fifth = w640 / 5;
+  const int split = w640 < 1000 ? w640 - 10 : w640;
+
+  QPanel->move(0, QPanel->y());
+  QPanel->show();
+  Panel1->show();
+  Tracking1->menuAction()->setVisible(false);
+
+  // The client area takes the whole display below the menu.
+  const int formWidth = display.width();
+  const int formHeight = display.height() - MainMenu1->sizeHint().height();
+  setFixedSize(display.width(), display.height());
+
+  for (QLabel* label : {Label4, text1, text_1, dealer, dealer2, dealer3, dealer4, text_s1, text_s2,
+                        text_s3, Split1, Split2, Split3}) {
+    MoveLabel(label);
+  }
+  Suspend->move(Scaled(Suspend->x(), scale), Scaled(Suspend->y(), scale));
+  Image1->move(0, t20);
+
+  QPanel->setGeometry(0, h456 - 20, split, formHeight - h456);
+  Panel1->setGeometry(split, t20, formWidth - split, formHeight - t20);
+
+  for (QPushButton* b : {Auto, Deal, Reset1, OptButton}) {
+    b->move(Scaled(b->x(), scale), Scaled(b->y(), scale));
+  }
+
+  Panel2->resize(formWidth, Panel2->height());
+  for (QFrame* panel : {Panel17, Panel18, Panel19, Panel20, Panel21}) {
+    panel->resize(Scaled(panel->width(), scale), panel->height());
+  }
+  Panel18->move(fifth, Panel18->y());
+  Panel19->move(2 * fifth, Panel19->y());
+  Panel20->move(3 * fifth, Panel20->y());
+  Panel21->move(4 * fifth, Panel21->y());
+
+  StatsPanel->move(Scaled(312, scale), StatsPanel->y());
+}
+
+void TForm1::AfterReturnData() {
+  Memo1->setVisible(active_.progression.progressionEnabled != 0);
+}
+
+}  // namespace quorvel::ui
