@@ -49,7 +49,7 @@ void TForm1::RefreshStatistics() {
   const MoneyState& money = table_.money;
   PHLabel->setText(Text(FormatTotals(
       kDollarForm, ResultPerHand(money.bankroll, money.startingBankroll, table_.run.handsPlayed))));
-  if (QPanel->isVisible()) {
+  if (!QPanel->isHidden()) {
     bettotal->setText(Text(FormatTotals(kDollarForm, money.totalBet)));
     if (auto ratio = WinningsPerDollarBet(money.bankroll, money.startingBankroll, money.totalBet)) {
       ELabel->setText(Text(FormatTotals(kRatioForm, *ratio)));
@@ -84,7 +84,7 @@ void TForm1::Stats1Click() {
 }
 
 void TForm1::TWindowClick() {
-  const bool open = !Panel1->isVisible();
+  const bool open = Panel1->isHidden();
   TWindow->setChecked(open);
   Panel1->setVisible(open);
 }

@@ -1,0 +1,263 @@
+// Manual play on the main screen: DEAL, the limit dialog, RESET, Shuffle Now, Tracking, the memo.
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <set>
+
+#include "config/default_settings.h"
+#include "money/caption.h"
+#include "runs/format_totals.h"
+#include "runs/money_figures.h"
+#include "ui/display_geometry.h"
+#include "ui/limit_dialog.h"
+#include "ui/main_screen.h"
+#include "ui/pictures/card_pictures.h"
+#include "ui/table_image.h"
+#include "ui_fixture.h"
+
+using namespace quorvel;
+using namespace quorvel::ui;
+
+namespace {
+
+QString Caption(double amount) { return QString::fromStdString(GetCaption(amount)); }
+
+// A card face is light and grey; the felt is dark.
+bool IsCardFace(const QImage& image, int x, int y) {
+  const QColor colour = image.pixelColor(x, y);
+  return colour.lightness() > 200;
+}
+
+void SaveSettings(const testing::StartupDirectory& startup, const SettingsFile& settings) {
+  QVERIFY(SaveData(startup.LastUsedFile(), settings));
+}
+
+SettingsFile WithRules(int count) {
+  SettingsFile settings = DefaultSettings();
+  settings.progression.progressionEnabled = 1;
+  for (int i = 1; i <= count; ++i) {
+    settings.progression.ruleAction[i] = kIncreaseBet;
+    settings.progression.ruleUnits[i] = 1;
+  }
+  return settings;
+}
+
+}  // namespace
+
+class ManualPlayTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void DealDrawsEveryCardWhereItLands_data();
+  void DealDrawsEveryCardWhereItLands();
+  void LabelsAfterDealShowTheTable();
+  void SecondDealDuringARoundIsIgnored();
+  void LimitDialogBlocksTheSessionUntilReset();
+  void ShuffleNowClearsTheTableAndStartsTheShoe();
+  void TrackingTogglesTheSidePanel();
+  void MemoListsTwentyFiveRules();
+  void MissingTablePictureIsReportedOnceAndPlayGoesOn();
+};
+
+void ManualPlayTest::DealDrawsEveryCardWhereItLands_data() {
+  QTest::addColumn<QSize>("display");
+  QTest::newRow("640") << QSize(640, 480);
+  QTest::newRow("1024") << QSize(1024, 768);
+  QTest::newRow("1920") << QSize(1920, 1080);
+}
+
+void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
+  QFETCH(QSize, display);
+  testing::StartupDirectory startup;
+  SettingsFile settings = DefaultSettings();
+  settings.options.players = 7;
+  SaveSettings(startup, settings);
+  testing::AnsweringModals modals;
+  TForm1 form(modals, display);
+  const float scale = form.Geometry().scale;
+  int largeSeen = 0;
+  int smallSeen = 0;
+  for (int round = 0; round < 10; ++round) {
+    form.DealClick();
+    const QImage table = form.Image1->Picture().toImage();
+    const HandArea& hands = form.Table().engine.hands;
+    for (int position = 0; position < kHandAreaSize; ++position) {
+      if (hands[position] == 0) continue;
+      const CardPlace place = GetImagePosition(position, scale);
+      const bool small = UsesSmallPicture(place.cardX);
+      const QSize size = small ? kSmallCardSize : kLargeCardSize;
+      (small ? smallSeen : largeSeen) += 1;
+      // Bottom left inside the border: no later card of the round covers it.
+      QVERIFY2(IsCardFace(table, place.cardX + 2, place.cardY + size.height() - 3),
+               qPrintable(QString("position %1").arg(position)));
+      // Beyond a small card's width the large picture is still face.
+      if (!small && hands[position + 1] == 0 && position % 10 != 9) {
+        QVERIFY(IsCardFace(table, place.cardX + 22, place.cardY + 40));
+      }
+    }
+  }
+  QVERIFY(largeSeen > 20);
+  QVERIFY(smallSeen > 20);
+}
+
+void ManualPlayTest::LabelsAfterDealShowTheTable() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1024, 768});
+  form.show();
+  Simulator& table = form.Table();
+  const std::set<QString> outcomes = {"loss: surrender",   "win: hand wins",    "loss: hand loses",
+                                      "win: Dealer Busts!!", "loss: Dealer wins", "Push",
+                                      "push",              "loss: Dealer Blackjack"};
+  for (int round = 1; round <= 40; ++round) {
+    const double before = table.money.bankroll;
+    form.DealClick();
+    const MoneyState& money = table.money;
+    QCOMPARE(form.oldwinnings->text(), Caption(before));
+    QCOMPARE(form.newwinnings->text(), Caption(money.bankroll));
+    QCOMPARE(form.counter1->text(), QString::number(round));
+    QCOMPARE(form.Label1->text(), Caption(money.bet));
+    QCOMPARE(form.PHLabel->text(),
+             QString::fromStdString(FormatTotals(
+                 kDollarForm, ResultPerHand(money.bankroll, money.startingBankroll, round))));
+    QCOMPARE(form.bettotal->text(), QString::fromStdString(FormatTotals(kDollarForm, money.totalBet)));
+    QCOMPARE(form.test1->text(), QString::number(money.handsWon));
+    QCOMPARE(form.test2->text(), QString::number(money.handsLost));
+    QCOMPARE(form.test3->text(), QString::number(money.winsInRow));
+    QCOMPARE(form.test4->text(), QString::number(money.lossesInRow));
+    QVERIFY(form.dealer->isVisible());
+    QVERIFY2(outcomes.count(form.dealer->text()) == 1, qPrintable(form.dealer->text()));
+    QCOMPARE(form.text_1->text(), QString::number(table.engine.AddTotal(0)));
+    const bool dealerBlackjack = form.dealer->text() == "push" || form.dealer->text().contains("Blackjack");
+    if (!dealerBlackjack) {
+      QVERIFY(form.Label4->isVisible());
+      QCOMPARE(form.Label4->text(), QString::number(table.engine.dealerTotal));
+    }
+    const bool split = table.engine.hands[10] != 0;
+    QCOMPARE(form.dealer2->isVisible(), split);
+    QCOMPARE(form.Split1->isVisible(), split);
+  }
+}
+
+void ManualPlayTest::SecondDealDuringARoundIsIgnored() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1024, 768});
+  // The queued click arrives while the round lets events run.
+  QMetaObject::invokeMethod(form.Deal, &QPushButton::click, Qt::QueuedConnection);
+  form.DealClick();
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Table().run.handsPlayed, 1.0);
+  form.DealClick();
+  QCOMPARE(form.Table().run.handsPlayed, 2.0);
+}
+
+void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
+  testing::StartupDirectory startup;
+  SettingsFile settings = DefaultSettings();
+  settings.options.winLimitMode = 1;
+  settings.options.winLimitText = MakeSettingsText("1");
+  SaveSettings(startup, settings);
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1024, 768});
+  THitLimit limit;
+  form.SetScreens({nullptr, nullptr, &limit, nullptr});
+  Simulator& table = form.Table();
+  for (int round = 0; round < 200 && !table.money.sessionBlocked; ++round) form.DealClick();
+  QVERIFY(table.money.sessionBlocked);
+  QCOMPARE(modals.shown, QStringList{"HitLimit"});
+  QCOMPARE(modals.texts.back(), QString("You have reached a Win Limit."));
+
+  const double played = table.run.handsPlayed;
+  form.DealClick();
+  QCOMPARE(table.run.handsPlayed, played);
+  QCOMPARE(modals.shown.size(), 2);
+  QCOMPARE(modals.texts.back(), QString("You have reached a Win Limit."));
+
+  form.Reset1Click();
+  QVERIFY(!table.money.sessionBlocked);
+  QCOMPARE(table.run.handsPlayed, 0.0);
+  QCOMPARE(table.money.bankroll, 1000.0);
+  for (QLabel* label : {form.test1, form.test2, form.test3, form.test4}) QCOMPARE(label->text(), QString("0"));
+  QCOMPARE(form.counter1->text(), QString());
+  form.DealClick();
+  QCOMPARE(table.run.handsPlayed, 1.0);
+}
+
+void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {640, 480});
+  const QImage empty = form.Image1->Picture().toImage();
+  form.DealClick();
+  form.DealClick();
+  QVERIFY(form.Image1->Picture().toImage() != empty);
+  form.Shuffle1Click();
+  Simulator& table = form.Table();
+  QCOMPARE(table.engine.shoe.drawPosition, 0);
+  QCOMPARE(form.Image1->Picture().toImage(), empty);
+  for (QLabel* label : {form.dealer, form.Label1, form.Label4, form.newwinnings, form.counter1, form.test8}) {
+    QCOMPARE(label->text(), QString());
+  }
+  QVERIFY(!form.dealer->isVisible());
+  const char first = table.engine.shoe.cards[0].rank;
+  form.DealClick();
+  QCOMPARE(table.engine.hands[0], first);
+}
+
+void ManualPlayTest::TrackingTogglesTheSidePanel() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {640, 480});
+  form.show();
+  QVERIFY(!form.Panel1->isVisible());
+  form.TWindowClick();
+  QVERIFY(form.Panel1->isVisible());
+  QVERIFY(form.TWindow->isChecked());
+  form.TWindowClick();
+  QVERIFY(!form.Panel1->isVisible());
+  QVERIFY(!form.TWindow->isChecked());
+}
+
+void ManualPlayTest::MemoListsTwentyFiveRules() {
+  for (int rules : {25, 30}) {
+    testing::StartupDirectory startup;
+    SaveSettings(startup, WithRules(rules));
+    testing::AnsweringModals modals;
+    TForm1 form(modals, {1024, 768});
+    const QStringList lines = form.Memo1->toPlainText().split('\n');
+    QCOMPARE(lines.size(), 26);
+    QCOMPARE(lines[0], QString());
+    QCOMPARE(lines[1], QString("After 1 loss increase bet by  1.0 units"));
+    QCOMPARE(lines[25], QString("After 2 wins and 5 losses increase bet by  1.0 units"));
+    QVERIFY(!form.Memo1->isHidden());
+  }
+  testing::StartupDirectory startup;
+  SettingsFile disabled = WithRules(3);
+  disabled.progression.progressionEnabled = 0;
+  SaveSettings(startup, disabled);
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1024, 768});
+  QVERIFY(form.Memo1->isHidden());
+}
+
+void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
+  testing::StartupDirectory startup(/*withPictures=*/false);
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1024, 768});
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.DealClick();
+  form.DealClick();
+  form.Reset1Click();
+  QCOMPARE(modals.errors, QStringList{"Cannot open file vg1.bmp"});
+  QCOMPARE(form.Image1->size(), QSize(800, 517));
+  form.DealClick();
+  const CardPlace first = GetImagePosition(0, 1.25f);
+  QVERIFY(IsCardFace(form.Image1->Picture().toImage(), first.cardX + 2, first.cardY + 45));
+}
+
+QTEST_MAIN(ManualPlayTest)
+#include "manual_play_test.moc"
