@@ -6,7 +6,8 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()

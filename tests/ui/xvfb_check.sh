@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Starts the real desktop program on a virtual X display at three screen sizes,
+# deals a few rounds by clicking DEAL, and captures the window. Fails when the
+# program does not start, crashes, or shows a table without cards.
+# Usage: xvfb_check.sh BIN_DIR SCREENSHOT_DIR
+set -euo pipefail
+bin_dir=$(cd "$1" && pwd)
+shots=$(mkdir -p "$2" && cd "$2" && pwd)
+
+# One display size: WIDTH HEIGHT SCALE NAME. Runs inside xvfb-run.
+check_size() {
+  local width=$1 height=$2 scale=$3 name=$4
+  # A start-up directory of its own, so the last-used settings file of the
+  # build is not touched.
+  local dir="$work/$name"
+  mkdir -p "$dir"
+  cp -r "$bin_dir/chartdata" "$bin_dir/help" "$bin_dir"/*.bmp "$dir/"
+  (cd "$dir" && exec "$bin_dir/quorvel") >"$work/$name.log" 2>&1 &
+  local pid=$!
+  local window=""
+  for _ in $(seq 1 50); do
+    window=$(xdotool search --name '^Quorvel Main Screen$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || { echo "FAIL $name: the program ended at start-up"; cat "$work/$name.log"; return 1; }
+    sleep 0.2
+  done
+  [ -n "$window" ] || { echo "FAIL $name: no main window appeared"; return 1; }
+  sleep 1
+
+  # DEAL sits at (408, 129) of the client area, 65 x 24, scaled; the client
+  # area starts below the menu bar.
+  local menu=20
+  local x y
+  x=$(awk -v s="$scale" 'BEGIN { print int(408 * s) + 32 }')
+  y=$(awk -v s="$scale" -v m="$menu" 'BEGIN { print m + int(129 * s) + 12 }')
+  for _ in 1 2 3; do
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    sleep 0.4
+  done
+  kill -0 "$pid" 2>/dev/null || { echo "FAIL $name: the program crashed while dealing"; cat "$work/$name.log"; return 1; }
+  import -window "$window" "$shots/table-$name.png"
+
+  # The user's first card lands at (200, 150) of the table picture, which sits
+  # 20 (scaled) below the client's top: it must show a light card face.
+  local cx cy brightness
+  cx=$(awk -v s="$scale" 'BEGIN { print int(200 * s) + 2 }')
+  cy=$(awk -v s="$scale" -v m="$menu" 'BEGIN { print m + int(20 * s) + int(150 * s) + 30 }')
+  brightness=$(convert "$shots/table-$name.png" -crop "8x8+$cx+$cy" -colorspace Gray -format '%[fx:mean]' info:)
+  if ! awk -v b="$brightness" 'BEGIN { exit !(b > 0.7) }'; then
+    echo "FAIL $name: no card on the table after DEAL (brightness $brightness at $cx,$cy)"
+    return 1
+  fi
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  echo "ok $name: dealt, captured $shots/table-$name.png"
+}
+
+# Inside xvfb-run the script runs again for one size.
+if [ "${3:-}" = "--size" ]; then
+  work=$4
+  check_size "$5" "$6" "$7" "$8"
+  exit
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+for size in "640 480 1.0 640x480" "1024 768 1.25 1024x768" "1920 1080 1.6 1920x1080"; do
+  set -- $size
+  xvfb-run -a -s "-screen 0 ${1}x${2}x24" "$0" "$bin_dir" "$shots" --size "$work" "$@" || status=1
+done
+exit $status
