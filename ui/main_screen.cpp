@@ -17,6 +17,18 @@ namespace {
 
 constexpr QSize kDesignedClient(737, 459);
 
+// The panels' colours, and their labels' font: a style sheet's font wins over
+// one inherited, so the panels' text size is set here.
+QString ClientStyle(const QString& topBarFont, const QString& panelFont) {
+  return QString("#Client { background: black; }"
+                 "QFrame#Panel2, QFrame#Panel2 QFrame,"
+                 " QFrame#QPanel, QFrame#QPanel QFrame,"
+                 " QFrame#Panel1, QFrame#Panel1 QFrame { background: #d4d0c8; }"
+                 "QFrame#QPanel QLabel, QFrame#Panel1 QLabel { background: transparent; font-size: %2; }"
+                 "QFrame#Panel2 QLabel { background: transparent; font-size: %1; }")
+      .arg(topBarFont, panelFont);
+}
+
 QFrame* MakePanel(QWidget* parent, const char* name, QRect place, QFrame::Shadow shadow) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(name);
@@ -65,6 +77,8 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   memo_.fill("");
 
   if (!geometry_.wideLayout) {
+    // The top bar's captions and values share 120 pixels.
+    centralWidget()->setStyleSheet(ClientStyle("11px", "13px"));
     setFixedSize(kDesignedClient.width(), kDesignedClient.height() + MainMenu1->sizeHint().height());
     LoadBackground();
     ReturnData(table_, active_, lastUsedFile_);
@@ -75,6 +89,9 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   QFont font = centralWidget()->font();
   font.setPointSize(geometry_.fontSize);
   centralWidget()->setFont(font);
+  // The top bar keeps its designed 25 pixels of height: its text is a little smaller.
+  centralWidget()->setStyleSheet(ClientStyle(QString("%1pt").arg(geometry_.fontSize - 2),
+                                             QString("%1pt").arg(geometry_.fontSize)));
   SetPanel(Panel5, 150, 252, 28);
   SetPanel(Panel6, 150, 212, 28);
   SetPanel(Panel8, 150, 108, 28);
@@ -137,12 +154,6 @@ void TForm1::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName("Client");
   client->setAutoFillBackground(true);
-  client->setStyleSheet("#Client { background: black; }"
-                        "QFrame#Panel2, QFrame#Panel2 QFrame { background: #d4d0c8; }"
-                        "QFrame#QPanel, QFrame#QPanel QFrame { background: #d4d0c8; }"
-                        "QFrame#Panel1, QFrame#Panel1 QFrame { background: #d4d0c8; }"
-                        "QFrame#Panel2 QLabel, QFrame#QPanel QLabel, QFrame#Panel1 QLabel"
-                        " { background: transparent; }");
   QFont font = client->font();
   font.setPixelSize(13);
   client->setFont(font);
