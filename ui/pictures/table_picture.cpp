@@ -180,15 +180,15 @@ void PaintUserSeat(QPainter& painter) {
   PaintCardSpot(painter, kUserCard, kLargeCardSize);
 }
 
-// The other seats: a numbered disc where each seat's first card lands, small enough
-// to stay clear of the hand labels beside the right-hand seats.
+// The other seats: a numbered disc on each seat's first card, set towards its right
+// so that at seat 6 it stays clear of the message box and the hand labels.
 void PaintOtherSeats(QPainter& painter) {
   const QFont font = PictureFont(8);
   for (const SeatSpot& seat : kOtherSeats) {
-    const QPointF centre = seat.firstCard + QPointF(8, 7.5);
-    painter.setPen(QPen(kPrint, 0.9));
+    const QPointF centre = seat.firstCard + QPointF(12, 7);
+    painter.setPen(QPen(kPrint, 0.8));
     painter.setBrush(QColor(255, 255, 255, 18));
-    painter.drawEllipse(centre, 5.6, 5.6);
+    painter.drawEllipse(centre, 5, 5);
     painter.setPen(kGold);
     PaintCentredText(painter, centre + QPointF(0, 3), QString::number(seat.number), font);
   }
