@@ -130,6 +130,8 @@ class TForm1 : public QMainWindow, public Display {
   // The table restarted from the last-used settings file.
   void AfterReturnData();
   void RefreshStatistics();
+  void ShowResultPerHand();
+  void ShowBetFigures();
   QLabel* LabelWidget(Label label) const;
   QString BackgroundPath() const;
 

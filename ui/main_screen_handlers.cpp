@@ -46,19 +46,28 @@ void TForm1::DealClick() {
 }
 
 void TForm1::RefreshStatistics() {
+  ShowResultPerHand();
+  if (!QPanel->isHidden()) ShowBetFigures();
   const MoneyState& money = table_.money;
-  PHLabel->setText(Text(FormatTotals(
-      kDollarForm, ResultPerHand(money.bankroll, money.startingBankroll, table_.run.handsPlayed))));
-  if (!QPanel->isHidden()) {
-    bettotal->setText(Text(FormatTotals(kDollarForm, money.totalBet)));
-    if (auto ratio = WinningsPerDollarBet(money.bankroll, money.startingBankroll, money.totalBet)) {
-      ELabel->setText(Text(FormatTotals(kRatioForm, *ratio)));
-    }
-  }
   test1->setText(QString::number(money.handsWon));
   test2->setText(QString::number(money.handsLost));
   test3->setText(QString::number(money.winsInRow));
   test4->setText(QString::number(money.lossesInRow));
+}
+
+void TForm1::ShowResultPerHand() {
+  const MoneyState& money = table_.money;
+  PHLabel->setText(Text(FormatTotals(
+      kDollarForm, ResultPerHand(money.bankroll, money.startingBankroll, table_.run.handsPlayed))));
+}
+
+void TForm1::ShowBetFigures() {
+  const MoneyState& money = table_.money;
+  bettotal->setText(Text(FormatTotals(kDollarForm, money.totalBet)));
+  // Before anything is bet the ratio keeps what it showed.
+  if (auto ratio = WinningsPerDollarBet(money.bankroll, money.startingBankroll, money.totalBet)) {
+    ELabel->setText(Text(FormatTotals(kRatioForm, *ratio)));
+  }
 }
 
 void TForm1::Reset1Click() {
@@ -74,13 +83,8 @@ void TForm1::Shuffle1Click() {
 
 void TForm1::Stats1Click() {
   QPanel->show();
-  const MoneyState& money = table_.money;
-  bettotal->setText(Text(FormatTotals(kDollarForm, money.totalBet)));
-  PHLabel->setText(Text(FormatTotals(
-      kDollarForm, ResultPerHand(money.bankroll, money.startingBankroll, table_.run.handsPlayed))));
-  if (auto ratio = WinningsPerDollarBet(money.bankroll, money.startingBankroll, money.totalBet)) {
-    ELabel->setText(Text(FormatTotals(kRatioForm, *ratio)));
-  }
+  ShowBetFigures();
+  ShowResultPerHand();
 }
 
 void TForm1::TWindowClick() {

@@ -57,6 +57,8 @@ class ManualPlayTest : public QObject {
   void LimitDialogBlocksTheSessionUntilReset();
   void ShuffleNowClearsTheTableAndStartsTheShoe();
   void TrackingTogglesTheSidePanel();
+  void StatsOpensThePanelWithTheFigures();
+  void CardPastTheEdgeIsClipped();
   void MemoListsTwentyFiveRules();
   void MissingTablePictureIsReportedOnceAndPlayGoesOn();
 };
@@ -219,6 +221,44 @@ void ManualPlayTest::TrackingTogglesTheSidePanel() {
   form.TWindowClick();
   QVERIFY(!form.Panel1->isVisible());
   QVERIFY(!form.TWindow->isChecked());
+}
+
+void ManualPlayTest::StatsOpensThePanelWithTheFigures() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {640, 480});
+  form.DealClick();
+  // Hidden, the panel's figures are not refreshed by a round.
+  QCOMPARE(form.bettotal->text(), QString());
+  form.Stats1Click();
+  QVERIFY(!form.QPanel->isHidden());
+  const MoneyState& money = form.Table().money;
+  QCOMPARE(form.bettotal->text(), QString::fromStdString(FormatTotals(kDollarForm, money.totalBet)));
+  const float ratio = *WinningsPerDollarBet(money.bankroll, money.startingBankroll, money.totalBet);
+  QCOMPARE(form.ELabel->text(), QString::fromStdString(FormatTotals(kRatioForm, ratio)));
+  form.DealClick();
+  QCOMPARE(form.bettotal->text(), QString::fromStdString(FormatTotals(kDollarForm, money.totalBet)));
+  QVERIFY(!form.QPanel->isHidden());
+}
+
+void ManualPlayTest::CardPastTheEdgeIsClipped() {
+  TableImage image;
+  image.SetBackground(QImage(), QSize(640, 414));
+  const QPixmap card = CardPicture(u"AS", image.devicePixelRatioF());
+  image.DrawPicture(630, 400, card);
+  image.DrawPicture(-20, -30, card);
+  const QImage drawn = image.Picture().toImage();
+  QCOMPARE(drawn.size(), QSize(640, 414));
+  auto lightPixels = [&](QRect area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) count += IsCardFace(drawn, x, y) ? 1 : 0;
+    }
+    return count;
+  };
+  QVERIFY(lightPixels({630, 400, 10, 14}) > 40);
+  QVERIFY(lightPixels({0, 0, 10, 18}) > 40);
+  QCOMPARE(lightPixels({600, 380, 30, 20}), 0);
 }
 
 void ManualPlayTest::MemoListsTwentyFiveRules() {
