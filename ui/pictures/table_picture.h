@@ -1,12 +1,9 @@
 // The table picture the cards are dealt onto: felt, the dealer's place, the seat spots;
-// and the felt and chips it is made of, which the splash picture shares.
+// and the felt it is made of, which the splash picture shares.
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QPainterPath>
-#include <QPointF>
-#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -26,8 +23,5 @@ QString TablePictureFile(float scale);
 // Fills `area` with dark green baize: lit from the middle, darker to the edges, with
 // a fine fixed grain so that it reads as cloth.
 void PaintFelt(QPainter& painter, const QPainterPath& area);
-
-// A casino chip seen from above, `radius` logical pixels, in `colour`.
-void PaintChip(QPainter& painter, QPointF centre, qreal radius, const QColor& colour);
 
 }  // namespace quorvel::ui
