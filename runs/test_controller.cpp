@@ -56,6 +56,8 @@ std::optional<std::string> TestController::StartTests(int sessions, double hands
   ReturnData(table_, active_, lastUsedFile_);
   if (!table_.engine.chart.Loaded()) return std::string(kUnableToLoadData);
 
+  // The log's start amount is taken after the settings are applied again, so
+  // winnings are counted from the bankroll the sessions really start from.
   stats_.startDollars = WholeDollars(table_.money.startingBankroll);
   log_.Start(sessions);
   table_.run.handsPerSession = handsPerSession;
@@ -79,22 +81,25 @@ std::optional<std::string> TestController::StartTests(int sessions, double hands
 
 void TestController::StopTests() {
   stop_.store(true);
-  if (worker_.joinable()) worker_.join();
+  const bool testRan = worker_.joinable();
+  if (testRan) worker_.join();
   table_.run.runRequested = false;
   table_.run.testRunning = 0;
+  Display& screen = table_.Screen();
+  screen.ProcessEvents();
+  screen.HideLabel(Label::Suspend);
+  screen.SetLabel(Label::Auto, "AUTO");
+  // After a refused AUTO no test ran: the table stays as it is.
+  if (!testRan) return;
+
   // The table shows the test's counters: sums over its sessions.
   table_.run.handsPlayed = result_.handsPlayed;
   table_.money.handsWon = result_.handsWon;
   table_.money.handsLost = result_.handsLost;
   table_.money.totalBet = result_.totalBet;
   table_.money.bankroll = result_.bankroll;
-  table_.money.winsInRow = 0;
-  table_.money.lossesInRow = 0;
-
-  Display& screen = table_.Screen();
-  screen.ProcessEvents();
-  screen.HideLabel(Label::Suspend);
-  screen.SetLabel(Label::Auto, "AUTO");
+  table_.money.winsInRow = result_.winsInRow;
+  table_.money.lossesInRow = result_.lossesInRow;
   ShowCounters();
 }
 

@@ -16,11 +16,20 @@ class TestProgress {
   void SetRounds(int worker, uint64_t rounds) {
     counters_[worker].rounds.store(rounds, std::memory_order_relaxed);
   }
-  void SessionFinished() { sessionsFinished_.fetch_add(1, std::memory_order_relaxed); }
+  // A finished session adds its rounds, winnings and stakes to the live figures.
+  void SessionFinished(double rounds, double winnings, double totalBet) {
+    finishedRounds_.fetch_add(rounds, std::memory_order_relaxed);
+    finishedWinnings_.fetch_add(winnings, std::memory_order_relaxed);
+    finishedTotalBet_.fetch_add(totalBet, std::memory_order_relaxed);
+    sessionsFinished_.fetch_add(1, std::memory_order_release);
+  }
   // Only while no worker runs.
   void Reset() {
     for (Counter& counter : counters_) counter.rounds.store(0, std::memory_order_relaxed);
     sessionsFinished_.store(0, std::memory_order_relaxed);
+    finishedRounds_.store(0, std::memory_order_relaxed);
+    finishedWinnings_.store(0, std::memory_order_relaxed);
+    finishedTotalBet_.store(0, std::memory_order_relaxed);
   }
 
   uint64_t Rounds() const {
@@ -28,7 +37,11 @@ class TestProgress {
     for (const Counter& counter : counters_) total += counter.rounds.load(std::memory_order_relaxed);
     return total;
   }
-  int SessionsFinished() const { return sessionsFinished_.load(std::memory_order_relaxed); }
+  int SessionsFinished() const { return sessionsFinished_.load(std::memory_order_acquire); }
+  // Sums over the sessions finished so far.
+  double FinishedRounds() const { return finishedRounds_.load(std::memory_order_relaxed); }
+  double FinishedWinnings() const { return finishedWinnings_.load(std::memory_order_relaxed); }
+  double FinishedTotalBet() const { return finishedTotalBet_.load(std::memory_order_relaxed); }
 
  private:
   struct alignas(64) Counter {
@@ -36,6 +49,9 @@ class TestProgress {
   };
   std::array<Counter, kMaxWorkers> counters_{};
   std::atomic<int> sessionsFinished_{0};
+  std::atomic<double> finishedRounds_{0};
+  std::atomic<double> finishedWinnings_{0};
+  std::atomic<double> finishedTotalBet_{0};
 };
 
 }  // namespace quorvel

@@ -46,7 +46,12 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   record.handsWon = table.money.handsWon;
   record.handsLost = table.money.handsLost;
   record.totalBet = table.money.totalBet;
-  if (record.finished) progress.SessionFinished();
+  record.winsInRow = table.money.winsInRow;
+  record.lossesInRow = table.money.lossesInRow;
+  if (record.finished) {
+    progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
+                             record.totalBet);
+  }
 }
 
 }  // namespace
@@ -110,6 +115,8 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
       result.stopped = true;
       if (!stoppedSessionSeen && record.rounds > 0) {
         result.bankroll = record.bankroll;
+        result.winsInRow = record.winsInRow;
+        result.lossesInRow = record.lossesInRow;
         stoppedSessionSeen = true;
       }
     }

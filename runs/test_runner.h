@@ -45,6 +45,8 @@ struct SessionRecord {
   int32_t handsWon = 0;
   int32_t handsLost = 0;
   double totalBet = 0;
+  int32_t winsInRow = 0;  // where the session ended or was stopped
+  int32_t lossesInRow = 0;
   std::vector<TraceRow> trace;
 };
 
@@ -59,8 +61,11 @@ struct TestResult {
   // Money won over all sessions, finished or not.
   double winnings = 0;
   // The bankroll as the table shows it after the test: the starting
-  // bankroll, or that of the first session that was stopped.
+  // bankroll, or that of the first session that was stopped, with that
+  // session's wins and losses in a row.
   double bankroll = 0;
+  int32_t winsInRow = 0;
+  int32_t lossesInRow = 0;
 };
 
 // Runs the plan from a table whose settings were just applied. Finished

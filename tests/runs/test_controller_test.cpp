@@ -82,6 +82,47 @@ TEST(TestControllerTest, StopEndsATestWithoutARoundLimit) {
   EXPECT_EQ(screen.table.run.testRunning, 0);
 }
 
+TEST(TestControllerTest, StopAfterARefusedAutoLeavesTheTableAsItIs) {
+  Screen screen;
+  EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kRefused);
+  screen.controller.Reset1Click();  // the chart loads; AUTO is still refused
+  ASSERT_EQ(screen.table.run.testRunning, -1);
+  EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kStopped);
+  EXPECT_EQ(screen.table.money.bankroll, 1000);
+  EXPECT_EQ(screen.table.run.handsPlayed, 0);
+  EXPECT_TRUE(screen.display.hidden[Label::Suspend]);
+  EXPECT_EQ(screen.display.labels[Label::Auto], "AUTO");
+}
+
+TEST(TestControllerTest, StopShowsTheInterruptedSessionsRuns) {
+  Screen screen;
+  screen.controller.Reset1Click();
+  ASSERT_EQ(screen.controller.StartTests(2, 0, 11, 1), std::nullopt);
+  while (screen.controller.Progress().Rounds() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  screen.controller.StopTests();
+  const SessionRecord& interrupted = screen.controller.Result().sessions[0];
+  ASSERT_FALSE(interrupted.finished);
+  EXPECT_EQ(screen.table.money.winsInRow, interrupted.winsInRow);
+  EXPECT_EQ(screen.table.money.lossesInRow, interrupted.lossesInRow);
+  EXPECT_EQ(screen.display.labels[Label::test3], std::to_string(interrupted.winsInRow));
+  EXPECT_EQ(screen.display.labels[Label::test4], std::to_string(interrupted.lossesInRow));
+  EXPECT_GT(interrupted.winsInRow + interrupted.lossesInRow, 0);
+}
+
+TEST(TestControllerTest, LiveFiguresSumTheFinishedSessions) {
+  Screen screen;
+  screen.controller.Reset1Click();
+  ASSERT_EQ(screen.controller.StartTests(3, 500, 4, 2), std::nullopt);
+  screen.WaitForWorkers();
+  const TestProgress& progress = screen.controller.Progress();
+  screen.controller.FinishTest();
+  const TestResult& result = screen.controller.Result();
+  EXPECT_EQ(progress.SessionsFinished(), 3);
+  EXPECT_EQ(progress.FinishedRounds(), 1500);
+  EXPECT_DOUBLE_EQ(progress.FinishedTotalBet(), result.totalBet);
+  EXPECT_DOUBLE_EQ(progress.FinishedWinnings(), result.winnings);
+}
+
 TEST(TestControllerTest, RefusesASessionCountTheLogCannotHold) {
   Screen screen;
   screen.controller.Reset1Click();
