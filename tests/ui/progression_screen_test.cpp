@@ -1,0 +1,437 @@
+// The progression screen: choosing, editing, saving and clearing rules, the "?" texts, the
+// list of saved rules, reopening, the window's sizes, and what the settings file receives.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QtTest>
+
+#include "ui/alert_dialog.h"
+#include "ui/progression_screen.h"
+#include "ui/up_down.h"
+#include "ui_fixture.h"
+
+using namespace quorvel;
+using namespace quorvel::ui;
+
+namespace {
+
+const QString kPrompt = "Select Wins and Losses for your progression.";
+const QString kNoActionItem = "no special action" + QString(13, ' ');
+
+// A screen with its dialog, answered by the test; shown like the options screen shows it.
+struct Screen {
+  explicit Screen(QSize display = {1024, 768}) : progression(modals, alert, display) {}
+  testing::AnsweringModals modals;
+  TAlert alert;
+  TProgression progression;
+
+  // The spinners as a click moves them.
+  void Select(int wins, int losses) {
+    progression.WinUpDown->Step(wins - progression.WinUpDown->Position());
+    progression.LossUpDown->Step(losses - progression.LossUpDown->Position());
+  }
+  void Choose(int code) {
+    progression.Action1->setCurrentIndex(code);
+    emit progression.Action1->activated(code);
+  }
+  void TypeUnits(const QString& text) {
+    progression.Option1->setText(text);
+    progression.Option1Exit();
+  }
+  // Line `n` of the saved rules, counting from 1.
+  QString Line(int n) const { return progression.Side->document()->findBlockByNumber(n - 1).text(); }
+  // The editor's fields as they are shown (amount fields and the units label).
+  QList<bool> Shown() const {
+    QList<bool> shown;
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             progression.Action1, progression.Option1, progression.UpDown1, progression.Dot,
+             progression.Tenth1, progression.UpDown2, progression.tenths, progression.unit1}) {
+      shown << !field->isHidden();
+    }
+    return shown;
+  }
+};
+
+ProgressionTable ThreeRules() {
+  ProgressionTable table;
+  table.ruleAction[3] = kEndSession;
+  table.ruleAction[10] = kIncreaseBet;
+  table.ruleUnits[10] = 1;
+  table.ruleTenths[10] = 5;
+  table.ruleAction[22] = kSetBet;
+  table.ruleUnits[22] = 2;
+  table.ruleTenths[22] = 10;
+  table.ruleEndSeq[22] = 1;
+  table.progressionEnabled = 1;
+  return table;
+}
+
+}  // namespace
+
+class ProgressionScreenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void WindowFollowsTheDisplayWidth_data();
+  void WindowFollowsTheDisplayWidth();
+  void SpinnersStayInTheirRange();
+  void NoWinsAndNoLossesHideTheEditor();
+  void ANewRuleShowsNoActionDisabled();
+  void EditingCycleStoresTheRuleAndListsIt();
+  void ActionsShowTheirAmountFields();
+  void DivideNeverDividesBy0();
+  void TypedUnitsAreCheckedWhenTheEditIsLeft();
+  void EndSessionListsWithoutAnAmount();
+  void ClearDataRemovesEveryRule();
+  void ReopeningShowsTheRuleButAsksForASelection();
+  void SettingsFileGetsTheBoxNotTheStoredByte();
+  void LoadingReplacesTheWholeList();
+  void AlertHidesItsReminderWhenClosed();
+};
+
+void ProgressionScreenTest::WindowFollowsTheDisplayWidth_data() {
+  QTest::addColumn<QSize>("display");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<QPoint>("place");
+  QTest::addColumn<bool>("list");
+  QTest::newRow("640") << QSize(640, 480) << 640 << QPoint(0, 0) << false;
+  QTest::newRow("799") << QSize(799, 600) << 640 << QPoint(0, 0) << false;
+  QTest::newRow("800") << QSize(800, 600) << 840 << QPoint(0, 0) << true;
+  QTest::newRow("840") << QSize(840, 600) << 840 << QPoint(0, 0) << true;
+  QTest::newRow("1024") << QSize(1024, 768) << 840 << QPoint(92, 144) << true;
+  QTest::newRow("1920") << QSize(1920, 1080) << 840 << QPoint(540, 300) << true;
+}
+
+void ProgressionScreenTest::WindowFollowsTheDisplayWidth() {
+  QFETCH(QSize, display);
+  QFETCH(int, width);
+  QFETCH(QPoint, place);
+  QFETCH(bool, list);
+  Screen screen(display);
+  TProgression& p = screen.progression;
+  QCOMPARE(p.objectName(), QString("Progression"));
+  QCOMPARE(p.windowTitle(), QString("Quorvel Progression Screen"));
+  QCOMPARE(p.size(), QSize(width, 480));
+  QCOMPARE(p.pos(), place);
+  // The longest sentence the editor can show, with its amount, must fit whole.
+  ProgressionTable table;
+  table.ruleAction[99] = kDecreaseBet;
+  table.ruleUnits[99] = 99;
+  table.ruleTenths[99] = 10;
+  p.LoadTable(table);
+  p.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&p));
+  screen.Select(9, 9);
+  QCOMPARE(p.Side->isVisible(), list);
+  const QRect window = p.rect();
+  for (QWidget* child : p.findChildren<QWidget*>()) {
+    if (!child->isVisible() || child == p.PName || child->parentWidget() == p.Side) continue;
+    const QRect place(child->mapTo(&p, QPoint(0, 0)), child->size());
+    QVERIFY2(window.contains(place), qPrintable(child->objectName()));
+    // Texts must fit whole; the spinners' arrows carry none.
+    if (qobject_cast<QLabel*>(child) || qobject_cast<QCheckBox*>(child)) {
+      QVERIFY2(child->width() >= child->sizeHint().width(), qPrintable(child->objectName()));
+    } else if (auto* button = qobject_cast<QPushButton*>(child)) {
+      const int text = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
+      QVERIFY2(button->width() >= text + 12, qPrintable(button->objectName()));
+    }
+  }
+  if (list) {
+    const QFontMetrics metrics(p.Side->font());
+    QVERIFY(metrics.horizontalAdvance(screen.Line(1)) <= p.Side->viewport()->width() - 8);
+  }
+}
+
+void ProgressionScreenTest::SpinnersStayInTheirRange() {
+  Screen screen;
+  UpDown& wins = *screen.progression.WinUpDown;
+  QSignalSpy clicks(&wins, &UpDown::Click);
+  QToolButton* up = wins.findChildren<QToolButton*>().first();
+  for (int press = 0; press < 12; ++press) up->click();
+  QCOMPARE(wins.Position(), 9);
+  QCOMPARE(screen.progression.Num1->text(), QString("9"));
+  QCOMPARE(clicks.size(), 12);  // the ends click too, and do not wrap
+  wins.Step(-20);
+  QCOMPARE(wins.Position(), 0);
+  QVERIFY(screen.progression.Num1->isReadOnly());
+  QVERIFY(screen.progression.Tenth1->isReadOnly());
+  screen.progression.UpDown2->Step(20);
+  QCOMPARE(screen.progression.Tenth1->text(), QString("10"));
+}
+
+void ProgressionScreenTest::NoWinsAndNoLossesHideTheEditor() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  p.FormShow();
+  QCOMPARE(p.Explain->text(), kPrompt);
+  QCOMPARE(screen.Shown(), QList<bool>(8, false));
+  // Back to 0 and 0 from a rule with an amount: nothing of the editor stays, the dot included.
+  p.LoadTable(ThreeRules());
+  screen.Select(1, 0);
+  QCOMPARE(screen.Shown(), (QList<bool>{true, true, true, true, true, true, true, true}));
+  screen.Select(0, 0);
+  QCOMPARE(screen.Shown(), QList<bool>(8, false));
+  QCOMPARE(p.Explain->text(), kPrompt);
+
+  p.Edit1Click();
+  p.Save1Click();
+  QCOMPARE(p.TableForSave(), ThreeRules());
+  p.Button1Click();
+  QCOMPARE(screen.modals.shown, QStringList{"Alert"});
+  QCOMPARE(screen.alert.Message->text(),
+           QString("The computer is keeping a count of the Winning Hands and Losing Hands.  You "
+                   "currently have selected 0 WINS and 0 LOSSES.  You must first select the "
+                   "number of WINS and LOSSES to program a progression."));
+  QVERIFY(screen.alert.Save->isHidden());
+}
+
+void ProgressionScreenTest::ANewRuleShowsNoActionDisabled() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  screen.Select(2, 0);
+  QCOMPARE(p.Action1->currentText(), kNoActionItem);
+  QVERIFY(!p.Action1->isHidden());
+  QVERIFY(!p.Action1->isEnabled());
+  QCOMPARE(screen.Shown(), (QList<bool>{true, false, false, false, false, false, false, false}));
+  QCOMPARE(p.Explain->text(), QString("After 2 wins "));
+}
+
+void ProgressionScreenTest::EditingCycleStoresTheRuleAndListsIt() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  screen.Select(1, 1);
+  p.Save1Click();  // without Edit: nothing
+  QCOMPARE(p.TableForSave(), ProgressionTable{});
+  p.Edit1->click();
+  for (QWidget* field : std::initializer_list<QWidget*>{p.Action1, p.Option1, p.UpDown1, p.Tenth1, p.UpDown2}) {
+    QVERIFY(field->isEnabled());
+  }
+  screen.Choose(kIncreaseBet);
+  screen.TypeUnits("2");
+  p.UpDown2->Step(5);
+  p.Button1->click();
+  QCOMPARE(screen.alert.Message->text(),
+           QString("The computer is keeping a count of the Winning and Losing Hands.  After 1 win "
+                   "and 1 loss  you have currently have selected to increase bet by  2."));
+  QVERIFY(!screen.alert.Save->isHidden());
+  p.Save1->click();
+
+  const ProgressionTable saved = p.TableForSave();
+  QCOMPARE(saved.ruleAction[11], int8_t{kIncreaseBet});
+  QCOMPARE(saved.ruleUnits[11], int8_t{2});
+  QCOMPARE(saved.ruleTenths[11], uint8_t{5});
+  QCOMPARE(saved.progressionEnabled, uint8_t{1});
+  QVERIFY(p.ProgEnable->isChecked());
+  QVERIFY(!p.Action1->isEnabled());
+  QVERIFY(!p.Option1->isEnabled());
+  QCOMPARE(screen.Line(1), QString("After 1 win and 1 loss increase bet by  2.5 units"));
+
+  // A second rule lists in index order; saving "no special action" removes the first.
+  screen.Select(0, 2);
+  p.Edit1Click();
+  screen.Choose(kMultiplyBet);
+  screen.TypeUnits("3");
+  p.Save1Click();
+  QCOMPARE(screen.Line(1), QString("After 2 losses multiply bet by 3.0 units"));
+  QCOMPARE(screen.Line(2), QString("After 1 win and 1 loss increase bet by  2.5 units"));
+  p.ProgEnable->setChecked(false);
+  screen.Select(1, 1);
+  QCOMPARE(p.Action1->currentIndex(), int{kIncreaseBet});
+  QCOMPARE(p.Option1->text(), QString("2"));
+  QCOMPARE(p.Tenth1->text(), QString("5"));
+  p.Edit1Click();
+  screen.Choose(kNoAction);
+  p.Save1Click();
+  QCOMPARE(screen.Line(1), QString("After 2 losses multiply bet by 3.0 units"));
+  QCOMPARE(screen.Line(2), QString());
+  QVERIFY(!p.ProgEnable->isChecked());  // removing a rule does not switch testing on
+  QCOMPARE(p.Side->document()->blockCount(), 100);
+}
+
+void ProgressionScreenTest::ActionsShowTheirAmountFields() {
+  const QList<bool> none{true, false, false, false, false, false, false, false};
+  const QList<bool> factor{true, true, true, true, true, true, true, false};
+  const QList<bool> units{true, true, true, true, true, true, true, true};
+  const QList<QList<bool>> expected{none, units, units, units, factor, factor, none};
+  Screen screen;
+  screen.Select(0, 1);
+  screen.progression.Edit1Click();
+  for (int code = 0; code <= kEndSession; ++code) {
+    screen.Choose(code);
+    QCOMPARE(screen.Shown(), expected[code]);
+  }
+}
+
+void ProgressionScreenTest::DivideNeverDividesBy0() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  screen.Select(1, 0);
+  p.Edit1Click();
+  screen.TypeUnits("0");
+  screen.Choose(kDivideBet);
+  QCOMPARE(p.UpDown1->Position(), 1);
+  screen.TypeUnits("0");  // typed, it is taken as it stands
+  QCOMPARE(p.UpDown1->Position(), 0);
+  p.UpDown2->Step(-1);  // either amount spinner raises it again
+  QCOMPARE(p.UpDown1->Position(), 1);
+  QCOMPARE(p.Option1->text(), QString("1"));
+
+  p.UpDown2->Step(-1);
+  screen.TypeUnits("0");
+  QCOMPARE(p.Tenth1->text(), QString("0"));
+  p.Save1Click();  // 0.0 is refused, and the rule stays open for a new amount
+  QCOMPARE(screen.modals.errors,
+           QStringList{"A bet cannot be divided by 0.0: set at least 1 whole unit or 1 tenth."});
+  QCOMPARE(p.TableForSave().ruleAction[10], int8_t{0});
+  QVERIFY(p.Action1->isEnabled());
+  p.UpDown2->SetPosition(5);
+  p.Save1Click();
+  QCOMPARE(screen.Line(1), QString("After 1 win divide bet by  0.5 units"));
+}
+
+void ProgressionScreenTest::TypedUnitsAreCheckedWhenTheEditIsLeft() {
+  const struct { const char* text; const char* error; } refused[] = {
+      {"abc", "'abc' is not a valid integer value"},
+      {"1.5", "'1.5' is not a valid integer value"},
+      {"150", "'150' is out of range: whole units go from 0 to 99."},
+      {"-3", "'-3' is out of range: whole units go from 0 to 99."},
+  };
+  for (const auto& c : refused) {
+    Screen screen;
+    screen.Select(2, 0);
+    screen.progression.Edit1Click();
+    screen.Choose(kSetBet);
+    screen.TypeUnits("7");
+    screen.TypeUnits(c.text);
+    QCOMPARE(screen.modals.errors, QStringList{c.error});
+    QCOMPARE(screen.progression.UpDown1->Position(), 7);
+    QCOMPARE(screen.progression.Option1->text(), QString("7"));  // what Save stores
+    screen.progression.Save1Click();
+    QCOMPARE(screen.progression.TableForSave().ruleUnits[20], int8_t{7});
+  }
+  Screen screen;
+  QCOMPARE(screen.progression.Option1->maxLength(), 5);
+  screen.TypeUnits("99");
+  QCOMPARE(screen.progression.UpDown1->Position(), 99);
+  QVERIFY(screen.modals.errors.isEmpty());
+}
+
+void ProgressionScreenTest::EndSessionListsWithoutAnAmount() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  screen.Select(0, 3);
+  p.Edit1Click();
+  screen.Choose(kEndSession);
+  QCOMPARE(p.Action1->currentText(), "END SESSION" + QString(30, ' '));
+  p.Save1Click();
+  QCOMPARE(screen.Line(1), QString("After 3 losses end session "));
+  QCOMPARE(p.TableForSave().ruleAction[3], int8_t{kEndSession});
+}
+
+void ProgressionScreenTest::ClearDataRemovesEveryRule() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  p.LoadTable(ThreeRules());
+  screen.Select(2, 2);
+  QCOMPARE(screen.Line(1), QString("After 3 losses end session "));
+  QCOMPARE(screen.Line(2), QString("After 1 win increase bet by  1.5 units"));
+  QCOMPARE(screen.Line(3), QString("After 2 wins and 2 losses set bet to  2.10 units"));
+  p.Clear1->click();
+  for (int line = 1; line <= 100; ++line) QCOMPARE(screen.Line(line), QString());
+  QVERIFY(!p.ProgEnable->isChecked());
+  QCOMPARE(p.TableForSave(), ProgressionTable{});  // endSeq and the switch too
+  QCOMPARE(p.WinUpDown->Position(), 0);
+  QCOMPARE(p.LossUpDown->Position(), 0);
+  QCOMPARE(screen.Shown(), QList<bool>(8, false));
+  QCOMPARE(p.Explain->text(), kPrompt);
+}
+
+void ProgressionScreenTest::ReopeningShowsTheRuleButAsksForASelection() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  ProgressionTable table;
+  table.ruleAction[20] = kSetBet;
+  table.ruleUnits[20] = 3;
+  p.LoadTable(table);
+  p.show();
+  screen.Select(2, 0);
+  p.Exit1->click();
+  QVERIFY(!p.isVisible());
+
+  p.show();
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(&p, &activate);
+  QCOMPARE(p.Action1->currentIndex(), int{kSetBet});
+  QCOMPARE(p.Option1->text(), QString("3"));
+  QVERIFY(!p.Option1->isHidden());
+  QCOMPARE(p.Explain->text(), kPrompt);
+  QCOMPARE(screen.Line(1), QString("After 2 wins set bet to  3.0 units"));
+  screen.Select(2, 0);
+  QCOMPARE(p.Explain->text(), QString("After 2 wins "));
+  // Coming back from the information dialog is another activation: it keeps the explanation.
+  p.Button1Click();
+  QCoreApplication::sendEvent(&p, &activate);
+  QCOMPARE(p.Explain->text(), QString("After 2 wins "));
+}
+
+void ProgressionScreenTest::SettingsFileGetsTheBoxNotTheStoredByte() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  ProgressionTable stored = ThreeRules();
+  stored.progressionEnabled = 7;
+  p.LoadTable(stored);
+  QVERIFY(p.ProgEnable->isChecked());
+  ProgressionTable expected = ThreeRules();
+  expected.progressionEnabled = 1;
+  QCOMPARE(p.TableForSave(), expected);
+  p.ProgEnable->setChecked(false);
+  QCOMPARE(p.TableForSave().progressionEnabled, uint8_t{0});
+
+  stored.progressionEnabled = 0;
+  p.LoadTable(stored);
+  QVERIFY(!p.ProgEnable->isChecked());
+  QCOMPARE(screen.Line(3), QString("After 2 wins and 2 losses set bet to  2.10 units"));
+
+  QCOMPARE(p.PName->text(), QString());
+  p.SetPName("/home/player/systems/martingale.sav");
+  QCOMPARE(p.PName->text(), QString("/home/player/systems/martingale.sav"));
+  QCOMPARE(p.Label3->text(), QString("Current Setup"));
+}
+
+void ProgressionScreenTest::LoadingReplacesTheWholeList() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  p.LoadTable(ThreeRules());
+  ProgressionTable other;
+  other.ruleAction[50] = kDecreaseBet;
+  other.ruleAction[20] = 9;  // a code no action has: neither listed nor shown as an action
+  p.LoadTable(other);
+  p.FormShow();
+  QCOMPARE(screen.Line(1), QString("After 5 wins decrease bet by  0.0 units"));
+  QCOMPARE(screen.Line(2), QString());
+  QCOMPARE(screen.Line(3), QString());
+  screen.Select(2, 0);
+  QCOMPARE(p.Action1->currentText(), kNoActionItem);
+}
+
+void ProgressionScreenTest::AlertHidesItsReminderWhenClosed() {
+  TAlert alert;
+  QCOMPARE(alert.objectName(), QString("Alert"));
+  QCOMPARE(alert.windowTitle(), QString("Information"));
+  QCOMPARE(alert.Okay1->text(), QString("Okay"));
+  QCOMPARE(alert.Save->text(),
+           QString("Be sure to press the SAVE button if you wish to enable this progression setting."));
+  QVERIFY(!alert.Save->isHidden());
+  alert.show();
+  alert.Okay1->click();
+  QCOMPARE(alert.result(), int{QDialog::Accepted});
+  QVERIFY(alert.Save->isHidden());
+}
+
+QTEST_MAIN(ProgressionScreenTest)
+#include "progression_screen_test.moc"
