@@ -19,7 +19,7 @@ check_size() {
   local pid=$!
   local window=""
   for _ in $(seq 1 50); do
-    window=$(xdotool search --name '^Quorvel Main Screen$' 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --name '^Quorvel Main Screen$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || { echo "FAIL $name: the program ended at start-up"; cat "$work/$name.log"; return 1; }
     sleep 0.2
@@ -50,9 +50,72 @@ check_size() {
     echo "FAIL $name: no card on the table after DEAL (brightness $brightness at $cx,$cy)"
     return 1
   fi
+  if [ "$name" = "1024x768" ]; then
+    check_screens "$window" "$pid" "$scale" "$menu" || return 1
+  fi
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   echo "ok $name: dealt, captured $shots/table-$name.png"
+}
+
+# Waits for a window by its exact title and prints its id.
+find_window() {
+  local id=""
+  for _ in $(seq 1 50); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  echo "FAIL: no window \"$1\"" >&2
+  return 1
+}
+
+# The other screens in the real program: options, progression, and a short
+# automatic test whose log is shown at its end.
+check_screens() {
+  local main=$1 pid=$2 scale=$3 menu=$4 options progression tests x y
+  x=$(awk -v s="$scale" 'BEGIN { print int(248 * s) + 40 }')
+  y=$(awk -v s="$scale" -v m="$menu" 'BEGIN { print m + int(129 * s) + 12 }')
+  xdotool mousemove --window "$main" "$x" "$y" click 1
+  options=$(find_window "Quorvel Options Screen") || return 1
+  sleep 0.5
+  import -window "$options" "$shots/options.png"
+  # Clicks, not keys: a key's release may reach a window the press has closed.
+  xdotool mousemove --window "$options" 88 578 click 1
+  progression=$(find_window "Quorvel Progression Screen") || return 1
+  sleep 0.5
+  import -window "$progression" "$shots/progression.png"
+  xdotool mousemove --window "$progression" 405 454 click 1  # Exit
+  sleep 0.3
+  xdotool mousemove --window "$options" 167 618 click 1  # RUN TEST WITH NEW SETTINGS
+  sleep 0.5
+
+  x=$(awk -v s="$scale" 'BEGIN { print int(336 * s) + 32 }')
+  xdotool mousemove --window "$main" "$x" "$y" click 1
+  tests=$(find_window "Quorvel Test Screen") || return 1
+  sleep 0.3
+  xdotool mousemove --window "$tests" 300 190 click 1 key ctrl+a type 300000
+  xdotool mousemove --window "$tests" 465 297 click 1 key ctrl+a type 03
+  xdotool mousemove --window "$tests" 593 304 click 1
+  sleep 0.5
+  import -window "$main" "$shots/test-running.png"
+  kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed starting a test"; return 1; }
+  # At the end of the last session the test screen opens again.
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^Quorvel Test Screen$' >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+  tests=$(find_window "Quorvel Test Screen") || return 1
+  sleep 0.3
+  xdotool mousemove --window "$tests" 600 456 click 1
+  sleep 0.5
+  import -window "$tests" "$shots/test-log.png"
+  xdotool mousemove --window "$tests" 600 502 click 1  # Close: back to the setup view
+  sleep 0.3
+  xdotool mousemove --window "$tests" 600 502 click 1  # Close
+  sleep 0.3
+  kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed after a test"; return 1; }
+  echo "ok screens: options, progression, a test and its log captured"
 }
 
 # Inside xvfb-run the script runs again for one size.
