@@ -53,6 +53,9 @@ std::optional<std::string> TestController::StartTests(int sessions, double hands
 
   Display& screen = table_.Screen();
   for (Label label : {Label::test1, Label::test2, Label::test3, Label::test4}) screen.SetLabel(label, "0");
+  // Seeded before the settings shuffle the shoe, as the command line does, so
+  // one seed gives the same log from either.
+  table_.Seed(static_cast<uint32_t>(seed));
   ReturnData(table_, active_, lastUsedFile_);
   if (!table_.engine.chart.Loaded()) return std::string(kUnableToLoadData);
 

@@ -7,10 +7,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "config/settings_file.h"
 #include "runs/return_data.h"
 #include "ui/table_image.h"
+#include "ui/test_progress_panel.h"
 
 namespace quorvel::ui {
 namespace {
@@ -72,6 +74,10 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle("Quorvel Main Screen");
   table_.SetChartDirectory(startupDirectory_ / "chartdata");
+  // A few updates a second: enough to watch, too few to cost the test anything.
+  pollTimer_ = new QTimer(this);
+  pollTimer_->setInterval(250);
+  connect(pollTimer_, &QTimer::timeout, this, &TForm1::PollTest);
   CreateMenu();
   CreateControls();
   memo_.fill("");
@@ -122,7 +128,7 @@ void TForm1::CreateMenu() {
   };
   Options1 = MainMenu1->addMenu("&Options");
   Options1->setObjectName("Options1");
-  Strategy1 = Options1->addAction("&Configure");
+  Strategy1 = Options1->addAction("&Configure", this, &TForm1::Strategy1Click);
   Strategy1->setObjectName("Strategy1");
   Shuffle1 = Options1->addAction("&Shuffle Now", this, &TForm1::Shuffle1Click);
   Shuffle1->setObjectName("Shuffle1");
@@ -188,6 +194,8 @@ void TForm1::CreateControls() {
   Deal = button("Deal", "DEAL", {408, 129, 65, 24});
   connect(Deal, &QPushButton::clicked, this, &TForm1::DealClick);
   connect(Reset1, &QPushButton::clicked, this, &TForm1::Reset1Click);
+  connect(OptButton, &QPushButton::clicked, this, &TForm1::OptButtonClick);
+  connect(Auto, &QPushButton::clicked, this, &TForm1::AutoClick);
 
   auto handLabel = [&](const char* name, const char* caption, QPoint place, bool shown) {
     QLabel* label = MakeLabel(client, name, caption);
@@ -224,6 +232,9 @@ void TForm1::CreateControls() {
   serif.setPixelSize(24);
   Suspend->setFont(serif);
   Suspend->hide();
+  // In place of the static text, a running test shows its progress.
+  Progress = new TestProgressPanel(client);
+  Progress->setGeometry(150, 230, 400, 100);
 
   QPanel = MakePanel(client, "QPanel", {-15, 208, 689, 241}, QFrame::Raised);
   Panel11 = MakePanel(QPanel, "Panel11", {6, 4, 299, 45}, QFrame::Raised);
@@ -319,6 +330,8 @@ void TForm1::SetUpHiResScreen(QSize display) {
     MoveLabel(label);
   }
   Suspend->move(Scaled(Suspend->x(), scale), Scaled(Suspend->y(), scale));
+  Progress->setGeometry(Scaled(Progress->x(), scale), Scaled(Progress->y(), scale),
+                        Scaled(Progress->width(), scale), Scaled(Progress->height(), scale));
   Image1->move(0, t20);
 
   QPanel->setGeometry(0, h456 - 20, split, formHeight - h456);

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "config/active_settings.h"
@@ -20,13 +22,17 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace quorvel::ui {
 
 class ModalSeam;
 class TableImage;
 class TAboutBox;
+class TAutoTest;
 class TCharts;
+class TestProgressPanel;
+class TStrategy;
 class THelpWindow;
 class THitLimit;
 
@@ -36,6 +42,8 @@ struct Screens {
   TAboutBox* about = nullptr;
   THitLimit* limit = nullptr;
   THelpWindow* help = nullptr;
+  TStrategy* options = nullptr;
+  TAutoTest* autoTest = nullptr;
 };
 
 class TForm1 : public QMainWindow, public Display {
@@ -47,7 +55,7 @@ class TForm1 : public QMainWindow, public Display {
   TForm1(ModalSeam& modals, QSize display, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  void SetScreens(const Screens& screens) { screens_ = screens; }
+  void SetScreens(const Screens& screens);
 
   // The display seam.
   void GetImage(int position) override;
@@ -71,12 +79,16 @@ class TForm1 : public QMainWindow, public Display {
   void About1Click();
   void ContentsClick();
   void Exit1Click();
+  void OptButtonClick();
+  void Strategy1Click();
+  void AutoClick();
 
   // Services other screens call.
   void ShowSettingsMemo();
   void GetDirectory();
 
   Simulator& Table() { return table_; }
+  TestController& Controller() { return controller_; }
   const ActiveSettings& Active() const { return active_; }
   const DisplayGeometry& Geometry() const { return geometry_; }
   const std::filesystem::path& StartupDirectory() const { return startupDirectory_; }
@@ -113,6 +125,7 @@ class TForm1 : public QMainWindow, public Display {
   QLabel *test8, *test1, *test3, *test2, *test4;
   QLabel* Label11;
   QPlainTextEdit* Memo1;
+  TestProgressPanel* Progress;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -130,6 +143,12 @@ class TForm1 : public QMainWindow, public Display {
   // The table restarted from the last-used settings file.
   void AfterReturnData();
   void RefreshStatistics();
+  void OpenOptions();
+  void ChooseTest();
+  std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed);
+  void PollTest();
+  void ShowPanelsAfterTest();
+  void ShowLiveFigures();
   void ShowResultPerHand();
   void ShowBetFigures();
   QLabel* LabelWidget(Label label) const;
@@ -147,6 +166,7 @@ class TForm1 : public QMainWindow, public Display {
   SettingsMemo memo_;
   bool backgroundTried_ = false;
   bool dealing_ = false;
+  QTimer* pollTimer_;
   std::array<QLabel*, static_cast<int>(Label::Auto)> labels_{};
 };
 

@@ -10,6 +10,7 @@
 #include "ui/modal_seam.h"
 #include "ui/pictures/card_pictures.h"
 #include "ui/table_image.h"
+#include "ui/test_progress_panel.h"
 #include "ui/version.h"
 
 namespace quorvel::ui {
@@ -73,6 +74,12 @@ void TForm1::SetLabel(Label label, std::string_view text) {
     Auto->setText(caption);
     return;
   }
+  if (label == Label::Suspend && table_.run.testRunning == 1) {
+    Progress->SetCaption(caption);
+    Progress->show();
+    Suspend->hide();
+    return;
+  }
   QLabel* widget = LabelWidget(label);
   if (widget == nullptr) return;
   widget->setText(caption);
@@ -82,6 +89,7 @@ void TForm1::SetLabel(Label label, std::string_view text) {
 }
 
 void TForm1::HideLabel(Label label) {
+  if (label == Label::Suspend) Progress->hide();
   if (QLabel* widget = LabelWidget(label)) widget->hide();
 }
 

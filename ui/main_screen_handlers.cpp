@@ -14,6 +14,7 @@
 #include "ui/limit_dialog.h"
 #include "ui/main_screen.h"
 #include "ui/modal_seam.h"
+#include "ui/options_screen.h"
 
 namespace quorvel::ui {
 namespace {
@@ -77,11 +78,16 @@ void TForm1::Reset1Click() {
 }
 
 void TForm1::Shuffle1Click() {
-  if (dealing_) return;
+  // The workers copy the table at every session start: it must not change under them.
+  if (dealing_ || controller_.Running()) return;
   table_.Shuffle1Click();
 }
 
 void TForm1::Stats1Click() {
+  if (controller_.Running()) {
+    ShowLiveFigures();
+    return;
+  }
   QPanel->show();
   ShowBetFigures();
   ShowResultPerHand();
@@ -94,6 +100,7 @@ void TForm1::TWindowClick() {
 }
 
 void TForm1::Chart1Click() {
+  if (screens_.options != nullptr) screens_.options->RequestClose();
   if (screens_.charts == nullptr) return;
   const TableOptions& options = active_.options;
   screens_.charts->ChartData(options.decks, options.dealerHitsSoft17 != 0,
@@ -137,6 +144,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (dealing_) {
     event->ignore();
     return;
+  }
+  if (controller_.Running()) controller_.StopTests();
+  // Edits made on the options screen survive to the next start, even after
+  // "EXIT WITHOUT RESETTING TEST"; a failed save is reported by the screen.
+  if (screens_.options != nullptr && screens_.options->OptionsShown()) {
+    screens_.options->SaveData(screens_.options->LastUsedFile());
   }
   QMainWindow::closeEvent(event);
 }

@@ -9,12 +9,16 @@
 #include <memory>
 
 #include "ui/about_box.h"
+#include "ui/alert_dialog.h"
 #include "ui/charts_screen.h"
 #include "ui/help_window.h"
 #include "ui/limit_dialog.h"
 #include "ui/main_screen.h"
 #include "ui/modal_seam.h"
+#include "ui/options_screen.h"
+#include "ui/progression_screen.h"
 #include "ui/splash_screen.h"
+#include "ui/test_screen.h"
 #include "ui/version.h"
 
 namespace quorvel::ui {
@@ -40,11 +44,18 @@ int Run() {
   QApplication::setApplicationName(kProgramTitle);
   const std::filesystem::path helpFile = main.StartupDirectory() / "help" / "index.html";
 
+  // The options screen edits the progression screen's table, so that one is made first.
+  const QSize display = DisplaySize();
+  TAlert alert(&main);
+  TProgression progression(modals, alert, display, &main);
+  TStrategy options(modals, progression, main.StartupDirectory(), &main);
   TCharts charts(modals, main.StartupDirectory() / "chartdata", &main);
   TAboutBox about(&main);
   THitLimit limit(&main);
   THelpWindow help(modals, helpFile, &main);
-  main.SetScreens({&charts, &about, &limit, &help});
+  TAutoTest autoTest(modals, main.Controller(), display, main.StartupDirectory(), &main);
+  options.SetShellScreens(&about, &help);
+  main.SetScreens({&charts, &about, &limit, &help, &options, &autoTest});
 
   main.show();
   QThread::msleep(100);

@@ -1,0 +1,222 @@
+// Automatic tests from the window: the test screen, a seeded test end to end, STOP, the log.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include "config/default_settings.h"
+#include "ui/main_screen.h"
+#include "ui/test_progress_panel.h"
+#include "ui/test_screen.h"
+#include "ui_fixture.h"
+
+using namespace quorvel;
+using namespace quorvel::ui;
+
+namespace {
+
+QByteArray Bytes(const QString& file) {
+  QFile in(file);
+  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// The main screen with its test screen; the test plays the user at the test screen.
+struct Window {
+  explicit Window(testing::AnsweringModals& modals, QSize display = {1024, 768})
+      : form(modals, display),
+        autoTest(modals, form.Controller(), display, std::filesystem::current_path()) {
+    form.SetScreens({nullptr, nullptr, nullptr, nullptr, nullptr, &autoTest});
+  }
+  TForm1 form;
+  TAutoTest autoTest;
+};
+
+void Fill(TAutoTest& screen, const QString& hands, const QString& sessions, const QString& seed) {
+  screen.Target->setText(hands);
+  screen.Edit1->setText(sessions);
+  screen.SeedEdit->setText(seed);
+}
+
+}  // namespace
+
+class AutoTestTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ListItemsFillTheHandsBox();
+  void BadNumbersAreRefusedBeforeTheTestStarts();
+  void SeededTestMatchesTheCommandLine();
+  void StopAnswersAtOnceAndLogsOnlyFinishedSessions();
+  void CloseWithTheLogShownReturnsToSetup();
+  void FailedLogSaveIsReported();
+  void CompactLayoutBelow800();
+};
+
+void AutoTestTest::ListItemsFillTheHandsBox() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  const QStringList expected = {"500000",   "1000000",  "10000000", "20000000", "30000000",
+                                "40000000", "50000000", "60000000", "70000000", "80000000",
+                                "90000000", "100000000", "0"};
+  QCOMPARE(screen.numtests->count(), 13);
+  QCOMPARE(screen.numtests->itemText(12), QString("no limit"));
+  for (int item = 0; item < screen.numtests->count(); ++item) {
+    screen.numtests->setCurrentIndex(item);
+    screen.numtestsChange();
+    QCOMPARE(screen.Target->text(), expected[item]);
+  }
+  QCOMPARE(screen.Edit1->maxLength(), 2);
+}
+
+void AutoTestTest::BadNumbersAreRefusedBeforeTheTestStarts() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  struct Case {
+    QString hands, sessions, seed, error;
+  };
+  const Case cases[] = {
+      {"abc", "3", "", "'abc' is not a valid floating point value"},
+      {"2500", "x", "", "'x' is not a valid integer value"},
+      {"2500", "0", "", "The number of sessions must be from 1 to 99."},
+      {"2500", "-1", "", "The number of sessions must be from 1 to 99."},
+      {"2500", "3", "seven", "'seven' is not a valid seed: give a whole number from 0 to 4294967295"},
+  };
+  for (const Case& c : cases) {
+    Fill(screen, c.hands, c.sessions, c.seed);
+    screen.start1Click();
+    QCOMPARE(modals.errors.back(), c.error);
+    QCOMPARE(window.form.Table().run.testRunning, 0);
+    QVERIFY(!window.form.Controller().Running());
+  }
+}
+
+void AutoTestTest::SeededTestMatchesTheCommandLine() {
+  testing::StartupDirectory startup;
+  QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  const QString saved = QString::fromStdString((startup.Path() / "gui.txt").string());
+  int visits = 0;
+  modals.actions["AutoTest"] = [&](QDialog&) {
+    if (++visits == 1) {
+      Fill(screen, "20000", "3", "4242");
+      screen.start1Click();
+    } else {
+      // Back on the test screen after the last session: review and save.
+      screen.ReviewClick();
+      modals.saveAnswer = saved;
+      screen.SaveLogClick();
+    }
+    return 0;
+  };
+  window.form.AutoClick();
+  QVERIFY(window.form.Controller().Running() || window.form.Controller().WorkersDone());
+  QCOMPARE(window.form.Auto->text(), QString("STOP"));
+  QVERIFY(window.form.Progress->isVisibleTo(&window.form));
+  QTRY_COMPARE_WITH_TIMEOUT(visits, 2, 60000);
+  QCOMPARE(window.form.Auto->text(), QString("AUTO"));
+  QCOMPARE(window.form.counter1->text(), QString("60000"));
+  QCOMPARE(screen.LastSeed->text(), QString("Seed of the last test: 4242"));
+  QVERIFY(screen.LogShown());
+  const QStringList page = screen.Log1->toPlainText().split('\n');
+  QCOMPARE(page.size(), 108);
+  QVERIFY(page[1].startsWith("  1"));
+  QVERIFY(page[3].startsWith("  3"));
+
+  const QString cli = QString::fromStdString((startup.Path() / "cli.txt").string());
+  QProcess run;
+  run.start(QCoreApplication::applicationDirPath() + "/quorvel-cli",
+            {"test", "--settings", QString::fromStdString(startup.LastUsedFile().string()),
+             "--sessions", "3", "--hands", "20000", "--seed", "4242", "--log", cli});
+  QVERIFY(run.waitForFinished(60000));
+  QCOMPARE(run.exitCode(), 0);
+  const QByteArray expected = Bytes(cli);
+  QVERIFY(expected.size() > 108 * 2);
+  QCOMPARE(Bytes(saved), expected);
+  QVERIFY(modals.errors.isEmpty());
+}
+
+void AutoTestTest::StopAnswersAtOnceAndLogsOnlyFinishedSessions() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  modals.actions["AutoTest"] = [&](QDialog&) {
+    Fill(screen, "0", "2", "7");  // no round limit: only STOP ends it
+    screen.start1Click();
+    return 0;
+  };
+  window.form.AutoClick();
+  TestController& controller = window.form.Controller();
+  QTRY_VERIFY_WITH_TIMEOUT(controller.Progress().Rounds() > 100000, 20000);
+  QElapsedTimer clock;
+  clock.start();
+  window.form.AutoClick();  // STOP
+  QVERIFY2(clock.elapsed() < 200, qPrintable(QString("%1 ms").arg(clock.elapsed())));
+  QVERIFY(!controller.Running());
+  QVERIFY(controller.Result().stopped);
+  QCOMPARE(window.form.Auto->text(), QString("AUTO"));
+  QVERIFY(!window.form.Progress->isVisibleTo(&window.form));
+  QVERIFY(!window.form.QPanel->isHidden());  // the wide layout shows its panels again
+  QCOMPARE(window.form.counter1->text().toDouble(), controller.Result().handsPlayed);
+  QCOMPARE(controller.Stats().sessionWinnings[1], 0);
+  QCOMPARE(controller.Stats().sessionMaxHigh[1], 0);
+}
+
+void AutoTestTest::CloseWithTheLogShownReturnsToSetup() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  QVERIFY(window.form.Controller().StartTests(1, 500, 3, 1) == std::nullopt);
+  QTRY_VERIFY(window.form.Controller().WorkersDone());
+  window.form.Controller().FinishTest();
+  screen.show();
+  screen.ReviewClick();
+  QVERIFY(screen.LogShown());
+  QVERIFY(!screen.SaveLog->isHidden());
+  screen.Close1Click();
+  QVERIFY(!screen.LogShown());
+  QVERIFY(screen.isVisible());
+  screen.Close1Click();
+  QVERIFY(!screen.isVisible());
+}
+
+void AutoTestTest::FailedLogSaveIsReported() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  QVERIFY(window.form.Controller().StartTests(1, 500, 3, 1) == std::nullopt);
+  QTRY_VERIFY(window.form.Controller().WorkersDone());
+  window.form.Controller().FinishTest();
+  screen.ReviewClick();
+  modals.saveAnswer = QString::fromStdString((startup.Path() / "no" / "such" / "log.txt").string());
+  screen.SaveLogClick();
+  QCOMPARE(modals.errors.size(), 1);
+  QVERIFY(modals.errors[0].contains("log.txt"));
+  QVERIFY(std::filesystem::is_directory(startup.Path() / "LogFiles"));
+}
+
+void AutoTestTest::CompactLayoutBelow800() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals, {640, 480});
+  TAutoTest& screen = window.autoTest;
+  QCOMPARE(screen.size(), QSize(640, 480));
+  QCOMPARE(screen.Panel1->pos(), QPoint(456, 208));
+  QCOMPARE(screen.Review->pos(), QPoint(448, 344));
+  QCOMPARE(screen.numtests->pos(), QPoint(176, 142));
+  QCOMPARE(screen.font().pointSize(), 8);
+}
+
+QTEST_MAIN(AutoTestTest)
+#include "auto_test_test.moc"

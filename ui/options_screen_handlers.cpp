@@ -1,0 +1,209 @@
+// TStrategy's handlers: the choices, the penetration box, a visit's end, saving and opening files.
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+
+#include "config/default_settings.h"
+#include "ui/modal_seam.h"
+#include "ui/options_screen.h"
+#include "ui/progression_screen.h"
+#include "ui/radio_group.h"
+
+namespace quorvel::ui {
+namespace {
+
+const QString kSettingsFilter = "Saved Files (*.sav)";
+
+std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+OptionsWorkingCopy TStrategy::Held() const {
+  OptionsWorkingCopy copy = store_;
+  copy.penetrationPosition = Penetration->value();
+  copy.continuousShuffle = CShuffle->isChecked();
+  copy.bankrollInUnits = static_cast<int8_t>(BankRoll->ItemIndex());
+  copy.bankrollDollars = Text(BRDollar);
+  copy.bankrollUnits = Text(BRUnit);
+  copy.betUnitInPercent = static_cast<int8_t>(BetUnit->ItemIndex());
+  copy.betUnitDollars = Text(BUDollar);
+  copy.betUnitPercent = Text(BUPercent);
+  copy.winLimitText = Text(ULDollars);
+  copy.lossLimitText = Text(LLDollars);
+  copy.minimumText = Text(BetLLim);
+  copy.maximumText = Text(BetULim);
+  copy.progression = progression_.TableForSave();
+  return copy;
+}
+
+void TStrategy::ShowWorkingCopy(const OptionsWorkingCopy& copy) {
+  NPUpDown->setValue(copy.players);
+  NDUpDown->setValue(copy.decks);
+  DlrOptions->SetItemIndex(copy.dealerHitsSoft17);
+  SurrOptions->SetItemIndex(copy.lateSurrender);
+  DAS->SetItemIndex(copy.noDoubleAfterSplit);
+  ULGroup->SetItemIndex(copy.winLimitMode);
+  LLGroup->SetItemIndex(copy.lossLimitMode);
+  Penetration->setValue(copy.penetrationPosition);
+  PenText->setText(QString::number(Penetration->value()));
+  CShuffle->setChecked(copy.continuousShuffle);
+  ShowPen(!copy.continuousShuffle);
+  BankRoll->SetItemIndex(copy.bankrollInUnits);
+  BRDollar->setText(Text(copy.bankrollDollars));
+  BRUnit->setText(Text(copy.bankrollUnits));
+  BetUnit->SetItemIndex(copy.betUnitInPercent);
+  BUDollar->setText(Text(copy.betUnitDollars));
+  BUPercent->setText(Text(copy.betUnitPercent));
+  ULDollars->setText(Text(copy.winLimitText));
+  LLDollars->setText(Text(copy.lossLimitText));
+  BetLLim->setText(Text(copy.minimumText));
+  BetULim->setText(Text(copy.maximumText));
+  progression_.LoadTable(copy.progression);
+}
+
+bool TStrategy::SaveData(const std::filesystem::path& file) {
+  OptionsWorkingCopy copy = Held();
+  copy.players = static_cast<uint8_t>(NPUpDown->value());
+  copy.decks = static_cast<uint8_t>(NDUpDown->value());
+  copy.dealerHitsSoft17 = static_cast<int8_t>(DlrOptions->ItemIndex());
+  copy.lateSurrender = static_cast<int8_t>(SurrOptions->ItemIndex());
+  copy.noDoubleAfterSplit = static_cast<int8_t>(DAS->ItemIndex());
+  copy.winLimitMode = static_cast<int8_t>(ULGroup->ItemIndex());
+  copy.lossLimitMode = static_cast<int8_t>(LLGroup->ItemIndex());
+  for (auto field : {&OptionsWorkingCopy::dealerHitsSoft17, &OptionsWorkingCopy::lateSurrender,
+                     &OptionsWorkingCopy::noDoubleAfterSplit}) {
+    store_.*field = copy.*field;
+  }
+  store_.players = copy.players;
+  store_.decks = copy.decks;
+  const SettingsStatus status = quorvel::SaveData(file, copy);
+  if (!status) modals_.ShowError(this, windowTitle(), Text(status.message));
+  return status.ok;
+}
+
+void TStrategy::LoadOptionsData(const std::filesystem::path& file, bool report) {
+  progression_.SetPName(file == lastUsedFile_ ? QString() : Text(file.string()));
+  const LoadOptionsResult loaded = quorvel::LoadOptionsData(file, Held());
+  store_ = loaded.data;
+  ShowWorkingCopy(loaded.data);
+  if (report && !loaded.status) modals_.ShowError(this, windowTitle(), Text(loaded.status.message));
+}
+
+void TStrategy::NDUpDownClick() { store_.decks = static_cast<uint8_t>(NDUpDown->value()); }
+void TStrategy::DlrOptionsClick() { store_.dealerHitsSoft17 = static_cast<int8_t>(DlrOptions->ItemIndex()); }
+void TStrategy::SurrOptionsClick() { store_.lateSurrender = static_cast<int8_t>(SurrOptions->ItemIndex()); }
+void TStrategy::DASClick() { store_.noDoubleAfterSplit = static_cast<int8_t>(DAS->ItemIndex()); }
+
+// A bankroll in units is counted in a dollar unit: the two never meet a percent unit.
+void TStrategy::BetUnitClick() {
+  if (BetUnit->ItemIndex() == 1) BankRoll->SetItemIndex(0);
+}
+
+void TStrategy::BankRollClick() {
+  if (BankRoll->ItemIndex() == 1) BetUnit->SetItemIndex(0);
+}
+
+void TStrategy::PenetrationChange() { PenText->setText(QString::number(Penetration->value())); }
+
+void TStrategy::PenTextExit() {
+  bool isInteger = false;
+  const int value = PenText->text().trimmed().toInt(&isInteger);
+  if (!isInteger) {
+    modals_.ShowError(this, windowTitle(),
+                      QString("'%1' is not a valid integer value").arg(PenText->text()));
+    return;
+  }
+  if (value >= 50 && value <= 90) Penetration->setValue(value);
+  // Rewritten from the track bar either way: "075" reads "75", 95 goes back.
+  PenetrationChange();
+}
+
+void TStrategy::CShuffleClick() { ShowPen(!CShuffle->isChecked()); }
+
+void TStrategy::ShowPen(bool flag) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Penetration, PenText, Label5, PenLabel}) {
+    control->setEnabled(flag);
+  }
+}
+
+void TStrategy::Button1Click() { modals_.Exec(progression_); }
+
+QString TStrategy::DialogDirectory() const { return Text(startupDirectory_.string()); }
+
+void TStrategy::SaveAsClick() {
+  const QString name = modals_.SaveFileName(this, "Save Settings", DialogDirectory(), kSettingsFilter, "sav");
+  if (!name.isEmpty()) SaveData(name.toStdString());
+}
+
+void TStrategy::Open2Click() {
+  const QString name = modals_.OpenFileName(this, "Open Settings", DialogDirectory(), kSettingsFilter);
+  if (!name.isEmpty()) LoadOptionsData(name.toStdString(), /*report=*/true);
+}
+
+void TStrategy::BitBtn1Click() { close(); }
+
+void TStrategy::BitBtn2Click() {
+  saveOnClose_ = false;
+  close();
+}
+
+void TStrategy::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TStrategy::FormShow() {
+  optionsShown_ = true;
+  keepOldSettings_ = false;
+  // The first showing in a run is the one with no dealer choice yet.
+  if (DlrOptions->ItemIndex() >= 0) return;
+  std::error_code error;
+  if (std::filesystem::exists(lastUsedFile_, error)) {
+    LoadOptionsData(lastUsedFile_, /*report=*/false);
+    return;
+  }
+  // A first start: the screen shows the defaults the table already deals by,
+  // not its blank form, which closing would otherwise hand over.
+  progression_.SetPName(QString());
+  const SettingsFile defaults = DefaultSettings();
+  store_ = LoadOptionsBytes(EncodeSettings(defaults), Held()).data;
+  // The carried block as the defaults hold it, not as reading a file would bring it into range.
+  store_.special = defaults.special;
+  ShowWorkingCopy(store_);
+}
+
+void TStrategy::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+void TStrategy::RequestClose() {
+  if (isVisible()) {
+    close();
+  } else {
+    FormClose();
+  }
+}
+
+void TStrategy::FormClose() {
+  // Paths are absolute, so a file dialog's change of directory cannot misplace the save.
+  if (saveOnClose_) {
+    if (optionsShown_ && !SaveData(lastUsedFile_)) keepOldSettings_ = true;
+  } else {
+    keepOldSettings_ = true;
+  }
+  saveOnClose_ = true;
+}
+
+void TStrategy::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && parentWidget() != nullptr) {
+    parentWidget()->window()->showMinimized();
+  }
+}
+
+}  // namespace quorvel::ui
