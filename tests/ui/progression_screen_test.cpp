@@ -1,186 +1,48 @@
 // The progression screen: choosing, editing, saving and clearing rules, the "?" texts, the
-// list of saved rules, reopening, the window's sizes, and what the settings file receives.
+// list of saved rules, reopening, and what the settings file receives.
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTextBlock>
-#include <QToolButton>
 #include <QtTest>
 
-#include "ui/alert_dialog.h"
-#include "ui/progression_screen.h"
-#include "ui/up_down.h"
-#include "ui_fixture.h"
+#include "progression_fixture.h"
 
 using namespace quorvel;
 using namespace quorvel::ui;
-
-namespace {
-
-const QString kPrompt = "Select Wins and Losses for your progression.";
-const QString kNoActionItem = "no special action" + QString(13, ' ');
-
-// A screen with its dialog, answered by the test; shown like the options screen shows it.
-struct Screen {
-  explicit Screen(QSize display = {1024, 768}) : progression(modals, alert, display) {}
-  testing::AnsweringModals modals;
-  TAlert alert;
-  TProgression progression;
-
-  // The spinners as a click moves them.
-  void Select(int wins, int losses) {
-    progression.WinUpDown->Step(wins - progression.WinUpDown->Position());
-    progression.LossUpDown->Step(losses - progression.LossUpDown->Position());
-  }
-  void Choose(int code) {
-    progression.Action1->setCurrentIndex(code);
-    emit progression.Action1->activated(code);
-  }
-  void TypeUnits(const QString& text) {
-    progression.Option1->setText(text);
-    progression.Option1Exit();
-  }
-  // Line `n` of the saved rules, counting from 1.
-  QString Line(int n) const { return progression.Side->document()->findBlockByNumber(n - 1).text(); }
-  // The editor's fields as they are shown (amount fields and the units label).
-  QList<bool> Shown() const {
-    QList<bool> shown;
-    for (QWidget* field : std::initializer_list<QWidget*>{
-             progression.Action1, progression.Option1, progression.UpDown1, progression.Dot,
-             progression.Tenth1, progression.UpDown2, progression.tenths, progression.unit1}) {
-      shown << !field->isHidden();
-    }
-    return shown;
-  }
-};
-
-ProgressionTable ThreeRules() {
-  ProgressionTable table;
-  table.ruleAction[3] = kEndSession;
-  table.ruleAction[10] = kIncreaseBet;
-  table.ruleUnits[10] = 1;
-  table.ruleTenths[10] = 5;
-  table.ruleAction[22] = kSetBet;
-  table.ruleUnits[22] = 2;
-  table.ruleTenths[22] = 10;
-  table.ruleEndSeq[22] = 1;
-  table.progressionEnabled = 1;
-  return table;
-}
-
-}  // namespace
+using testing::Screen;
 
 class ProgressionScreenTest : public QObject {
   Q_OBJECT
  private slots:
-  void WindowFollowsTheDisplayWidth_data();
-  void WindowFollowsTheDisplayWidth();
-  void SpinnersStayInTheirRange();
   void NoWinsAndNoLossesHideTheEditor();
   void ANewRuleShowsNoActionDisabled();
   void EditingCycleStoresTheRuleAndListsIt();
-  void ActionsShowTheirAmountFields();
+  void ActionsShowTheirAmountFieldsEndSessionNone();
   void DivideNeverDividesBy0();
   void TypedUnitsAreCheckedWhenTheEditIsLeft();
-  void EndSessionListsWithoutAnAmount();
   void ClearDataRemovesEveryRule();
   void ReopeningShowsTheRuleButAsksForASelection();
+  void LoadedTableFillsTheEditorAndTheList();
   void SettingsFileGetsTheBoxNotTheStoredByte();
-  void LoadingReplacesTheWholeList();
-  void AlertHidesItsReminderWhenClosed();
 };
-
-void ProgressionScreenTest::WindowFollowsTheDisplayWidth_data() {
-  QTest::addColumn<QSize>("display");
-  QTest::addColumn<int>("width");
-  QTest::addColumn<QPoint>("place");
-  QTest::addColumn<bool>("list");
-  QTest::newRow("640") << QSize(640, 480) << 640 << QPoint(0, 0) << false;
-  QTest::newRow("799") << QSize(799, 600) << 640 << QPoint(0, 0) << false;
-  QTest::newRow("800") << QSize(800, 600) << 840 << QPoint(0, 0) << true;
-  QTest::newRow("840") << QSize(840, 600) << 840 << QPoint(0, 0) << true;
-  QTest::newRow("1024") << QSize(1024, 768) << 840 << QPoint(92, 144) << true;
-  QTest::newRow("1920") << QSize(1920, 1080) << 840 << QPoint(540, 300) << true;
-}
-
-void ProgressionScreenTest::WindowFollowsTheDisplayWidth() {
-  QFETCH(QSize, display);
-  QFETCH(int, width);
-  QFETCH(QPoint, place);
-  QFETCH(bool, list);
-  Screen screen(display);
-  TProgression& p = screen.progression;
-  QCOMPARE(p.objectName(), QString("Progression"));
-  QCOMPARE(p.windowTitle(), QString("Quorvel Progression Screen"));
-  QCOMPARE(p.size(), QSize(width, 480));
-  QCOMPARE(p.pos(), place);
-  // The longest sentence the editor can show, with its amount, must fit whole.
-  ProgressionTable table;
-  table.ruleAction[99] = kDecreaseBet;
-  table.ruleUnits[99] = 99;
-  table.ruleTenths[99] = 10;
-  p.LoadTable(table);
-  p.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&p));
-  screen.Select(9, 9);
-  QCOMPARE(p.Side->isVisible(), list);
-  const QRect window = p.rect();
-  for (QWidget* child : p.findChildren<QWidget*>()) {
-    if (!child->isVisible() || child == p.PName || child->parentWidget() == p.Side) continue;
-    const QRect place(child->mapTo(&p, QPoint(0, 0)), child->size());
-    QVERIFY2(window.contains(place), qPrintable(child->objectName()));
-    // Texts must fit whole; the spinners' arrows carry none.
-    if (qobject_cast<QLabel*>(child) || qobject_cast<QCheckBox*>(child)) {
-      QVERIFY2(child->width() >= child->sizeHint().width(), qPrintable(child->objectName()));
-    } else if (auto* button = qobject_cast<QPushButton*>(child)) {
-      const int text = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
-      QVERIFY2(button->width() >= text + 12, qPrintable(button->objectName()));
-    }
-  }
-  if (list) {
-    const QFontMetrics metrics(p.Side->font());
-    QVERIFY(metrics.horizontalAdvance(screen.Line(1)) <= p.Side->viewport()->width() - 8);
-  }
-}
-
-void ProgressionScreenTest::SpinnersStayInTheirRange() {
-  Screen screen;
-  UpDown& wins = *screen.progression.WinUpDown;
-  QSignalSpy clicks(&wins, &UpDown::Click);
-  QToolButton* up = wins.findChildren<QToolButton*>().first();
-  for (int press = 0; press < 12; ++press) up->click();
-  QCOMPARE(wins.Position(), 9);
-  QCOMPARE(screen.progression.Num1->text(), QString("9"));
-  QCOMPARE(clicks.size(), 12);  // the ends click too, and do not wrap
-  wins.Step(-20);
-  QCOMPARE(wins.Position(), 0);
-  QVERIFY(screen.progression.Num1->isReadOnly());
-  QVERIFY(screen.progression.Tenth1->isReadOnly());
-  screen.progression.UpDown2->Step(20);
-  QCOMPARE(screen.progression.Tenth1->text(), QString("10"));
-}
 
 void ProgressionScreenTest::NoWinsAndNoLossesHideTheEditor() {
   Screen screen;
   TProgression& p = screen.progression;
   p.FormShow();
-  QCOMPARE(p.Explain->text(), kPrompt);
+  QCOMPARE(p.Explain->text(), testing::kPrompt);
   QCOMPARE(screen.Shown(), QList<bool>(8, false));
   // Back to 0 and 0 from a rule with an amount: nothing of the editor stays, the dot included.
-  p.LoadTable(ThreeRules());
+  p.LoadTable(testing::ThreeRules());
   screen.Select(1, 0);
-  QCOMPARE(screen.Shown(), (QList<bool>{true, true, true, true, true, true, true, true}));
+  QCOMPARE(screen.Shown(), (QList<bool>(8, true)));
   screen.Select(0, 0);
   QCOMPARE(screen.Shown(), QList<bool>(8, false));
-  QCOMPARE(p.Explain->text(), kPrompt);
+  QCOMPARE(p.Explain->text(), testing::kPrompt);
 
   p.Edit1Click();
   p.Save1Click();
-  QCOMPARE(p.TableForSave(), ThreeRules());
+  QCOMPARE(p.TableForSave(), testing::ThreeRules());
   p.Button1Click();
   QCOMPARE(screen.modals.shown, QStringList{"Alert"});
   QCOMPARE(screen.alert.Message->text(),
@@ -194,7 +56,7 @@ void ProgressionScreenTest::ANewRuleShowsNoActionDisabled() {
   Screen screen;
   TProgression& p = screen.progression;
   screen.Select(2, 0);
-  QCOMPARE(p.Action1->currentText(), kNoActionItem);
+  QCOMPARE(p.Action1->currentText(), testing::kNoActionItem);
   QVERIFY(!p.Action1->isHidden());
   QVERIFY(!p.Action1->isEnabled());
   QCOMPARE(screen.Shown(), (QList<bool>{true, false, false, false, false, false, false, false}));
@@ -208,9 +70,10 @@ void ProgressionScreenTest::EditingCycleStoresTheRuleAndListsIt() {
   p.Save1Click();  // without Edit: nothing
   QCOMPARE(p.TableForSave(), ProgressionTable{});
   p.Edit1->click();
-  for (QWidget* field : std::initializer_list<QWidget*>{p.Action1, p.Option1, p.UpDown1, p.Tenth1, p.UpDown2}) {
+  for (QWidget* field : std::initializer_list<QWidget*>{p.Action1, p.Option1, p.Tenth1}) {
     QVERIFY(field->isEnabled());
   }
+  QVERIFY(p.UpDown1->isEnabled() && p.UpDown2->isEnabled());
   screen.Choose(kIncreaseBet);
   screen.TypeUnits("2");
   p.UpDown2->Step(5);
@@ -223,12 +86,9 @@ void ProgressionScreenTest::EditingCycleStoresTheRuleAndListsIt() {
 
   const ProgressionTable saved = p.TableForSave();
   QCOMPARE(saved.ruleAction[11], int8_t{kIncreaseBet});
-  QCOMPARE(saved.ruleUnits[11], int8_t{2});
-  QCOMPARE(saved.ruleTenths[11], uint8_t{5});
-  QCOMPARE(saved.progressionEnabled, uint8_t{1});
-  QVERIFY(p.ProgEnable->isChecked());
-  QVERIFY(!p.Action1->isEnabled());
-  QVERIFY(!p.Option1->isEnabled());
+  QCOMPARE(saved.ruleUnits[11] * 10 + saved.ruleTenths[11], 25);
+  QCOMPARE(saved.progressionEnabled, uint8_t{1});  // saving a rule switches testing on
+  QVERIFY(!p.Action1->isEnabled() && !p.Option1->isEnabled());
   QCOMPARE(screen.Line(1), QString("After 1 win and 1 loss increase bet by  2.5 units"));
 
   // A second rule lists in index order; saving "no special action" removes the first.
@@ -253,18 +113,22 @@ void ProgressionScreenTest::EditingCycleStoresTheRuleAndListsIt() {
   QCOMPARE(p.Side->document()->blockCount(), 100);
 }
 
-void ProgressionScreenTest::ActionsShowTheirAmountFields() {
+void ProgressionScreenTest::ActionsShowTheirAmountFieldsEndSessionNone() {
   const QList<bool> none{true, false, false, false, false, false, false, false};
   const QList<bool> factor{true, true, true, true, true, true, true, false};
-  const QList<bool> units{true, true, true, true, true, true, true, true};
+  const QList<bool> units(8, true);
   const QList<QList<bool>> expected{none, units, units, units, factor, factor, none};
   Screen screen;
-  screen.Select(0, 1);
+  screen.Select(0, 3);
   screen.progression.Edit1Click();
   for (int code = 0; code <= kEndSession; ++code) {
     screen.Choose(code);
     QCOMPARE(screen.Shown(), expected[code]);
   }
+  QCOMPARE(screen.progression.Action1->currentText(), "END SESSION" + QString(30, ' '));
+  screen.progression.Save1Click();
+  QCOMPARE(screen.Line(1), QString("After 3 losses end session "));
+  QCOMPARE(screen.progression.TableForSave().ruleAction[3], int8_t{kEndSession});
 }
 
 void ProgressionScreenTest::DivideNeverDividesBy0() {
@@ -321,25 +185,11 @@ void ProgressionScreenTest::TypedUnitsAreCheckedWhenTheEditIsLeft() {
   QVERIFY(screen.modals.errors.isEmpty());
 }
 
-void ProgressionScreenTest::EndSessionListsWithoutAnAmount() {
-  Screen screen;
-  TProgression& p = screen.progression;
-  screen.Select(0, 3);
-  p.Edit1Click();
-  screen.Choose(kEndSession);
-  QCOMPARE(p.Action1->currentText(), "END SESSION" + QString(30, ' '));
-  p.Save1Click();
-  QCOMPARE(screen.Line(1), QString("After 3 losses end session "));
-  QCOMPARE(p.TableForSave().ruleAction[3], int8_t{kEndSession});
-}
-
 void ProgressionScreenTest::ClearDataRemovesEveryRule() {
   Screen screen;
   TProgression& p = screen.progression;
-  p.LoadTable(ThreeRules());
+  p.LoadTable(testing::ThreeRules());
   screen.Select(2, 2);
-  QCOMPARE(screen.Line(1), QString("After 3 losses end session "));
-  QCOMPARE(screen.Line(2), QString("After 1 win increase bet by  1.5 units"));
   QCOMPARE(screen.Line(3), QString("After 2 wins and 2 losses set bet to  2.10 units"));
   p.Clear1->click();
   for (int line = 1; line <= 100; ++line) QCOMPARE(screen.Line(line), QString());
@@ -348,7 +198,7 @@ void ProgressionScreenTest::ClearDataRemovesEveryRule() {
   QCOMPARE(p.WinUpDown->Position(), 0);
   QCOMPARE(p.LossUpDown->Position(), 0);
   QCOMPARE(screen.Shown(), QList<bool>(8, false));
-  QCOMPARE(p.Explain->text(), kPrompt);
+  QCOMPARE(p.Explain->text(), testing::kPrompt);
 }
 
 void ProgressionScreenTest::ReopeningShowsTheRuleButAsksForASelection() {
@@ -369,7 +219,7 @@ void ProgressionScreenTest::ReopeningShowsTheRuleButAsksForASelection() {
   QCOMPARE(p.Action1->currentIndex(), int{kSetBet});
   QCOMPARE(p.Option1->text(), QString("3"));
   QVERIFY(!p.Option1->isHidden());
-  QCOMPARE(p.Explain->text(), kPrompt);
+  QCOMPARE(p.Explain->text(), testing::kPrompt);
   QCOMPARE(screen.Line(1), QString("After 2 wins set bet to  3.0 units"));
   screen.Select(2, 0);
   QCOMPARE(p.Explain->text(), QString("After 2 wins "));
@@ -379,14 +229,35 @@ void ProgressionScreenTest::ReopeningShowsTheRuleButAsksForASelection() {
   QCOMPARE(p.Explain->text(), QString("After 2 wins "));
 }
 
+void ProgressionScreenTest::LoadedTableFillsTheEditorAndTheList() {
+  Screen screen;
+  TProgression& p = screen.progression;
+  p.LoadTable(testing::ThreeRules());
+  QCOMPARE(screen.Line(1), QString("After 3 losses end session "));
+  QCOMPARE(screen.Line(2), QString("After 1 win increase bet by  1.5 units"));
+  QCOMPARE(screen.Line(3), QString("After 2 wins and 2 losses set bet to  2.10 units"));
+  screen.Select(2, 2);
+  QCOMPARE(p.Tenth1->text(), QString("10"));
+  ProgressionTable other;
+  other.ruleAction[50] = kDecreaseBet;
+  other.ruleAction[20] = 9;  // a code no action has: neither listed nor shown as an action
+  p.LoadTable(other);
+  p.FormShow();
+  QCOMPARE(screen.Line(1), QString("After 5 wins decrease bet by  0.0 units"));
+  QCOMPARE(screen.Line(2), QString());
+  QCOMPARE(screen.Line(3), QString());
+  screen.Select(2, 0);
+  QCOMPARE(p.Action1->currentText(), testing::kNoActionItem);
+}
+
 void ProgressionScreenTest::SettingsFileGetsTheBoxNotTheStoredByte() {
   Screen screen;
   TProgression& p = screen.progression;
-  ProgressionTable stored = ThreeRules();
+  ProgressionTable stored = testing::ThreeRules();
   stored.progressionEnabled = 7;
   p.LoadTable(stored);
   QVERIFY(p.ProgEnable->isChecked());
-  ProgressionTable expected = ThreeRules();
+  ProgressionTable expected = testing::ThreeRules();
   expected.progressionEnabled = 1;
   QCOMPARE(p.TableForSave(), expected);
   p.ProgEnable->setChecked(false);
@@ -401,36 +272,6 @@ void ProgressionScreenTest::SettingsFileGetsTheBoxNotTheStoredByte() {
   p.SetPName("/home/player/systems/martingale.sav");
   QCOMPARE(p.PName->text(), QString("/home/player/systems/martingale.sav"));
   QCOMPARE(p.Label3->text(), QString("Current Setup"));
-}
-
-void ProgressionScreenTest::LoadingReplacesTheWholeList() {
-  Screen screen;
-  TProgression& p = screen.progression;
-  p.LoadTable(ThreeRules());
-  ProgressionTable other;
-  other.ruleAction[50] = kDecreaseBet;
-  other.ruleAction[20] = 9;  // a code no action has: neither listed nor shown as an action
-  p.LoadTable(other);
-  p.FormShow();
-  QCOMPARE(screen.Line(1), QString("After 5 wins decrease bet by  0.0 units"));
-  QCOMPARE(screen.Line(2), QString());
-  QCOMPARE(screen.Line(3), QString());
-  screen.Select(2, 0);
-  QCOMPARE(p.Action1->currentText(), kNoActionItem);
-}
-
-void ProgressionScreenTest::AlertHidesItsReminderWhenClosed() {
-  TAlert alert;
-  QCOMPARE(alert.objectName(), QString("Alert"));
-  QCOMPARE(alert.windowTitle(), QString("Information"));
-  QCOMPARE(alert.Okay1->text(), QString("Okay"));
-  QCOMPARE(alert.Save->text(),
-           QString("Be sure to press the SAVE button if you wish to enable this progression setting."));
-  QVERIFY(!alert.Save->isHidden());
-  alert.show();
-  alert.Okay1->click();
-  QCOMPARE(alert.result(), int{QDialog::Accepted});
-  QVERIFY(alert.Save->isHidden());
 }
 
 QTEST_MAIN(ProgressionScreenTest)
