@@ -122,20 +122,21 @@ void TAutoTest::CreateControls() {
 
   LogLabel = new QLabel(QString::fromUtf8(kLogHeader.data(), static_cast<qsizetype>(kLogHeader.size())), this);
   LogLabel->setObjectName("LogLabel");
-  LogLabel->setGeometry(0, 0, 792, 18);
-  LogLabel->setStyleSheet("color: white; background: black;");
+  // The header's columns stand over the page's only in the page's own font.
+  LogLabel->setGeometry(0, 0, 792, 22);
+  LogLabel->setStyleSheet("color: white; background: black; padding-left: 4px;");
   QFont mono("monospace");
   mono.setStyleHint(QFont::Monospace);
-  mono.setPixelSize(13);
+  mono.setPixelSize(17);
   LogLabel->setFont(mono);
   Log1 = new QPlainTextEdit(this);
   Log1->setObjectName("Log1");
-  Log1->setGeometry(0, 18, 792, 468);
+  Log1->setGeometry(0, 22, 792, 468);
   Log1->setReadOnly(true);
   Log1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Log1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  mono.setPixelSize(17);
   Log1->setFont(mono);
+  Log1->document()->setDocumentMargin(4);
   ShowLog(false);
 }
 
@@ -143,7 +144,6 @@ void TAutoTest::CompactLayout() {
   QFont small = font();
   small.setPointSize(8);
   setFont(small);
-  LogLabel->setFont(QFont(LogLabel->font().family(), 8));
   setFixedSize(640, 480);
   SaveLog->move(104, 400);
   Close1->move(448, 400);

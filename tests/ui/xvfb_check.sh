@@ -94,14 +94,15 @@ check_screens() {
   xdotool mousemove --window "$main" "$x" "$y" click 1
   tests=$(find_window "Quorvel Test Screen") || return 1
   sleep 0.3
-  xdotool mousemove --window "$tests" 300 190 click 1 key ctrl+a type 300000
+  # Long enough to watch the progress for a few seconds.
+  xdotool mousemove --window "$tests" 300 190 click 1 key ctrl+a type 10000000
   xdotool mousemove --window "$tests" 465 297 click 1 key ctrl+a type 03
   xdotool mousemove --window "$tests" 593 304 click 1
-  sleep 0.5
+  sleep 1.5
   import -window "$main" "$shots/test-running.png"
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed starting a test"; return 1; }
   # At the end of the last session the test screen opens again.
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     xdotool search --onlyvisible --name '^Quorvel Test Screen$' >/dev/null 2>&1 && break
     sleep 0.2
   done
