@@ -2,11 +2,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "cli/commands.h"
@@ -167,11 +169,14 @@ int RunTestCommand(const TestOptions& options) {
   auto elapsed = [&] {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   };
-  std::atomic<bool> finished{false};
+  // The bar wakes at the end at once, so a short test does not wait out its last tick.
+  std::mutex barMutex;
+  std::condition_variable barWake;
+  bool finished = false;
   std::thread bar([&] {
-    while (!finished.load()) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(200));
-      if (terminal && !finished.load()) {
+    std::unique_lock<std::mutex> lock(barMutex);
+    while (!barWake.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; })) {
+      if (terminal) {
         std::cerr << '\r' << ProgressLine(progress.Rounds(), plan.handsPerSession * plan.sessions,
                                           progress.SessionsFinished(), plan.sessions, elapsed())
                   << "\033[K" << std::flush;
@@ -180,7 +185,11 @@ int RunTestCommand(const TestOptions& options) {
   });
   runner.join();
   const double seconds = elapsed();
-  finished.store(true);
+  {
+    std::lock_guard<std::mutex> lock(barMutex);
+    finished = true;
+  }
+  barWake.notify_one();
   bar.join();
   std::signal(SIGINT, SIG_DFL);
   if (terminal) std::cerr << "\r\033[K" << std::flush;
