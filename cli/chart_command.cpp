@@ -3,20 +3,29 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/option_values.h"
 #include "cli/startup.h"
+#include "engine/chart_check.h"
 #include "engine/chart_text.h"
 #include "engine/strategy_chart.h"
 
 namespace quorvel::cli {
 namespace {
 
-int PrintChart(const ChartRules& rules) {
+struct ChartOptions {
+  std::string decks = "6";
+  ChartRules rules;
+};
+
+int PrintChart(const ChartOptions& options) {
+  ChartRules rules = options.rules;
+  int64_t decks = 0;
+  if (auto problem = ReadDecks("--decks", options.decks, decks)) return Fail(*problem);
+  rules.decks = static_cast<int>(decks);
   const std::filesystem::path file = ChartDirectory() / ChartFileName(rules);
+  if (auto problem = ChartFileProblem(file)) return Fail(*problem);
   StrategyChart chart;
-  if (ReadChartFile(file, chart) != kChartFileSize) {
-    std::cerr << "quorvel-cli: cannot read a whole chart from '" << file.string() << "'\n";
-    return kExitBadInput;
-  }
+  ReadChartFile(file, chart);
   std::cout << file.filename().string() << '\n' << ChartText(chart);
   return 0;
 }
@@ -24,15 +33,13 @@ int PrintChart(const ChartRules& rules) {
 }  // namespace
 
 CLI::App* AddChartCommand(CLI::App& app, int& exitCode) {
-  auto rules = std::make_shared<ChartRules>();
-  rules->decks = 6;
+  auto options = std::make_shared<ChartOptions>();
   CLI::App* chart = app.add_subcommand("chart", "Print the strategy chart for a set of rules");
-  chart->add_option("--decks", rules->decks, "Decks in the shoe (default 6)")
-      ->check(CLI::IsMember({2, 4, 6, 8}));
-  chart->add_flag("--h17", rules->dealerHitsSoft17, "Dealer hits soft 17");
-  chart->add_flag("--no-das", rules->noDoubleAfterSplit, "No doubling after a split");
-  chart->add_flag("--late-surrender", rules->lateSurrender, "Late surrender");
-  chart->callback([rules, &exitCode] { exitCode = PrintChart(*rules); });
+  chart->add_option("--decks", options->decks, "Decks in the shoe: 2, 4, 6 or 8 (default 6)");
+  chart->add_flag("--h17", options->rules.dealerHitsSoft17, "Dealer hits soft 17");
+  chart->add_flag("--no-das", options->rules.noDoubleAfterSplit, "No doubling after a split");
+  chart->add_flag("--late-surrender", options->rules.lateSurrender, "Late surrender");
+  chart->callback([options, &exitCode] { exitCode = PrintChart(*options); });
   return chart;
 }
 

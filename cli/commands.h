@@ -5,13 +5,19 @@
 
 namespace quorvel::cli {
 
-// Exit codes: 0 success, 2 bad arguments or bad input files.
-inline constexpr int kExitBadInput = 2;
+// Exit codes: 0 success; 2 a refusal (bad arguments or input files) or a
+// failure (an output that could not be written); 130 a test stopped by Ctrl-C.
+inline constexpr int kExitFailure = 2;
+inline constexpr int kExitInterrupted = 130;
 
 // Each returns the subcommand; its callback stores the command's exit code.
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode);
 CLI::App* AddTestCommand(CLI::App& app, int& exitCode);
 CLI::App* AddChartCommand(CLI::App& app, int& exitCode);
 CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode);
+
+// Says why a command cannot go on, on one line of stderr, and gives the exit
+// code for it. Messages made for the table's screen may start with blanks.
+int Fail(const std::string& message);
 
 }  // namespace quorvel::cli

@@ -1,5 +1,4 @@
 // `quorvel-cli settings`: show, write and change settings files.
-#include <exception>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,11 +13,6 @@
 
 namespace quorvel::cli {
 namespace {
-
-int Fail(const std::string& message) {
-  std::cerr << "quorvel-cli: " << message << '\n';
-  return kExitBadInput;
-}
 
 int ShowSettings(const std::string& file) {
   const ExactRead read = ReadSettingsExactly(file);
@@ -36,19 +30,9 @@ int WriteSettings(const std::string& file, const SettingsArguments& arguments, b
     settings = *read.settings;
   }
   if (auto problem = ApplySettingsArguments(arguments, newFile, settings)) return Fail(*problem);
-  const SettingsStatus saved = SaveData(file, settings);
+  const SaveResult saved = SaveData(file, settings);
   if (!saved) return Fail(saved.message);
   return 0;
-}
-
-// Nothing may escape to CLI11, which would end the program with a trace.
-template <typename Command>
-void Guarded(int& exitCode, Command command) {
-  try {
-    exitCode = command();
-  } catch (const std::exception& e) {
-    exitCode = Fail(std::string("unexpected failure: ") + e.what());
-  }
 }
 
 void AddFileArgument(CLI::App* command, std::string& file) {
@@ -113,8 +97,7 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
   auto showFile = std::make_shared<std::string>();
   CLI::App* show = settings->add_subcommand("show", "Print every setting of a settings file");
   AddFileArgument(show, *showFile);
-  show->callback(
-      [showFile, &exitCode] { Guarded(exitCode, [&] { return ShowSettings(*showFile); }); });
+  show->callback([showFile, &exitCode] { exitCode = ShowSettings(*showFile); });
 
   struct Edit {
     std::string file;
@@ -126,7 +109,7 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
   AddFileArgument(make, created->file);
   AddEditOptions(make, created->arguments);
   make->callback([created, &exitCode] {
-    Guarded(exitCode, [&] { return WriteSettings(created->file, created->arguments, true); });
+    exitCode = WriteSettings(created->file, created->arguments, true);
   });
 
   auto changed = std::make_shared<Edit>();
@@ -137,7 +120,7 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
   change->add_flag("--clear-rules", changed->arguments.clearRules,
                    "Remove every rule first (progression testing goes off unless rules are given)");
   change->callback([changed, &exitCode] {
-    Guarded(exitCode, [&] { return WriteSettings(changed->file, changed->arguments, false); });
+    exitCode = WriteSettings(changed->file, changed->arguments, false);
   });
   return settings;
 }

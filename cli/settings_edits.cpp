@@ -2,13 +2,12 @@
 #include "cli/settings_edits.h"
 
 #include <array>
-#include <charconv>
 #include <set>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
+#include "cli/option_values.h"
 #include "money/lenient_number.h"
 #include "money/progression_table.h"
 
@@ -21,31 +20,6 @@ using Problem = std::optional<std::string>;
 constexpr int64_t kLargestMoney = 9999999;
 constexpr int64_t kLargestLimit = 9999;
 constexpr int kLargestRuleUnits = 99;  // what the rule editor's spinner offers
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Digits only: no sign, blank or decimal point; short enough not to overflow.
-std::optional<int64_t> WholeNumber(std::string_view text) {
-  if (text.empty() || text.size() > 9 || !IsDigit(text.front())) return std::nullopt;
-  uint32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-// Reads a whole number option into `value`, or says what the option takes.
-Problem ReadWhole(std::string_view option, const std::string& text, int64_t low, int64_t high,
-                  int64_t& value) {
-  const std::optional<int64_t> number = WholeNumber(text);
-  if (!number || *number < low || *number > high) {
-    return std::string(option) + " takes a whole number from " + std::to_string(low) + " to " +
-           std::to_string(high) + ", not " + Quoted(text);
-  }
-  value = *number;
-  return std::nullopt;
-}
 
 // A percent as typed: digits with at most one decimal point, 7 characters at
 // most, above 0 and at most 100. The program reads the text, so it is kept.
@@ -144,11 +118,8 @@ Problem ApplyTable(const SettingsArguments& a, TableOptions& o) {
     o.players = static_cast<uint8_t>(value);
   }
   if (a.decks) {
-    const std::optional<int64_t> decks = WholeNumber(*a.decks);
-    if (!decks || (*decks != 2 && *decks != 4 && *decks != 6 && *decks != 8)) {
-      return "--decks takes 2, 4, 6 or 8, not " + Quoted(*a.decks);
-    }
-    o.decks = static_cast<uint8_t>(*decks);
+    if (Problem p = ReadDecks("--decks", *a.decks, value)) return p;
+    o.decks = static_cast<uint8_t>(value);
   }
   if (a.penetration) {
     if (Problem p = ReadWhole("--penetration", *a.penetration, 50, 90, value)) return p;

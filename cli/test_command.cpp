@@ -1,20 +1,25 @@
 // `quorvel-cli test`: an automatic test, as the test screen's Start runs it.
 #include <unistd.h>
 
-#include <charconv>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <ctime>
-#include <fstream>
+#include <exception>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "cli/commands.h"
+#include "cli/json_report.h"
+#include "cli/option_values.h"
 #include "cli/progress_bar.h"
 #include "cli/startup.h"
 #include "cli/test_report.h"
 #include "config/default_settings.h"
+#include "config/file_save.h"
+#include "engine/chart_check.h"
 #include "runs/log_file.h"
 #include "runs/return_data.h"
 #include "runs/test_runner.h"
@@ -22,80 +27,129 @@
 namespace quorvel::cli {
 namespace {
 
-// Set by Ctrl-C; the test stops between rounds as STOP does.
+constexpr double kLargestTrace = 2e6;
+
+// Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
+// ends the program at once.
 std::atomic<bool> stopRequested{false};
-extern "C" void OnInterrupt(int) { stopRequested.store(true); }
-
-struct TestOptions {
-  std::string settings;
-  int sessions = 1;
-  std::string hands = "1000";
-  int64_t seed = -1;
-  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  std::string log;
-  std::string json;
-  std::string trace;
-};
-
-// "no-limit", or a whole number of rounds.
-std::optional<double> ParseHands(const std::string& text) {
-  if (text == "no-limit") return 0.0;
-  uint64_t rounds = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rounds);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return static_cast<double>(rounds);
+extern "C" void OnInterrupt(int) {
+  stopRequested.store(true);
+  std::signal(SIGINT, SIG_DFL);
 }
 
-int Fail(const std::string& message) {
-  // Messages made for the table's screen may start with blanks.
-  std::cerr << "quorvel-cli: " << message.substr(std::min(message.find_first_not_of(' '), message.size()))
-            << '\n';
-  return kExitBadInput;
+struct TestOptions {
+  std::optional<std::string> settings;
+  std::string sessions = "1";
+  std::string hands = "1000";
+  std::optional<std::string> seed;
+  std::optional<std::string> threads;
+  std::optional<std::string> log;
+  std::optional<std::string> json;
+  std::optional<std::string> trace;
+};
+
+// The plan from the options, or why they do not make one.
+std::optional<std::string> ReadPlan(const TestOptions& options, TestPlan& plan) {
+  int64_t value = 0;
+  if (auto problem = ReadWhole("--sessions", options.sessions, 1, 99, value)) return problem;
+  plan.sessions = static_cast<int>(value);
+  if (options.hands == "no-limit") {
+    plan.handsPerSession = 0;
+  } else if (auto number = WholeNumber(options.hands)) {
+    plan.handsPerSession = static_cast<double>(*number);  // 0, as before, has no limit
+  } else {
+    return "--hands takes a whole number of rounds or no-limit, not " + Quoted(options.hands);
+  }
+  plan.seed = static_cast<uint64_t>(std::time(nullptr)) & 0xFFFFFFFFu;
+  if (options.seed) {
+    if (auto problem = ReadWhole("--seed", *options.seed, 0, kLargestSeed, value)) return problem;
+    plan.seed = static_cast<uint64_t>(value);
+  }
+  plan.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  plan.threads = std::min(plan.threads, kMaxWorkers);
+  if (options.threads) {
+    if (auto problem = ReadWhole("--threads", *options.threads, 1, kMaxWorkers, value)) return problem;
+    plan.threads = static_cast<int>(value);
+  }
+  plan.trace = options.trace.has_value();
+  if (plan.trace && (plan.handsPerSession == 0 || plan.handsPerSession * plan.sessions > kLargestTrace)) {
+    return "--trace keeps every round: use it on tests of at most 2 million rounds";
+  }
+  return CheckPlan(plan);
+}
+
+// Every output is checked before the test, so a long test cannot end in a bad name.
+std::optional<std::string> CheckOutputs(const TestOptions& options) {
+  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+      {"--log", &options.log}, {"--json", &options.json}, {"--trace", &options.trace}};
+  for (const auto& [option, name] : outputs) {
+    if (auto problem = RequireName(option, *name)) return problem;
+    if (!*name) continue;
+    const SaveResult check = CheckSaveTarget(**name);
+    if (!check) return check.message;
+  }
+  return std::nullopt;
+}
+
+struct LoadedSettings {
+  ActiveSettings active;
+  std::string name;
+  std::vector<std::string> warnings;
+};
+
+// The settings named, else the last-used file, else the built-in defaults.
+std::optional<std::string> LoadSettings(const TestOptions& options, LoadedSettings& loaded) {
+  if (auto problem = RequireName("--settings", options.settings)) return problem;
+  std::filesystem::path file;
+  if (options.settings) {
+    file = *options.settings;
+  } else {
+    file = StartupDirectory() / kLastUsedSettingsFile;
+    std::error_code error;
+    if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found) {
+      loaded.active = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;
+      loaded.name = "built-in defaults";
+      std::cerr << "quorvel-cli: no last-used settings file (" << file.string()
+                << "); using the built-in defaults\n";
+      return std::nullopt;
+    }
+  }
+  ActiveReadResult read = ReadActiveSettings(file, {});
+  if (!read.status) {
+    return read.status.message + (options.settings ? "" : " (the last-used settings; --settings FILE gives others)");
+  }
+  loaded = {read.settings, file.string(), std::move(read.warnings)};
+  return std::nullopt;
+}
+
+std::optional<std::string> SaveOutputs(const TestOptions& options, const TestRun& run) {
+  SaveResult saved;
+  if (options.log) saved = SaveLogPage(run.log, *options.log);
+  if (saved && options.json) saved = SaveFile(*options.json, JsonReportText(run));
+  if (saved && options.trace) saved = SaveFile(*options.trace, TraceText(run.result));
+  if (!saved) return saved.message;
+  return std::nullopt;
 }
 
 int RunTestCommand(const TestOptions& options) {
-  const std::optional<double> hands = ParseHands(options.hands);
-  if (!hands) return Fail("--hands takes a whole number of rounds or no-limit, not '" + options.hands + "'");
-
   TestPlan plan;
-  plan.sessions = options.sessions;
-  plan.handsPerSession = *hands;
-  plan.seed = options.seed >= 0 ? static_cast<uint64_t>(options.seed)
-                                : static_cast<uint64_t>(std::time(nullptr)) & 0xFFFFFFFFu;
-  plan.threads = options.threads;
-  plan.trace = !options.trace.empty();
-  if (auto problem = CheckPlan(plan)) return Fail(*problem);
-  if (plan.trace && (plan.handsPerSession == 0 || plan.handsPerSession * plan.sessions > 2e6)) {
-    return Fail("--trace keeps every round: use it on tests of at most 2 million rounds");
-  }
-
-  ActiveSettings active;
-  std::string settingsName;
-  if (!options.settings.empty()) {
-    const ActiveReadResult read = ReadActiveSettings(options.settings, active);
-    if (!read.status) return Fail(read.status.message);
-    active = read.settings;
-    settingsName = options.settings;
-  } else {
-    const std::filesystem::path lastUsed = StartupDirectory() / kLastUsedSettingsFile;
-    const ActiveReadResult read = ReadActiveSettings(lastUsed, active);
-    if (read.status) {
-      active = read.settings;
-      settingsName = lastUsed.string();
-    } else {
-      const ActiveReadResult defaults = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), active);
-      active = defaults.settings;
-      settingsName = "built-in defaults";
-      std::cerr << "quorvel-cli: no last-used settings file (" << lastUsed.string()
-                << "); using the built-in defaults\n";
-    }
-  }
-
+  if (auto problem = ReadPlan(options, plan)) return Fail(*problem);
+  if (auto problem = CheckOutputs(options)) return Fail(*problem);
+  LoadedSettings settings;
+  if (auto problem = LoadSettings(options, settings)) return Fail(*problem);
 
   Simulator base;
   base.SetChartDirectory(ChartDirectory());
   base.Seed(static_cast<uint32_t>(plan.seed));
-  base.ApplySettings(ToAppliedSettings(active));
+  base.ApplySettings(ToAppliedSettings(settings.active));
+  if (auto problem = ChartFileProblem(base.ChartFile())) return Fail(*problem);
+  for (const std::string& warning : settings.warnings) {
+    std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
+  }
+  if (!SessionsCanEnd(base, plan)) {
+    std::cerr << "quorvel-cli: no round limit, no win or loss limit and no END SESSION rule: "
+                 "this test runs until interrupted (Ctrl-C)\n";
+  }
 
   std::signal(SIGINT, OnInterrupt);
   TestProgress progress;
@@ -104,16 +158,25 @@ int RunTestCommand(const TestOptions& options) {
   TestLog log;
   std::optional<std::string> problem;
   const auto started = std::chrono::steady_clock::now();
-  std::thread runner([&] { problem = RunTest(base, plan, stopRequested, progress, result, stats, log); });
+  std::thread runner([&] {
+    try {
+      problem = RunTest(base, plan, stopRequested, progress, result, stats, log);
+    } catch (const std::exception& e) {
+      problem = std::string("the test failed: ") + e.what();
+    }
+  });
   const bool terminal = isatty(STDERR_FILENO) != 0;
   auto elapsed = [&] {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   };
-  std::atomic<bool> finished{false};
+  // The bar wakes at the end at once, so a short test does not wait out its last tick.
+  std::mutex barMutex;
+  std::condition_variable barWake;
+  bool finished = false;
   std::thread bar([&] {
-    while (!finished.load()) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(200));
-      if (terminal && !finished.load()) {
+    std::unique_lock<std::mutex> lock(barMutex);
+    while (!barWake.wait_for(lock, std::chrono::milliseconds(200), [&] { return finished; })) {
+      if (terminal) {
         std::cerr << '\r' << ProgressLine(progress.Rounds(), plan.handsPerSession * plan.sessions,
                                           progress.SessionsFinished(), plan.sessions, elapsed())
                   << "\033[K" << std::flush;
@@ -122,24 +185,21 @@ int RunTestCommand(const TestOptions& options) {
   });
   runner.join();
   const double seconds = elapsed();
-  finished.store(true);
+  {
+    std::lock_guard<std::mutex> lock(barMutex);
+    finished = true;
+  }
+  barWake.notify_one();
   bar.join();
   std::signal(SIGINT, SIG_DFL);
   if (terminal) std::cerr << "\r\033[K" << std::flush;
   if (problem) return Fail(*problem);
 
-  const TestRun run{plan, settingsName, active, result, log, seconds};
+  const TestRun run{plan,   settings.name, settings.active,  settings.warnings,
+                    result, log,           WorkerCount(plan), seconds};
   PrintReport(std::cout, run);
-  if (!options.log.empty()) {
-    if (auto error = SaveLogFile(log, options.log)) return Fail(*error);
-  }
-  if (!options.json.empty()) {
-    if (auto error = WriteJsonReport(options.json, run)) return Fail(*error);
-  }
-  if (!options.trace.empty()) {
-    if (auto error = WriteTrace(options.trace, result)) return Fail(*error);
-  }
-  return 0;
+  if (auto failed = SaveOutputs(options, run)) return Fail(*failed);
+  return result.stopped ? kExitInterrupted : 0;
 }
 
 }  // namespace
@@ -151,9 +211,8 @@ CLI::App* AddTestCommand(CLI::App& app, int& exitCode) {
                    "Settings file (default: the last-used settings of the start-up directory)");
   test->add_option("--sessions", options->sessions, "Sessions to run, 1 to 99 (default 1)");
   test->add_option("--hands", options->hands, "Rounds per session, or no-limit (default 1000)");
-  test->add_option("--seed", options->seed, "Seed of the run (default: the clock)")
-      ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
-  test->add_option("--threads", options->threads, "Worker threads (default: every core)");
+  test->add_option("--seed", options->seed, "Seed of the run, 0 to 4294967295 (default: the clock)");
+  test->add_option("--threads", options->threads, "Worker threads, 1 to 64 (default: every core)");
   test->add_option("--log", options->log, "Save the log page as text");
   test->add_option("--json", options->json, "Write every figure and session row as JSON");
   test->add_option("--trace", options->trace, "Write one CSV row per round (small tests)");

@@ -1,10 +1,10 @@
-// What quorvel-cli prints and writes after a test: the log, the summary, JSON and the trace.
+// What quorvel-cli prints and writes after a test: the log, the summary and the trace.
 #pragma once
 
-#include <filesystem>
-#include <optional>
+#include <cstdint>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "config/active_settings.h"
 #include "runs/test_log.h"
@@ -16,20 +16,26 @@ struct TestRun {
   const TestPlan& plan;
   const std::string& settingsName;
   const ActiveSettings& settings;
+  const std::vector<std::string>& warnings;  // the settings fields not read as written
   const TestResult& result;
   const TestLog& log;
-  double seconds;
+  int threads;     // the worker threads used
+  double seconds;  // wall time
 };
 
+// Whole milliseconds, and whole rounds per second, as the summary shows them.
+double WallTime(const TestRun& run);
+int64_t RoundsPerSecond(const TestRun& run);
+
+// Winnings over every session, per round (0 before any round).
+float WinningsPerRound(const TestResult& result);
+
 // The log header and page as the test screen shows them, then the summary.
+// A stopped test says how many sessions finished and what the figures hold.
 void PrintReport(std::ostream& out, const TestRun& run);
 
-// Every figure, the per-session rows, the seed and the settings. Nothing that
-// depends on the machine (time, threads) goes in, so one seed gives one file.
-std::optional<std::string> WriteJsonReport(const std::filesystem::path& file, const TestRun& run);
-
-// One CSV row per round: session, round, net result in units, stake, bankroll
-// after, betUnits after, the rule that fired.
-std::optional<std::string> WriteTrace(const std::filesystem::path& file, const TestResult& result);
+// One CSV row per round: session, round, net result in stakes, stake, bankroll
+// after, bet units after, the rule that fired (W x 10 + L).
+std::string TraceText(const TestResult& result);
 
 }  // namespace quorvel::cli

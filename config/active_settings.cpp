@@ -6,6 +6,7 @@
 
 #include "config/default_settings.h"
 #include "config/settings_cursor.h"
+#include "config/settings_warnings.h"
 
 namespace quorvel {
 
@@ -27,7 +28,7 @@ ActiveReadResult ReadActiveSettingsBytes(std::span<const uint8_t> bytes,
   KeepInEngineRange(o.players, o.decks);
   o.penetration = std::min<uint8_t>(o.penetration, 100);
 
-  return {a, ContentsStatus({}, contents.size())};
+  return {a, ContentsStatus({}, contents.size()), ReadingWarnings(contents, a)};
 }
 
 ActiveReadResult ReadActiveSettings(const std::filesystem::path& file,

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "config/settings_file.h"
 #include "config/table_options.h"
@@ -33,6 +35,8 @@ struct ActiveSettings {
 struct ActiveReadResult {
   ActiveSettings settings;
   SettingsStatus status;  // not ok when the file is missing or its fixed part is cut short
+  // One line per field not taken as written (see ReadingWarnings).
+  std::vector<std::string> warnings;
 };
 
 // Reads the file into the active copy, byte for byte and without normalising

@@ -149,7 +149,7 @@ SettingsFile ToSettingsFile(const OptionsWorkingCopy& screen) {
   return file;
 }
 
-SettingsStatus SaveData(const std::filesystem::path& file, const OptionsWorkingCopy& screen) {
+SaveResult SaveData(const std::filesystem::path& file, const OptionsWorkingCopy& screen) {
   return SaveData(file, ToSettingsFile(screen));
 }
 

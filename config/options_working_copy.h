@@ -72,6 +72,6 @@ LoadOptionsResult LoadOptionsBytes(std::span<const uint8_t> bytes,
 SettingsFile ToSettingsFile(const OptionsWorkingCopy& screen);
 
 // Saves the screen to `file` (see SaveData of a SettingsFile).
-SettingsStatus SaveData(const std::filesystem::path& file, const OptionsWorkingCopy& screen);
+SaveResult SaveData(const std::filesystem::path& file, const OptionsWorkingCopy& screen);
 
 }  // namespace quorvel

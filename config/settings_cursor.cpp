@@ -2,9 +2,8 @@
 #include "config/settings_cursor.h"
 
 #include <algorithm>
-#include <fstream>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 #include "money/lenient_number.h"
 
@@ -33,20 +32,39 @@ std::span<const uint8_t> SettingsContents(std::span<const uint8_t> bytes) {
   return bytes.first(kFixedPartSize + static_cast<std::size_t>(second - lines.begin()) + 1);
 }
 
-SettingsStatus ReadSettingsBytes(const std::filesystem::path& file, std::vector<uint8_t>& bytes) {
-  bytes.clear();
-  const std::string failed = "Could not read the settings file " + Quoted(file) + ": ";
-  std::error_code error;
-  auto status = std::filesystem::status(file, error);
-  if (!std::filesystem::exists(status)) return {false, failed + "it does not exist."};
-  if (std::filesystem::is_directory(status)) return {false, failed + "it is a folder."};
+bool HasWholeContents(std::span<const uint8_t> bytes) {
+  return SplitLimitLines(bytes).maximum.whole;
+}
 
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {false, failed + "it cannot be opened."};
-  bytes.resize(kReadLimit);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+FileStart ReadSettingsFile(const std::filesystem::path& file) {
+  return ReadFileStart(file, kReadLimit, HasWholeContents);
+}
+
+SettingsStatus ReadSettingsBytes(const std::filesystem::path& file, std::vector<uint8_t>& bytes) {
+  FileStart read = ReadSettingsFile(file);
+  bytes = std::move(read.bytes);
+  if (read.error != 0) {
+    bytes.clear();
+    return {false, "Could not read the settings file " + Quoted(file) + ": it " +
+                       ReadProblem(read.error) + "."};
+  }
   return ContentsStatus(file, bytes.size());
+}
+
+LimitLines SplitLimitLines(std::span<const uint8_t> bytes) {
+  LimitLines lines;
+  std::size_t from = kFixedPartSize;
+  for (LimitLine* line : {&lines.minimum, &lines.maximum}) {
+    if (from >= bytes.size()) break;
+    auto rest = bytes.subspan(from);
+    auto end = std::find(rest.begin(), rest.end(), uint8_t{'\n'});
+    line->text.assign(rest.begin(), end);
+    line->present = true;
+    line->whole = end != rest.end();
+    if (!line->whole) break;
+    from += line->text.size() + 1;
+  }
+  return lines;
 }
 
 SettingsStatus ContentsStatus(const std::filesystem::path& file, std::size_t size) {

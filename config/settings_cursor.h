@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "config/file_read.h"
 #include "config/settings_file.h"
 #include "config/table_options.h"
 #include "money/progression_table.h"
@@ -19,10 +21,30 @@ namespace quorvel {
 // feed after the fixed part. Bytes beyond it are ignored.
 std::span<const uint8_t> SettingsContents(std::span<const uint8_t> bytes);
 
-// Reads a file for the readers; fills `bytes` with what could be read (nothing
-// when the file cannot be opened). Reading stops well past anything a settings
-// file holds, so a huge file costs nothing.
+// Whether the bytes hold the fixed part and both limit lines, line feeds included.
+bool HasWholeContents(std::span<const uint8_t> bytes);
+
+// The start of a file for the readers: up to the end of its second limit
+// line, and never far past anything a settings file holds, so a huge file, a
+// device or a FIFO costs nothing.
+FileStart ReadSettingsFile(const std::filesystem::path& file);
+
+// The same as a status for the readers; fills `bytes` with what could be read
+// (nothing when the file cannot be opened).
 SettingsStatus ReadSettingsBytes(const std::filesystem::path& file, std::vector<uint8_t>& bytes);
+
+// One limit line after the fixed part, as stored: its text up to the line
+// feed, or up to the end of the file when the feed is missing.
+struct LimitLine {
+  std::string text;
+  bool present = false;  // some of it is in the file
+  bool whole = false;    // it ends with its line feed
+};
+struct LimitLines {
+  LimitLine minimum;
+  LimitLine maximum;
+};
+LimitLines SplitLimitLines(std::span<const uint8_t> bytes);
 
 // The status of a read of `size` bytes: a fixed part cut short is reported.
 // An empty `file` stands for bytes that came from memory.

@@ -1,10 +1,7 @@
 // Encoding a settings file and saving it without risking the old one.
 #include "config/settings_file.h"
 
-#include <cstdio>
-#include <random>
 #include <string_view>
-#include <system_error>
 
 namespace quorvel {
 
@@ -25,26 +22,6 @@ void PutLine(std::vector<uint8_t>& out, std::string_view text) {
   text = text.substr(0, text.find('\n'));
   out.insert(out.end(), text.begin(), text.end());
   PutByte(out, '\n');
-}
-
-std::string Quoted(const std::filesystem::path& file) {
-  std::string quoted(1, '"');
-  quoted.append(file.string()).push_back('"');
-  return quoted;
-}
-
-// A fresh name beside the target; exclusive creation makes a clash fail
-// instead of sharing a file.
-std::FILE* CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) {
-  std::random_device device;
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(device()));
-    temporary = target;
-    temporary += suffix;
-    if (std::FILE* stream = std::fopen(temporary.string().c_str(), "wbx")) return stream;
-  }
-  return nullptr;
 }
 
 }  // namespace
@@ -101,38 +78,9 @@ std::vector<uint8_t> EncodeSettings(const SettingsFile& settings) {
   return out;
 }
 
-SettingsStatus SaveData(const std::filesystem::path& file, const SettingsFile& settings) {
-  const std::string failed = "Could not save the settings to " + Quoted(file) + ": ";
-  if (file.filename().empty()) return {false, failed + "no file name was given."};
-
-  std::filesystem::path temporary;
-  std::FILE* stream = CreateTemporary(file, temporary);
-  if (stream == nullptr) {
-    std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
-      return {false, failed + "the folder " + Quoted(folder) + " does not exist."};
-    }
-    return {false, failed + "cannot create a file in the folder " + Quoted(folder) + "."};
-  }
-
+SaveResult SaveData(const std::filesystem::path& file, const SettingsFile& settings) {
   const std::vector<uint8_t> bytes = EncodeSettings(settings);
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-  written = std::fflush(stream) == 0 && written;
-  written = std::fclose(stream) == 0 && written;
-  std::error_code ignored;
-  if (!written) {
-    std::filesystem::remove(temporary, ignored);
-    return {false, failed + "writing failed (is the disk full?). The old file is unchanged."};
-  }
-
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (error) {
-    std::filesystem::remove(temporary, ignored);
-    return {false, failed + error.message() + ". The old file is unchanged."};
-  }
-  return {};
+  return SaveFile(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 }  // namespace quorvel

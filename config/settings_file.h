@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "config/file_save.h"
 #include "config/table_options.h"
 #include "money/progression_table.h"
 
@@ -53,8 +54,7 @@ struct SettingsFile {
 // split its line.
 std::vector<uint8_t> EncodeSettings(const SettingsFile& settings);
 
-// Writes the file through a temporary file in the same directory renamed over
-// `file`, so a failed save leaves an existing file whole.
-SettingsStatus SaveData(const std::filesystem::path& file, const SettingsFile& settings);
+// Writes the file through SaveFile: a failed save leaves an existing file whole.
+SaveResult SaveData(const std::filesystem::path& file, const SettingsFile& settings);
 
 }  // namespace quorvel

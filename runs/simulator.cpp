@@ -33,10 +33,7 @@ void Simulator::ApplySettings(const AppliedSettings& settings) {
   ResetVariables(0);
   engine.shoe.SetCutPoint(engine.Rules().penetration);
   SetUpSessionMoney(money, settings.money);
-  const TableRules& rules = engine.Rules();
-  ReadChartFile(chartDirectory_ / ChartFileName({rules.decks, rules.dealerHitsSoft17,
-                                                 rules.noDoubleAfterSplit, rules.lateSurrender}),
-                engine.chart);
+  ReadChartFile(ChartFile(), engine.chart);
   engine.shoe.ResetDeck();
   engine.shoe.ShuffleThreeTimes();
   if (run.testRunning == 0) {
@@ -45,6 +42,12 @@ void Simulator::ApplySettings(const AppliedSettings& settings) {
     display_->SetLabel(Label::Label1, GetCaption(money.bet));
     display_->SetLabel(Label::newwinnings, GetCaption(money.bankroll));
   }
+}
+
+std::filesystem::path Simulator::ChartFile() const {
+  const TableRules& rules = engine.Rules();
+  return chartDirectory_ / ChartFileName({rules.decks, rules.dealerHitsSoft17,
+                                          rules.noDoubleAfterSplit, rules.lateSurrender});
 }
 
 void Simulator::DealCards() {

@@ -46,6 +46,8 @@ class Simulator : private SessionEndSink {
   void Seed(uint32_t seed) { engine.shoe.Random().Seed(seed); }
   void SetChartDirectory(std::filesystem::path directory) { chartDirectory_ = std::move(directory); }
   const std::filesystem::path& ChartDirectory() const { return chartDirectory_; }
+  // The chart file the current rules deal by.
+  std::filesystem::path ChartFile() const;
 
   // Makes settings active and restarts from them: rules, progression rules,
   // full reset, cut point, session money, chart, a fresh shoe.

@@ -36,6 +36,7 @@ std::optional<std::string> TestLog::Start(int32_t sessions) {
   lines.fill(std::string());
   logLine = sessions + 1;
   logBuilt = false;
+  summary = LogSummary{};
   return std::nullopt;
 }
 
@@ -73,19 +74,20 @@ bool TestLog::Review(const SessionStats& stats) {
     return Wrap32(static_cast<int64_t>(dollars) - stats.startDollars);
   };
 
+  summary = {sumWin, average(sumWin), fromStart(average(sumHigh)), fromStart(average(sumLow)),
+             potential};
+
   SetLine(logLine, std::string(26, '_'));
   logLine += 1;
-  SetLine(logLine, SummaryLine("Total Winnings               $      ", sumWin));
+  SetLine(logLine, SummaryLine("Total Winnings               $      ", summary.totalWinnings));
   logLine += 2;
-  SetLine(logLine, SummaryLine("Average Winnings Per Session $      ", average(sumWin)));
+  SetLine(logLine, SummaryLine("Average Winnings Per Session $      ", summary.averageWinnings));
   logLine += 1;
-  SetLine(logLine,
-          SummaryLine("Average Max High             $     ", fromStart(average(sumHigh))));
+  SetLine(logLine, SummaryLine("Average Max High             $     ", summary.averageMaxHigh));
   logLine += 1;
-  SetLine(logLine,
-          SummaryLine("Average Max Low              $     ", fromStart(average(sumLow))));
+  SetLine(logLine, SummaryLine("Average Max Low              $     ", summary.averageMaxLow));
   logLine += 1;
-  SetLine(logLine, SummaryLine("Max Potential Winnings       $     ", potential));
+  SetLine(logLine, SummaryLine("Max Potential Winnings       $     ", summary.maxPotentialWinnings));
   logLine += 1;
   return true;
 }

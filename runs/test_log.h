@@ -18,6 +18,15 @@ inline constexpr std::size_t kLogPageLines = 108;
 inline constexpr std::string_view kLogHeader =
     "SESSION     MAX LOW$     HAND#     MAX HIGH$    HAND#    PER SESSION WINNINGS$";
 
+// The figures of the page's summary lines, in whole dollars.
+struct LogSummary {
+  int32_t totalWinnings = 0;
+  int32_t averageWinnings = 0;  // per session
+  int32_t averageMaxHigh = 0;   // above the starting bankroll
+  int32_t averageMaxLow = 0;    // above the starting bankroll (below when negative)
+  int32_t maxPotentialWinnings = 0;
+};
+
 // Line 0 stays empty; a test of N sessions fills rows 1..N and the summary lines N+1..N+7.
 class TestLog {
  public:
@@ -37,6 +46,8 @@ class TestLog {
   int32_t LogLine() const { return logLine; }
   bool LogBuilt() const { return logBuilt; }
   const std::array<std::string, kLogPageLines>& Lines() const { return lines; }
+  // The summary lines' figures once built; all 0 before.
+  const LogSummary& Summary() const { return summary; }
 
  private:
   // Lines outside the page are dropped rather than written.
@@ -45,6 +56,7 @@ class TestLog {
   std::array<std::string, kLogPageLines> lines;
   int32_t logLine = 0;
   bool logBuilt = false;
+  LogSummary summary;
 };
 
 }  // namespace quorvel

@@ -69,6 +69,21 @@ std::optional<std::string> CheckPlan(const TestPlan& plan) {
   return std::nullopt;
 }
 
+int WorkerCount(const TestPlan& plan) { return std::max(1, std::min(plan.threads, plan.sessions)); }
+
+bool SessionsCanEnd(const Simulator& base, const TestPlan& plan) {
+  const LimitModes& modes = base.Modes();
+  if (plan.handsPerSession > 0 || modes.winLimitMode == 1 || modes.winLimitMode == 2 ||
+      modes.lossLimitMode == 1) {
+    return true;
+  }
+  const ActiveRuleList& rules = base.progression.ActiveRules();
+  for (int i = 0; i < rules.count; ++i) {
+    if (base.progression.Table().ruleAction[rules.index[i]] == kEndSession) return true;
+  }
+  return false;
+}
+
 std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
                                    const std::atomic<bool>& stop, TestProgress& progress,
                                    TestResult& result, SessionStats& stats, TestLog& log) {
@@ -78,7 +93,7 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
   result = TestResult{};
   result.sessions.resize(static_cast<size_t>(plan.sessions));
   std::atomic<int> nextSession{0};
-  const int workers = std::min(plan.threads, plan.sessions);
+  const int workers = WorkerCount(plan);
   auto work = [&](int worker) {
     uint64_t workerRounds = 0;
     for (int session = nextSession.fetch_add(1); session < plan.sessions;
@@ -107,12 +122,14 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
     result.totalBet += record.totalBet;
     if (record.rounds > 0) result.winnings += record.bankroll - start;
     if (record.finished) {
+      result.sessionsFinished += 1;
       const SessionTrack& track = record.track;
       LogHighLow(stats, log.LogLine(), WholeDollars(record.bankroll), track.maxHigh,
                  track.maxHighHand, track.maxLow, track.maxLowHand,
                  static_cast<int8_t>(plan.sessions - index));
     } else {
       result.stopped = true;
+      result.unfinishedRounds += record.rounds;
       if (!stoppedSessionSeen && record.rounds > 0) {
         result.bankroll = record.bankroll;
         result.winsInRow = record.winsInRow;

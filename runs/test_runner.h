@@ -27,6 +27,14 @@ struct TestPlan {
 // Refuses a plan the log cannot hold, with a message for the user.
 std::optional<std::string> CheckPlan(const TestPlan& plan);
 
+// The worker threads the plan runs on: no more than it has sessions.
+int WorkerCount(const TestPlan& plan);
+
+// Whether a session of the plan can end on its own: it has a round limit, a
+// win or loss limit, or an active END SESSION rule. Otherwise the test runs
+// until it is stopped.
+bool SessionsCanEnd(const Simulator& base, const TestPlan& plan);
+
 // One round of a traced test.
 struct TraceRow {
   int32_t round = 0;
@@ -53,6 +61,9 @@ struct SessionRecord {
 struct TestResult {
   std::vector<SessionRecord> sessions;  // one per requested session, in order
   bool stopped = false;
+  int sessionsFinished = 0;
+  // Rounds played by the sessions a stop cut short; the counters below include them.
+  double unfinishedRounds = 0;
   // Counters over the whole test: sums over its sessions.
   double handsPlayed = 0;
   int32_t handsWon = 0;

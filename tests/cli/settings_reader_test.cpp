@@ -2,6 +2,9 @@
 #include "cli/settings_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "file_faults.h"
 
 #include "settings_examples.h"
 
@@ -84,6 +87,22 @@ TEST(ExactReading, NamesTheFileThatCannotBeRead) {
                 "' holds 0 bytes, fewer than the 537 of a settings file's fixed part");
   quorvel::testing::WriteBytes(folder / "good.sav", ExampleBytes());
   EXPECT_EQ(ReadSettingsExactly(folder / "good.sav").settings, ExampleSettings());
+}
+
+// A folder the user may not enter hides whether the file exists; saying it does not would mislead.
+TEST(ExactReading, AFileInAFolderTheUserMayNotEnterCannotBeRead) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to read as another user";
+  quorvel::testing::ScratchFolder folder;
+  std::filesystem::create_directory(folder / "locked");
+  quorvel::testing::WriteBytes(folder / "locked" / "a.sav", ExampleBytes());
+  ::chmod((folder / "locked").c_str(), 0700);
+  ::chmod(folder.Path().c_str(), 0755);
+  const std::filesystem::path file = folder / "locked" / "a.sav";
+  const int right = quorvel::testing::AsUnprivileged([&file] {
+    return ReadSettingsExactly(file).error ==
+           "the settings file '" + file.string() + "' cannot be read: Permission denied";
+  });
+  EXPECT_EQ(right, 1);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "log_page_example.h"
 
@@ -66,37 +65,22 @@ TEST(LogFileText, EveryOneOf108LinesEndsWithCrLf) {
 TEST_F(LogFileTest, ReplacesAnExistingFileWithThePage) {
   const fs::path target = directory / "log.txt";
   WriteBytes(target, std::string(5000, 'x'));
-  ASSERT_EQ(SaveLogFile(TwoSessionLog(), target), std::nullopt);
+  const SaveResult saved = SaveLogPage(TwoSessionLog(), target);
+  ASSERT_TRUE(saved) << saved.message;
   const std::string bytes = ReadBytes(target);
   EXPECT_EQ(bytes, CrLfLines(testing::TwoSessionPage()));
   EXPECT_EQ(bytes.substr(0, 5), "\r\n  1");  // empty line 0, then session row 1; no header
   EXPECT_EQ(EntryCount(directory), 1U);      // no temporary file left
 }
 
-TEST_F(LogFileTest, FailuresAreReportedAndLeaveWhatWasThere) {
-  const fs::path existing = directory / "keep.txt";
-  WriteBytes(existing, "old contents\r\n");
+// The failures themselves are those of the shared save (tests/config/file_save_test.cpp).
+TEST_F(LogFileTest, AFailedSaveNamesTheFileAndLeavesTheOldOne) {
   const fs::path folder = directory / "folder.txt";
   fs::create_directory(folder);
-  WriteBytes(folder / "inside.txt", "inside");
-  // The temporary name beside "taken.txt" is held by a directory, so the write itself fails
-  // (permissions cannot make it fail for a privileged user).
-  const fs::path taken = directory / "taken.txt";
-  WriteBytes(taken, "old contents\r\n");
-  fs::create_directory(directory / "taken.txt.quorvel-saving");
-
-  const std::vector<fs::path> targets = {folder, directory / "missing" / "log.txt",
-                                         existing / "log.txt", fs::path(), taken};
-  for (const fs::path& target : targets) {
-    const auto error = SaveLogFile(TwoSessionLog(), target);
-    ASSERT_TRUE(error.has_value()) << target;
-    EXPECT_EQ(error->rfind("Could not save the log to \"" + target.string() + "\": ", 0), 0U)
-        << *error;
-  }
-  EXPECT_EQ(ReadBytes(existing), "old contents\r\n");
-  EXPECT_EQ(ReadBytes(taken), "old contents\r\n");
-  EXPECT_EQ(ReadBytes(folder / "inside.txt"), "inside");
-  EXPECT_EQ(EntryCount(directory), 4U);  // nothing new beside them
+  const SaveResult saved = SaveLogPage(TwoSessionLog(), folder);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.message, "could not write " + folder.string() + ": it is a folder");
+  EXPECT_EQ(EntryCount(directory), 1U);
 }
 
 }  // namespace

@@ -57,6 +57,13 @@ TEST(TestLogReview, TwoSessionExampleIsBuiltOnce) {
   EXPECT_TRUE(log.LogBuilt());
   ExpectPage(log, testing::TwoSessionPage());
   EXPECT_EQ(log.LogLine(), 10);  // past the last summary line (9)
+  // The summary lines' figures, as numbers for a report.
+  const LogSummary& summary = log.Summary();
+  EXPECT_EQ(summary.totalWinnings, -40);
+  EXPECT_EQ(summary.averageWinnings, -20);
+  EXPECT_EQ(summary.averageMaxHigh, 60);
+  EXPECT_EQ(summary.averageMaxLow, -75);
+  EXPECT_EQ(summary.maxPotentialWinnings, 120);
   stats.sessionWinnings[1] = 5000;
   EXPECT_TRUE(log.Review(stats));
   ExpectPage(log, testing::TwoSessionPage());

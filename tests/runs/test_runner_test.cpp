@@ -3,6 +3,9 @@
 
 #include "runs/test_runner.h"
 
+#include <thread>
+#include <tuple>
+
 namespace quorvel {
 namespace {
 
@@ -121,6 +124,73 @@ TEST(TestRunnerTest, StoppingLogsOnlyFinishedSessions) {
   // The page still has a row per requested session, from the (empty) tables.
   EXPECT_EQ(run.stats.sessionWinnings[1], 0);
   EXPECT_FALSE(run.log.Lines()[3].empty());
+}
+
+TEST(TestRunnerTest, AStopSaysHowManyFinishedAndWhatTheUnfinishedPlayed) {
+  TestBench finished;
+  finished.plan.sessions = 3;
+  finished.plan.handsPerSession = 200;
+  ASSERT_EQ(finished.Go(), std::nullopt);
+  EXPECT_EQ(finished.result.sessionsFinished, 3);
+  EXPECT_EQ(finished.result.unfinishedRounds, 0);
+
+  // Sessions without any end: a stop leaves every one unfinished, after rounds were played.
+  TestBench endless;
+  endless.plan.sessions = 3;
+  endless.plan.threads = 2;
+  endless.plan.handsPerSession = 0;
+  std::thread stopper([&endless] {
+    while (endless.progress.Rounds() < 20000) std::this_thread::yield();
+    endless.stop = true;
+  });
+  ASSERT_EQ(endless.Go(), std::nullopt);
+  stopper.join();
+  EXPECT_TRUE(endless.result.stopped);
+  EXPECT_EQ(endless.result.sessionsFinished, 0);
+  EXPECT_GE(endless.result.unfinishedRounds, 20000);
+  EXPECT_EQ(endless.result.unfinishedRounds, endless.result.handsPlayed);
+}
+
+TEST(TestRunnerTest, KnowsWhetherASessionCanEndOnItsOwn) {
+  struct Case {
+    const char* what;
+    double handsPerSession;
+    LimitModes modes;
+    int8_t ruleAction;  // of rule 0,1
+    uint8_t progressionEnabled;
+    bool canEnd;
+  };
+  const Case cases[] = {
+      {"a round limit", 100, {0, 0}, 0, 0, true},
+      {"nothing", 0, {0, 0}, 0, 0, false},
+      {"a win limit", 0, {1, 0}, 0, 0, true},
+      {"a win limit at the first loss after it", 0, {2, 0}, 0, 0, true},
+      {"a loss limit", 0, {0, 1}, 0, 0, true},
+      {"a win limit choice no item has", 0, {7, 0}, 0, 0, false},
+      {"an END SESSION rule", 0, {0, 0}, kEndSession, 1, true},
+      {"an END SESSION rule while progression is off", 0, {0, 0}, kEndSession, 0, false},
+      {"only other rules", 0, {0, 0}, kMultiplyBet, 1, false},
+  };
+  for (const Case& c : cases) {
+    AppliedSettings settings = Settings();
+    settings.money.modes = c.modes;
+    settings.money.winLimit = settings.money.lossLimit = 100;
+    settings.progression.ruleAction[1] = c.ruleAction;
+    settings.progression.ruleUnits[1] = 2;
+    settings.progression.progressionEnabled = c.progressionEnabled;
+    TestBench run(settings);
+    run.plan.handsPerSession = c.handsPerSession;
+    EXPECT_EQ(SessionsCanEnd(run.base, run.plan), c.canEnd) << c.what;
+  }
+}
+
+TEST(TestRunnerTest, UsesNoMoreThreadsThanSessions) {
+  TestPlan plan;
+  for (auto [threads, sessions, used] : {std::tuple{64, 3, 3}, {2, 10, 2}, {1, 1, 1}, {8, 8, 8}}) {
+    plan.threads = threads;
+    plan.sessions = sessions;
+    EXPECT_EQ(WorkerCount(plan), used) << threads << " threads, " << sessions << " sessions";
+  }
 }
 
 TEST(TestRunnerTest, RefusesWhatTheLogCannotHoldAndAMissingChart) {

@@ -1,0 +1,155 @@
+// The JSON report of a test.
+#include "cli/json_report.h"
+
+#include <nlohmann/json.hpp>
+
+#include "money/progression_text.h"
+#include "runs/money_figures.h"
+
+namespace quorvel::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
+  return byte >= low && byte <= high;
+}
+
+// Well-formed UTF-8 as RFC 3629 has it: no overlong forms, no surrogates,
+// nothing above U+10FFFF.
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+      length = 1;
+    } else if (InRange(lead, 0xC2, 0xDF)) {
+      length = 2;
+    } else if (InRange(lead, 0xE0, 0xEF)) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (InRange(lead, 0xF0, 0xF4)) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if (!InRange(next, k == 1 ? low : 0x80, k == 1 ? high : 0xBF)) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+Json SettingsJson(const ActiveSettings& settings) {
+  const TableOptions& options = settings.options;
+  auto text = [](const SettingsText& field) { return Latin1ToUtf8(TextOf(field)); };
+  Json rules = {{"players", options.players},
+                {"decks", options.decks},
+                {"penetration", options.penetration},
+                {"dealerHitsSoft17", options.dealerHitsSoft17},
+                {"lateSurrender", options.lateSurrender},
+                {"noDoubleAfterSplit", options.noDoubleAfterSplit},
+                {"bankrollInUnits", options.bankrollInUnits},
+                {"bankrollText", text(options.bankrollText)},
+                {"betUnitInPercent", options.betUnitInPercent},
+                {"betUnitText", text(options.betUnitText)},
+                {"winLimitMode", options.winLimitMode},
+                {"winLimitText", text(options.winLimitText)},
+                {"lossLimitMode", options.lossLimitMode},
+                {"lossLimitText", text(options.lossLimitText)},
+                {"betMinimum", settings.limits.tableMinimum},
+                {"betMaximum", settings.limits.tableMaximum},
+                {"progressionEnabled", settings.progression.progressionEnabled != 0}};
+  Json rulesList = Json::array();
+  for (int index = 0; index < kRuleCount; ++index) {
+    if (settings.progression.ruleAction[index] != 0) {
+      rulesList.push_back({{"index", index}, {"line", RuleLine(settings.progression, index)}});
+    }
+  }
+  rules["progressionRules"] = rulesList;
+  return rules;
+}
+
+// Counts the core keeps in doubles, written as the integers they are.
+int64_t Count(double value) { return static_cast<int64_t>(value); }
+
+}  // namespace
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  for (char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (byte >> 6));
+      text += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return text;
+}
+
+std::string FileNameText(std::string_view name) {
+  return IsUtf8(name) ? std::string(name) : Latin1ToUtf8(name);
+}
+
+std::string JsonReportText(const TestRun& run) {
+  const TestResult& result = run.result;
+  Json sessions = Json::array();
+  for (size_t i = 0; i < result.sessions.size(); ++i) {
+    const SessionRecord& record = result.sessions[i];
+    sessions.push_back({{"session", i + 1},
+                        {"finished", record.finished},
+                        {"rounds", Count(record.rounds)},
+                        {"finalBankroll", record.bankroll},
+                        {"maxHigh", record.track.maxHigh},
+                        {"maxHighHand", record.track.maxHighHand},
+                        {"maxLow", record.track.maxLow},
+                        {"maxLowHand", record.track.maxLowHand},
+                        {"handsWon", record.handsWon},
+                        {"handsLost", record.handsLost},
+                        {"totalBet", record.totalBet}});
+  }
+  const LogSummary& summary = run.log.Summary();
+  Json report = {{"seed", run.plan.seed},
+                 {"sessions", run.plan.sessions},
+                 {"handsPerSession", Count(run.plan.handsPerSession)},
+                 {"settingsFile", FileNameText(run.settingsName)},
+                 {"settings", SettingsJson(run.settings)},
+                 {"warnings", run.warnings},
+                 {"stopped", result.stopped},
+                 {"sessionsFinished", result.sessionsFinished},
+                 {"unfinishedRounds", Count(result.unfinishedRounds)},
+                 {"rounds", Count(result.handsPlayed)},
+                 {"handsWon", result.handsWon},
+                 {"handsLost", result.handsLost},
+                 {"totalBet", result.totalBet},
+                 {"winnings", result.winnings},
+                 {"winningsPerRound", WinningsPerRound(result)},
+                 {"threads", run.threads},
+                 {"wallTimeSeconds", WallTime(run)},
+                 {"roundsPerSecond", RoundsPerSecond(run)},
+                 {"logSummary",
+                  {{"totalWinnings", summary.totalWinnings},
+                   {"averageWinningsPerSession", summary.averageWinnings},
+                   {"averageMaxHigh", summary.averageMaxHigh},
+                   {"averageMaxLow", summary.averageMaxLow},
+                   {"maxPotentialWinnings", summary.maxPotentialWinnings}}},
+                 {"sessionRows", sessions},
+                 {"log", run.log.Lines()}};
+  if (const auto perDollar = WinningsPerDollarBet(result.winnings, 0, result.totalBet)) {
+    report["winningsPerDollarBet"] = *perDollar;
+  }
+  return report.dump(2) + "\n";
+}
+
+}  // namespace quorvel::cli

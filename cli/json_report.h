@@ -1,0 +1,22 @@
+// The JSON report of a test: every figure, the session rows, the log, the seed and the settings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/test_report.h"
+
+namespace quorvel::cli {
+
+// Settings texts are 8-bit: each byte is the Latin-1 character of its code.
+std::string Latin1ToUtf8(std::string_view bytes);
+
+// A file name as UTF-8 when it is, otherwise read as Latin-1, so any name can
+// be written to JSON.
+std::string FileNameText(std::string_view name);
+
+// The report as JSON text. Counts are integers; money, rates and times are
+// numbers. Never throws on the bytes of a settings file.
+std::string JsonReportText(const TestRun& run);
+
+}  // namespace quorvel::cli

@@ -1,0 +1,48 @@
+// Reading the values typed after the options.
+#include "cli/option_values.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace quorvel::cli {
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::optional<int64_t> WholeNumber(std::string_view text) {
+  if (text.empty() || text.size() > 18 || !IsDigit(text.front())) return std::nullopt;
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> ReadWhole(std::string_view option, const std::string& text, int64_t low,
+                                     int64_t high, int64_t& value) {
+  const std::optional<int64_t> number = WholeNumber(text);
+  if (!number || *number < low || *number > high) {
+    return std::string(option) + " takes a whole number from " + std::to_string(low) + " to " +
+           std::to_string(high) + ", not " + Quoted(text);
+  }
+  value = *number;
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadDecks(std::string_view option, const std::string& text,
+                                     int64_t& value) {
+  const std::optional<int64_t> decks = WholeNumber(text);
+  if (!decks || (*decks != 2 && *decks != 4 && *decks != 6 && *decks != 8)) {
+    return std::string(option) + " takes 2, 4, 6 or 8, not " + Quoted(text);
+  }
+  value = *decks;
+  return std::nullopt;
+}
+
+std::optional<std::string> RequireName(std::string_view option,
+                                       const std::optional<std::string>& name) {
+  if (name && name->empty()) return std::string(option) + " needs a file name, not an empty text";
+  return std::nullopt;
+}
+
+}  // namespace quorvel::cli

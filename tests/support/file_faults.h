@@ -1,0 +1,95 @@
+// Faults a file can meet, made for tests: device nodes, an unprivileged user, a small full disk.
+#pragma once
+
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace quorvel::testing {
+
+inline constexpr uid_t kNobody = 65534;
+
+inline std::string ReadText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteText(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+}
+
+inline mode_t ModeOf(const std::filesystem::path& file) {
+  struct stat status {};
+  return ::lstat(file.c_str(), &status) == 0 ? status.st_mode : 0;
+}
+
+// A copy of a character device such as /dev/null (1, 3), /dev/zero (1, 5) or
+// /dev/full (1, 7) at `file`; the real /dev is never touched. Returns why it
+// could not be made, or an empty text.
+inline std::string MakeDevice(const std::filesystem::path& file, unsigned major, unsigned minor) {
+  if (::mknod(file.c_str(), S_IFCHR | 0666, makedev(major, minor)) == 0) return {};
+  return std::string("cannot make a device node here: ") + std::strerror(errno);
+}
+
+// Runs `body` as user and group nobody in a child process when the test runs
+// as root, or as it is otherwise; returns what body returns (0 to 254), or -1
+// when the child could not switch users or did not end normally.
+inline int AsUnprivileged(const std::function<int()>& body) {
+  if (::geteuid() != 0) return body();
+  const pid_t child = ::fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+      ::_exit(255);
+    }
+    ::_exit(body() & 0xFF);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status) == 255 ? -1 : WEXITSTATUS(status);
+}
+
+// A tmpfs of `bytes` mounted at `folder` for as long as it lives, where the
+// test may mount one; Problem() says why not otherwise.
+class SmallDisk {
+ public:
+  SmallDisk(const std::filesystem::path& folder, std::size_t bytes) : folder_(folder) {
+    std::filesystem::create_directories(folder_);
+    const std::string options = "size=" + std::to_string(bytes);
+    if (::mount("quorvel-test", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
+      problem_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+    }
+  }
+  ~SmallDisk() {
+    if (problem_.empty()) ::umount2(folder_.c_str(), MNT_DETACH);
+  }
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+
+  const std::string& Problem() const { return problem_; }
+
+  // Fills what is left with one file, so the next write finds the disk full.
+  void Fill() const {
+    std::ofstream out(folder_ / "filler", std::ios::binary);
+    const std::string block(512, 'f');
+    while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    }
+  }
+
+ private:
+  std::filesystem::path folder_;
+  std::string problem_;
+};
+
+}  // namespace quorvel::testing
