@@ -80,7 +80,7 @@ bool TStrategy::SaveData(const std::filesystem::path& file) {
   }
   store_.players = copy.players;
   store_.decks = copy.decks;
-  const SettingsStatus status = quorvel::SaveData(file, copy);
+  const SaveResult status = quorvel::SaveData(file, copy);
   if (!status) modals_.ShowError(this, windowTitle(), Text(status.message));
   return status.ok;
 }

@@ -224,9 +224,8 @@ void TAutoTest::SaveLogClick() {
   const QString folder = QString::fromStdString(logFiles.string());
   const QString name = modals_.SaveFileName(this, "Save Log File As", folder, "Text Files (*.txt)", "txt");
   if (name.isEmpty()) return;
-  if (std::optional<std::string> problem = SaveLogFile(controller_.Log(), name.toStdString())) {
-    modals_.ShowError(this, windowTitle(), QString::fromStdString(*problem));
-  }
+  const SaveResult saved = SaveLogPage(controller_.Log(), name.toStdString());
+  if (!saved) modals_.ShowError(this, windowTitle(), QString::fromStdString(saved.message));
 }
 
 void TAutoTest::Close1Click() { close(); }

@@ -30,8 +30,8 @@ struct Report {
     plan.sessions = 2;
     plan.handsPerSession = 1000;
     result.sessions.resize(2);
-    result.sessions[0] = {true, 1000, 1040, {}, 480, 470, 10400, {}};
-    result.sessions[1] = {false, 250, 990, {}, 110, 120, 2600, {}};
+    result.sessions[0] = {true, 1000, 1040, {}, 480, 470, 10400, 0, 0, {}};
+    result.sessions[1] = {false, 250, 990, {}, 110, 120, 2600, 0, 0, {}};
     result.stopped = true;
     result.sessionsFinished = 1;
     result.unfinishedRounds = 250;
