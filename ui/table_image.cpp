@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "ui/pictures/device_pixmap.h"
+
 namespace quorvel::ui {
 namespace {
 
@@ -23,9 +25,7 @@ void TableImage::SetBackground(const QImage& background, QSize size) {
 
 void TableImage::Reload() {
   const qreal ratio = devicePixelRatioF();
-  canvas_ = QPixmap(size_ * ratio);
-  canvas_.setDevicePixelRatio(ratio);
-  canvas_.fill(kPlainFelt);
+  canvas_ = DevicePixmap(size_, ratio, kPlainFelt);
   if (!background_.isNull()) {
     QPainter painter(&canvas_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -35,6 +35,13 @@ struct Window {
   TAutoTest autoTest;
 };
 
+// One session of 500 rounds, finished, with its log ready to review.
+void RunShortTest(Window& window) {
+  QVERIFY(window.form.Controller().StartTests(1, 500, 3, 1) == std::nullopt);
+  QTRY_VERIFY(window.form.Controller().WorkersDone());
+  window.form.Controller().FinishTest();
+}
+
 void Fill(TAutoTest& screen, const QString& hands, const QString& sessions, const QString& seed) {
   screen.Target->setText(hands);
   screen.Edit1->setText(sessions);
@@ -51,6 +58,7 @@ class AutoTestTest : public QObject {
   void SeededTestMatchesTheCommandLine();
   void StopAnswersAtOnceAndLogsOnlyFinishedSessions();
   void CloseWithTheLogShownReturnsToSetup();
+  void StatsDuringATestShowLiveFiguresAndTheTestRunsOn();
   void FailedLogSaveIsReported();
   void CompactLayoutBelow800();
 };
@@ -171,14 +179,41 @@ void AutoTestTest::StopAnswersAtOnceAndLogsOnlyFinishedSessions() {
   QCOMPARE(controller.Stats().sessionMaxHigh[1], 0);
 }
 
+void AutoTestTest::StatsDuringATestShowLiveFiguresAndTheTestRunsOn() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TAutoTest& screen = window.autoTest;
+  modals.actions["AutoTest"] = [&](QDialog&) {
+    Fill(screen, "0", "2", "9");  // only STOP ends it
+    screen.start1Click();
+    return 0;
+  };
+  window.form.AutoClick();
+  TestController& controller = window.form.Controller();
+  QVERIFY(window.form.QPanel->isHidden());
+  QTRY_VERIFY(controller.Progress().Rounds() > 0);
+  QElapsedTimer clock;
+  clock.start();
+  window.form.Stats1Click();
+  QVERIFY(clock.elapsed() < 100);  // no pause
+  QVERIFY(!window.form.QPanel->isHidden());
+  QVERIFY(window.form.counter1->text().toDouble() > 0);
+  QVERIFY(window.form.Q2->text().contains("0 sessions finished"));
+  const uint64_t before = controller.Progress().Rounds();
+  QTRY_VERIFY_WITH_TIMEOUT(window.form.QPanel->isHidden(), 3000);
+  QVERIFY(clock.elapsed() >= 1900);
+  QVERIFY(controller.Progress().Rounds() > before);  // the test ran on
+  window.form.AutoClick();
+  QVERIFY(!controller.Running());
+}
+
 void AutoTestTest::CloseWithTheLogShownReturnsToSetup() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Window window(modals);
   TAutoTest& screen = window.autoTest;
-  QVERIFY(window.form.Controller().StartTests(1, 500, 3, 1) == std::nullopt);
-  QTRY_VERIFY(window.form.Controller().WorkersDone());
-  window.form.Controller().FinishTest();
+  RunShortTest(window);
   screen.show();
   screen.ReviewClick();
   QVERIFY(screen.LogShown());
@@ -195,9 +230,7 @@ void AutoTestTest::FailedLogSaveIsReported() {
   testing::AnsweringModals modals;
   Window window(modals);
   TAutoTest& screen = window.autoTest;
-  QVERIFY(window.form.Controller().StartTests(1, 500, 3, 1) == std::nullopt);
-  QTRY_VERIFY(window.form.Controller().WorkersDone());
-  window.form.Controller().FinishTest();
+  RunShortTest(window);
   screen.ReviewClick();
   modals.saveAnswer = QString::fromStdString((startup.Path() / "no" / "such" / "log.txt").string());
   screen.SaveLogClick();

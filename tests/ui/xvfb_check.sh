@@ -80,16 +80,17 @@ check_screens() {
   options=$(find_window "Quorvel Options Screen") || return 1
   sleep 0.5
   import -window "$options" "$shots/options.png"
-  # Clicks, not keys: a key's release may reach a window the press has closed.
-  xdotool mousemove --window "$options" 88 578 click 1
+  # Keys go to the window under the pointer (no window manager here), typed
+  # through XTEST: sent to a window id instead, a key's release could reach a
+  # window that its press has just closed.
+  xdotool mousemove --window "$options" 12 12 key alt+p
   progression=$(find_window "Quorvel Progression Screen") || return 1
   sleep 0.5
   import -window "$progression" "$shots/progression.png"
-  xdotool mousemove --window "$progression" 405 454 click 1  # Exit
+  xdotool mousemove --window "$progression" 12 12 key alt+e
   sleep 0.3
-  xdotool mousemove --window "$options" 167 618 click 1  # RUN TEST WITH NEW SETTINGS
+  xdotool mousemove --window "$options" 12 12 key Escape  # the close box: saved and applied
   sleep 0.5
-
   x=$(awk -v s="$scale" 'BEGIN { print int(336 * s) + 32 }')
   xdotool mousemove --window "$main" "$x" "$y" click 1
   tests=$(find_window "Quorvel Test Screen") || return 1

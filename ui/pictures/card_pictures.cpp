@@ -3,6 +3,7 @@
 #include <QPixmapCache>
 
 #include "ui/pictures/card_pictures.h"
+#include "ui/pictures/device_pixmap.h"
 
 namespace quorvel::ui {
 
@@ -14,9 +15,7 @@ QPixmap CardPicture(QStringView name, qreal devicePixelRatio) {
     return picture;
   }
   const QSize size = name.size() == 3 ? kSmallCardSize : kLargeCardSize;
-  picture = QPixmap(size * devicePixelRatio);
-  picture.setDevicePixelRatio(devicePixelRatio);
-  picture.fill(Qt::transparent);
+  picture = DevicePixmap(size, devicePixelRatio, Qt::transparent);
   QPainter painter(&picture);
   if (!PaintCard(painter, name)) {
     return {};

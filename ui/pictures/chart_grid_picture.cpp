@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "ui/pictures/card_pictures.h"
+#include "ui/pictures/device_pixmap.h"
 #include "ui/pictures/chart_grid_picture.h"
 
 namespace quorvel::ui {
@@ -139,9 +140,7 @@ void PaintHeadings(QPainter& painter, const ChartTable& table, const std::vector
 }  // namespace
 
 QPixmap DrawChartGrid(qreal devicePixelRatio) {
-  QPixmap grid(QSize(kChartGridWidth, kChartGridHeight) * devicePixelRatio);
-  grid.setDevicePixelRatio(devicePixelRatio);
-  grid.fill(Qt::white);
+  QPixmap grid = DevicePixmap(QSize(kChartGridWidth, kChartGridHeight), devicePixelRatio, Qt::white);
   QPainter painter(&grid);
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (const ChartTable& table : Tables()) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/pictures/card_pictures.h"
+#include "ui/pictures/device_pixmap.h"
 #include "ui/pictures/splash_picture.h"
 #include "ui/pictures/table_picture.h"
 
@@ -111,9 +112,7 @@ void PaintChipStacks(QPainter& painter) {
 }  // namespace
 
 QPixmap DrawSplashPicture(QSize size, qreal devicePixelRatio) {
-  QPixmap picture(size * devicePixelRatio);
-  picture.setDevicePixelRatio(devicePixelRatio);
-  picture.fill(Qt::black);
+  QPixmap picture = DevicePixmap(size, devicePixelRatio, Qt::black);
   QPainter painter(&picture);
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                          QPainter::SmoothPixmapTransform);

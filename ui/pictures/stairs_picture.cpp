@@ -1,5 +1,6 @@
 // The progression screen's picture: stacks of chips rising like a staircase.
 #include "ui/pictures/stairs_picture.h"
+#include "ui/pictures/device_pixmap.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -27,9 +28,7 @@ void PaintChipEdge(QPainter& painter, QRectF band, const QColor& colour) {
 }  // namespace
 
 QPixmap DrawStairsPicture(QSize size, qreal devicePixelRatio) {
-  QPixmap picture(size * devicePixelRatio);
-  picture.setDevicePixelRatio(devicePixelRatio);
-  picture.fill(Qt::transparent);
+  QPixmap picture = DevicePixmap(size, devicePixelRatio, Qt::transparent);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(size.width() / kDesign.width(), size.height() / kDesign.height());
