@@ -116,19 +116,23 @@ std::optional<std::string> LoadSettings(const TestOptions& options, LoadedSettin
   }
   ActiveReadResult read = ReadActiveSettings(file, {});
   if (!read.status) {
-    return read.status.message + (options.settings ? "" : " (the last-used settings; --settings FILE gives others)");
+    const char* whose = options.settings ? "" : " (the last-used settings; --settings FILE gives others)";
+    return read.status.message + whose;
   }
   loaded = {read.settings, file.string(), std::move(read.warnings)};
   return std::nullopt;
 }
 
-std::optional<std::string> SaveOutputs(const TestOptions& options, const TestRun& run) {
-  SaveResult saved;
-  if (options.log) saved = SaveLogPage(run.log, *options.log);
-  if (saved && options.json) saved = SaveFile(*options.json, JsonReportText(run));
-  if (saved && options.trace) saved = SaveFile(*options.trace, TraceText(run.result));
-  if (!saved) return saved.message;
-  return std::nullopt;
+// Every output is tried, so one that fails costs none of the others.
+int SaveOutputs(const TestOptions& options, const TestRun& run) {
+  int exitCode = 0;
+  auto check = [&exitCode](const SaveResult& saved) {
+    if (!saved) exitCode = Fail(saved.message);
+  };
+  if (options.log) check(SaveLogPage(run.log, *options.log));
+  if (options.json) check(SaveFile(*options.json, JsonReportText(run)));
+  if (options.trace) check(SaveFile(*options.trace, TraceText(run.result)));
+  return exitCode;
 }
 
 int RunTestCommand(const TestOptions& options) {
@@ -143,6 +147,8 @@ int RunTestCommand(const TestOptions& options) {
   base.Seed(static_cast<uint32_t>(plan.seed));
   base.ApplySettings(ToAppliedSettings(settings.active));
   if (auto problem = ChartFileProblem(base.ChartFile())) return Fail(*problem);
+  // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
+  std::signal(SIGINT, OnInterrupt);
   for (const std::string& warning : settings.warnings) {
     std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
   }
@@ -151,7 +157,6 @@ int RunTestCommand(const TestOptions& options) {
                  "this test runs until interrupted (Ctrl-C)\n";
   }
 
-  std::signal(SIGINT, OnInterrupt);
   TestProgress progress;
   TestResult result;
   SessionStats stats;
@@ -198,7 +203,7 @@ int RunTestCommand(const TestOptions& options) {
   const TestRun run{plan,   settings.name, settings.active,  settings.warnings,
                     result, log,           WorkerCount(plan), seconds};
   PrintReport(std::cout, run);
-  if (auto failed = SaveOutputs(options, run)) return Fail(*failed);
+  if (const int failed = SaveOutputs(options, run)) return failed;
   return result.stopped ? kExitInterrupted : 0;
 }
 
