@@ -213,14 +213,20 @@ CLI::App* AddTestCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<TestOptions>();
   CLI::App* test = app.add_subcommand("test", "Run an automatic test and print its log");
   test->add_option("--settings", options->settings,
-                   "Settings file (default: the last-used settings of the start-up directory)");
-  test->add_option("--sessions", options->sessions, "Sessions to run, 1 to 99 (default 1)");
-  test->add_option("--hands", options->hands, "Rounds per session, or no-limit (default 1000)");
-  test->add_option("--seed", options->seed, "Seed of the run, 0 to 4294967295 (default: the clock)");
-  test->add_option("--threads", options->threads, "Worker threads, 1 to 64 (default: every core)");
-  test->add_option("--log", options->log, "Save the log page as text");
-  test->add_option("--json", options->json, "Write every figure and session row as JSON");
-  test->add_option("--trace", options->trace, "Write one CSV row per round (small tests)");
+                   "Settings file (default: the last-used settings of the start-up directory)")
+      ->type_name("FILE");
+  test->add_option("--sessions", options->sessions, "Sessions to run, 1 to 99 (default 1)")->type_name("N");
+  test->add_option("--hands", options->hands, "Rounds per session, or no-limit (default 1000)")
+      ->type_name("N|no-limit");
+  test->add_option("--seed", options->seed, "Seed of the run, 0 to 4294967295 (default: the clock)")
+      ->type_name("S");
+  test->add_option("--threads", options->threads, "Worker threads, 1 to 64 (default: every core)")
+      ->type_name("N");
+  test->add_option("--log", options->log, "Save the log page as text")->type_name("FILE");
+  test->add_option("--json", options->json, "Write every figure and session row as JSON")
+      ->type_name("FILE");
+  test->add_option("--trace", options->trace, "Write one CSV row per round (small tests)")
+      ->type_name("FILE");
   test->callback([options, &exitCode] { exitCode = RunTestCommand(*options); });
   return test;
 }
