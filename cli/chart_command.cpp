@@ -35,7 +35,8 @@ int PrintChart(const ChartOptions& options) {
 CLI::App* AddChartCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<ChartOptions>();
   CLI::App* chart = app.add_subcommand("chart", "Print the strategy chart for a set of rules");
-  chart->add_option("--decks", options->decks, "Decks in the shoe: 2, 4, 6 or 8 (default 6)");
+  chart->add_option("--decks", options->decks, "Decks in the shoe: 2, 4, 6 or 8 (default 6)")
+      ->type_name("N");
   chart->add_flag("--h17", options->rules.dealerHitsSoft17, "Dealer hits soft 17");
   chart->add_flag("--no-das", options->rules.noDoubleAfterSplit, "No doubling after a split");
   chart->add_flag("--late-surrender", options->rules.lateSurrender, "Late surrender");

@@ -75,14 +75,19 @@ int Deal(const DealOptions& options) {
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<DealOptions>();
   CLI::App* deal = app.add_subcommand("deal", "Deal a few rounds and show every card");
-  deal->add_option("--rounds", options->rounds, "Rounds to deal, 1 to 1000 (default 5)");
-  deal->add_option("--players", options->players, "Seats at the table, 1 to 7 (default 3)");
-  deal->add_option("--decks", options->decks, "Decks in the shoe: 2, 4, 6 or 8 (default 6)");
+  deal->add_option("--rounds", options->rounds, "Rounds to deal, 1 to 1000 (default 5)")->type_name("N");
+  deal->add_option("--players", options->players, "Seats at the table, 1 to 7 (default 3)")
+      ->type_name("N");
+  deal->add_option("--decks", options->decks, "Decks in the shoe: 2, 4, 6 or 8 (default 6)")
+      ->type_name("N");
   deal->add_option("--penetration", options->penetration,
-                   "Percent dealt before a reshuffle, 0 for continuous shuffle (default 75)");
-  deal->add_option("--seed", options->seed, "Seed of the shuffle, 0 to 4294967295 (default: the clock)");
+                   "Percent dealt before a reshuffle, 0 for continuous shuffle (default 75)")
+      ->type_name("P");
+  deal->add_option("--seed", options->seed, "Seed of the shuffle, 0 to 4294967295 (default: the clock)")
+      ->type_name("S");
   deal->add_option("--charts", options->chartDirectory,
-                  "Directory of the chart files (default: chartdata beside the program)");
+                  "Directory of the chart files (default: chartdata beside the program)")
+      ->type_name("DIR");
   deal->callback([options, &exitCode] { exitCode = Deal(*options); });
   return deal;
 }

@@ -116,19 +116,23 @@ std::optional<std::string> LoadSettings(const TestOptions& options, LoadedSettin
   }
   ActiveReadResult read = ReadActiveSettings(file, {});
   if (!read.status) {
-    return read.status.message + (options.settings ? "" : " (the last-used settings; --settings FILE gives others)");
+    const char* whose = options.settings ? "" : " (the last-used settings; --settings FILE gives others)";
+    return read.status.message + whose;
   }
   loaded = {read.settings, file.string(), std::move(read.warnings)};
   return std::nullopt;
 }
 
-std::optional<std::string> SaveOutputs(const TestOptions& options, const TestRun& run) {
-  SaveResult saved;
-  if (options.log) saved = SaveLogPage(run.log, *options.log);
-  if (saved && options.json) saved = SaveFile(*options.json, JsonReportText(run));
-  if (saved && options.trace) saved = SaveFile(*options.trace, TraceText(run.result));
-  if (!saved) return saved.message;
-  return std::nullopt;
+// Every output is tried, so one that fails costs none of the others.
+int SaveOutputs(const TestOptions& options, const TestRun& run) {
+  int exitCode = 0;
+  auto check = [&exitCode](const SaveResult& saved) {
+    if (!saved) exitCode = Fail(saved.message);
+  };
+  if (options.log) check(SaveLogPage(run.log, *options.log));
+  if (options.json) check(SaveFile(*options.json, JsonReportText(run)));
+  if (options.trace) check(SaveFile(*options.trace, TraceText(run.result)));
+  return exitCode;
 }
 
 int RunTestCommand(const TestOptions& options) {
@@ -143,6 +147,8 @@ int RunTestCommand(const TestOptions& options) {
   base.Seed(static_cast<uint32_t>(plan.seed));
   base.ApplySettings(ToAppliedSettings(settings.active));
   if (auto problem = ChartFileProblem(base.ChartFile())) return Fail(*problem);
+  // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
+  std::signal(SIGINT, OnInterrupt);
   for (const std::string& warning : settings.warnings) {
     std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
   }
@@ -151,7 +157,6 @@ int RunTestCommand(const TestOptions& options) {
                  "this test runs until interrupted (Ctrl-C)\n";
   }
 
-  std::signal(SIGINT, OnInterrupt);
   TestProgress progress;
   TestResult result;
   SessionStats stats;
@@ -198,7 +203,7 @@ int RunTestCommand(const TestOptions& options) {
   const TestRun run{plan,   settings.name, settings.active,  settings.warnings,
                     result, log,           WorkerCount(plan), seconds};
   PrintReport(std::cout, run);
-  if (auto failed = SaveOutputs(options, run)) return Fail(*failed);
+  if (const int failed = SaveOutputs(options, run)) return failed;
   return result.stopped ? kExitInterrupted : 0;
 }
 
@@ -208,14 +213,20 @@ CLI::App* AddTestCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<TestOptions>();
   CLI::App* test = app.add_subcommand("test", "Run an automatic test and print its log");
   test->add_option("--settings", options->settings,
-                   "Settings file (default: the last-used settings of the start-up directory)");
-  test->add_option("--sessions", options->sessions, "Sessions to run, 1 to 99 (default 1)");
-  test->add_option("--hands", options->hands, "Rounds per session, or no-limit (default 1000)");
-  test->add_option("--seed", options->seed, "Seed of the run, 0 to 4294967295 (default: the clock)");
-  test->add_option("--threads", options->threads, "Worker threads, 1 to 64 (default: every core)");
-  test->add_option("--log", options->log, "Save the log page as text");
-  test->add_option("--json", options->json, "Write every figure and session row as JSON");
-  test->add_option("--trace", options->trace, "Write one CSV row per round (small tests)");
+                   "Settings file (default: the last-used settings of the start-up directory)")
+      ->type_name("FILE");
+  test->add_option("--sessions", options->sessions, "Sessions to run, 1 to 99 (default 1)")->type_name("N");
+  test->add_option("--hands", options->hands, "Rounds per session, or no-limit (default 1000)")
+      ->type_name("N|no-limit");
+  test->add_option("--seed", options->seed, "Seed of the run, 0 to 4294967295 (default: the clock)")
+      ->type_name("S");
+  test->add_option("--threads", options->threads, "Worker threads, 1 to 64 (default: every core)")
+      ->type_name("N");
+  test->add_option("--log", options->log, "Save the log page as text")->type_name("FILE");
+  test->add_option("--json", options->json, "Write every figure and session row as JSON")
+      ->type_name("FILE");
+  test->add_option("--trace", options->trace, "Write one CSV row per round (small tests)")
+      ->type_name("FILE");
   test->callback([options, &exitCode] { exitCode = RunTestCommand(*options); });
   return test;
 }

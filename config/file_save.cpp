@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 namespace quorvel {
@@ -45,22 +46,32 @@ bool MayAccess(const fs::path& path, int mode) {
   return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
 }
 
-// Follows the links from `file`; returns an errno, or 0 with `target` filled.
+// What `file` names, links followed; returns an errno, or 0 with `target` filled.
+// The kernel follows the links of a file that exists (/proc/self/fd/1 too);
+// only for a name still to be made are the links read one by one.
 int Resolve(const fs::path& file, Target& target) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) == 0) {
+    if (!S_ISREG(status.st_mode)) {
+      target = {file, true, status};
+      return 0;
+    }
+    // A replacement goes beside the file itself, not beside a link to it.
+    char* real = ::realpath(file.c_str(), nullptr);
+    if (real == nullptr) return errno;
+    target = {fs::path(real), true, status};
+    std::free(real);
+    return 0;
+  }
+  if (errno != ENOENT) return errno;
   fs::path path = file;
   for (int link = 0; link <= kMaxLinks; ++link) {
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0) {
-      if (errno != ENOENT) return errno;
-      target = {path, false, {}};
-      return 0;
-    }
-    if (!S_ISLNK(status.st_mode)) {
-      target = {path, true, status};
-      return 0;
-    }
     std::error_code error;
     const fs::path next = fs::read_symlink(path, error);
+    if (error == std::errc::invalid_argument || error == std::errc::no_such_file_or_directory) {
+      target = {path, false, {}};  // not a link: the name to create
+      return 0;
+    }
     if (error) return error.value();
     path = next.is_absolute() ? next : FolderOf(path) / next;
   }
