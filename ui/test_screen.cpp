@@ -122,13 +122,14 @@ void TAutoTest::CreateControls() {
 
   LogLabel = new QLabel(QString::fromUtf8(kLogHeader.data(), static_cast<qsizetype>(kLogHeader.size())), this);
   LogLabel->setObjectName("LogLabel");
-  // The header's columns stand over the page's only in the page's own font.
+  // A fixed-width header over a fixed-width page, small enough to fit the width.
   LogLabel->setGeometry(0, 0, 792, 22);
   LogLabel->setStyleSheet("color: white; background: black; padding-left: 4px;");
   QFont mono("monospace");
   mono.setStyleHint(QFont::Monospace);
-  mono.setPixelSize(17);
+  mono.setPixelSize(15);
   LogLabel->setFont(mono);
+  mono.setPixelSize(17);
   Log1 = new QPlainTextEdit(this);
   Log1->setObjectName("Log1");
   Log1->setGeometry(0, 22, 792, 468);
