@@ -365,10 +365,22 @@ case_stdout_errors() {
 # Faults: Ctrl-C exited 0; a test that can never end ran in silence.
 case_interrupted_test() {
   expect_ok settings new flat.sav
-  # Ctrl-C after two seconds; should the stop be lost, the test is killed a minute later.
-  timeout --preserve-status -s INT -k 60 2 "$cli" test --settings flat.sav --sessions 3 --hands no-limit \
-    --threads 2 --json s.json --log s.txt >out.txt 2>err.txt
+  # Ctrl-C once the test has said it started (its handler is in place by then, however slow a
+  # sanitized build on a loaded machine starts); should the stop be lost, it is killed later.
+  "$cli" test --settings flat.sav --sessions 3 --hands no-limit \
+    --threads 2 --json s.json --log s.txt >out.txt 2>err.txt &
+  local pid=$! waited
+  for waited in $(seq 1 600); do
+    grep -q 'runs until interrupted' err.txt 2>/dev/null && break
+    sleep 0.1
+  done
+  sleep 0.5
+  kill -INT "$pid"
+  ( sleep 60; kill -KILL "$pid" 2>/dev/null ) &
+  local killer=$!
+  wait "$pid"
   code=$?
+  kill "$killer" 2>/dev/null
   [ "$code" -eq 130 ] || fail "exit $code after Ctrl-C, not 130"
   expect_message "no round limit, no win or loss limit and no END SESSION rule: this test runs until interrupted (Ctrl-C)"
   has_line "Stopped: 0 of 3 sessions finished." out.txt
