@@ -21,6 +21,24 @@ void Shoe::ResetDeck() {
 }
 
 void Shoe::Shuffle() {
+  if (variant_ == ShuffleVariant::kScalar) {
+    ShuffleScalar();
+  } else {
+    ShuffleFromIndices();
+  }
+}
+
+void Shoe::ShuffleFromIndices() {
+  // The indices do not depend on the cards, so they are computed first, many
+  // at a time; the swaps, which depend on each other, follow.
+  const int top = ShuffledSize() - 1;
+  uint16_t indices[kShoeSize];
+  random_.SetState(FillSwapIndicesAvx512(random_.State(), top, indices));
+  for (int t = 0; t < top; ++t) std::swap(cards[top - t], cards[indices[t]]);
+  std::swap(cards[0], cards[1]);
+}
+
+void Shoe::ShuffleScalar() {
   // The swap index is 1 + (r mod i), from 1 to i; entry 0 moves only at the
   // last step, which always swaps entries 0 and 1.
   //
