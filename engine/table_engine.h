@@ -92,7 +92,7 @@ class TableEngine {
 };
 
 // Drawing and placing run for every card of every round, so they are inline.
-inline void TableEngine::DrawCard(int position) {
+[[gnu::always_inline]] inline void TableEngine::DrawCard(int position) {
   // The shoe ends where its shuffled part ends: the entries beyond it are not
   // in play, so a long round reshuffles rather than deal them.
   if (shoe.drawPosition >= shoe.ShuffledSize()) [[unlikely]] {
@@ -104,7 +104,7 @@ inline void TableEngine::DrawCard(int position) {
   if (drawing_) [[unlikely]] ShowDrawnCard(position, card);
 }
 
-inline void TableEngine::PutCard(int position, char rank) {
+[[gnu::always_inline]] inline void TableEngine::PutCard(int position, char rank) {
   const unsigned at = static_cast<unsigned>(position);
   SlotCount& slot = slots_[kHandPositions.slot[at]];
   // Only the first nine positions of a hand count toward its total.
