@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace quorvel {
 
@@ -27,5 +28,17 @@ constexpr char ConvertTens(char rank) {
   if (rank > 'A') return ':';
   return rank;
 }
+
+// Value of a rank character as a hand total counts it, an ace as 11; zero for
+// any other character.
+struct CardValues {
+  std::array<int8_t, 256> value{};
+  constexpr CardValues() {
+    for (char c = '2'; c <= '9'; ++c) value[static_cast<unsigned char>(c)] = static_cast<int8_t>(c - '0');
+    for (char c : {'T', 'J', 'Q', 'K'}) value[static_cast<unsigned char>(c)] = 10;
+    value[static_cast<unsigned char>('A')] = 11;
+  }
+};
+inline constexpr CardValues kCardValues;
 
 }  // namespace quorvel

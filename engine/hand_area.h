@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace quorvel {
 
@@ -14,5 +15,19 @@ inline constexpr int kUserHands = 4;
 
 // One rank character per card; zero where there is no card.
 using HandArea = std::array<char, kHandAreaSize>;
+
+// The slot of every position and whether it counts toward the slot's total,
+// looked up so that placing a card needs no division.
+struct HandPositions {
+  std::array<uint8_t, kHandAreaSize> slot{};
+  std::array<bool, kHandAreaSize> counted{};
+  constexpr HandPositions() {
+    for (int p = 0; p < kHandAreaSize; ++p) {
+      slot[p] = static_cast<uint8_t>(p / kSlotSpan);
+      counted[p] = p % kSlotSpan < kMaxHandCards;
+    }
+  }
+};
+inline constexpr HandPositions kHandPositions;
 
 }  // namespace quorvel

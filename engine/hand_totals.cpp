@@ -4,17 +4,6 @@
 namespace quorvel {
 namespace {
 
-// Value of a rank character as AddTotal counts it; an ace counts 11 here.
-struct CardValues {
-  std::array<int8_t, 256> value{};
-  constexpr CardValues() {
-    for (char c = '2'; c <= '9'; ++c) value[static_cast<unsigned char>(c)] = static_cast<int8_t>(c - '0');
-    for (char c : {'T', 'J', 'Q', 'K'}) value[static_cast<unsigned char>(c)] = 10;
-    value[static_cast<unsigned char>('A')] = 11;
-  }
-};
-constexpr CardValues kValues;
-
 constexpr int kPairRowBase = 59;  // row = 59 - ConvertTens(rank)
 constexpr int kSoftRowBase = 19;  // row = 19 - n
 constexpr int kHardRowBase = 35;  // row = 35 - total
@@ -23,30 +12,8 @@ constexpr int kHardRowBase = 35;  // row = 35 - total
 
 int TableEngine::UpColumn() const { return ConvertTens(hands[kDealerStart]) - '2'; }
 
-void TableEngine::PutCard(int position, char rank) {
-  const unsigned at = static_cast<unsigned>(position);
-  SlotCount& slot = slots_[at / kSlotSpan];
-  // Only the first nine positions of a hand count toward its total.
-  const bool counted = at % kSlotSpan < kMaxHandCards;
-  const unsigned char old = static_cast<unsigned char>(hands[at]);
-  const unsigned char now = static_cast<unsigned char>(rank);
-  hands[at] = rank;
-  if (old == 0) {  // the usual case: a card lands on an empty place
-    ++slot.cards;
-    if (counted) {
-      slot.sum = static_cast<uint8_t>(slot.sum + kValues.value[now]);
-      slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A'));
-    }
-    return;
-  }
-  slot.cards = static_cast<uint8_t>(slot.cards + (now != 0) - 1);
-  if (!counted) return;
-  slot.sum = static_cast<uint8_t>(slot.sum + kValues.value[now] - kValues.value[old]);
-  slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A') - (old == 'A'));
-}
-
 int32_t TableEngine::AddTotal(int start) {
-  const SlotCount& slot = slots_[start / kSlotSpan];
+  const SlotCount& slot = slots_[kHandPositions.slot[start]];
   int32_t total = slot.sum;
   int aces = slot.aces;
   while (total > 21 && aces > 0) {
@@ -59,7 +26,7 @@ int32_t TableEngine::AddTotal(int start) {
 
 int8_t TableEngine::AddNonAces(int handStart) const {
   // The total with every ace as 1, less one: one ace as 0, the others as 1.
-  const SlotCount& slot = slots_[handStart / kSlotSpan];
+  const SlotCount& slot = slots_[kHandPositions.slot[handStart]];
   return static_cast<int8_t>(slot.sum - 10 * slot.aces - 1);
 }
 
@@ -95,7 +62,7 @@ char TableEngine::ChooseAction(int handStart) {
     actionCode = Pairs(handStart);
     if (actionCode == 'Y') return 'Y';
   }
-  const SlotCount& slot = slots_[handStart / kSlotSpan];
+  const SlotCount& slot = slots_[kHandPositions.slot[handStart]];
   const int nextPosition = handStart + slot.cards;
   const bool hasAce = slot.aces > 0;
   const int n = hasAce ? AddNonAces(handStart) : 0;

@@ -3,28 +3,9 @@
 
 #include <utility>
 
+#include "engine/swap_modulo.h"
+
 namespace quorvel {
-namespace {
-
-__extension__ typedef unsigned __int128 Uint128;
-
-// r mod d for 32-bit r through a precomputed reciprocal (Lemire's fastmod):
-// exact for every 32-bit r and d, and several times cheaper than a division,
-// which matters because each reshuffle takes up to 1248 of them.
-struct FastModTable {
-  std::array<uint64_t, kShoeSize> reciprocal{};
-  constexpr FastModTable() {
-    for (int d = 1; d < kShoeSize; ++d) reciprocal[d] = ~uint64_t{0} / static_cast<uint64_t>(d) + 1;
-  }
-};
-constexpr FastModTable kFastMod;
-
-inline uint32_t FastMod(uint32_t r, uint64_t d) {
-  const uint64_t low = kFastMod.reciprocal[d] * r;
-  return static_cast<uint32_t>((static_cast<Uint128>(low) * d) >> 64);
-}
-
-}  // namespace
 
 Shoe::Shoe() { ResetDeck(); }
 
@@ -40,6 +21,24 @@ void Shoe::ResetDeck() {
 }
 
 void Shoe::Shuffle() {
+  if (variant_ == ShuffleVariant::kScalar) {
+    ShuffleScalar();
+  } else {
+    ShuffleFromIndices();
+  }
+}
+
+void Shoe::ShuffleFromIndices() {
+  // The indices do not depend on the cards, so they are computed first, many
+  // at a time; the swaps, which depend on each other, follow.
+  const int top = ShuffledSize() - 1;
+  uint16_t indices[kShoeSize];
+  random_.SetState(FillSwapIndicesAvx512(random_.State(), top, indices));
+  for (int t = 0; t < top; ++t) std::swap(cards[top - t], cards[indices[t]]);
+  std::swap(cards[0], cards[1]);
+}
+
+void Shoe::ShuffleScalar() {
   // The swap index is 1 + (r mod i), from 1 to i; entry 0 moves only at the
   // last step, which always swaps entries 0 and 1.
   //
@@ -51,16 +50,16 @@ void Shoe::Shuffle() {
   uint64_t last = random_.State();
   int i = ShuffledSize() - 1;
   for (; i >= 2; i -= 2) {
-    const uint32_t j = 1 + FastMod(ShuffleRandom::Output(even), static_cast<uint64_t>(i));
+    const uint32_t j = 1 + SwapModulo(ShuffleRandom::Output(even), static_cast<uint32_t>(i));
     std::swap(cards[i], cards[j]);
-    const uint32_t k = 1 + FastMod(ShuffleRandom::Output(odd), static_cast<uint64_t>(i - 1));
+    const uint32_t k = 1 + SwapModulo(ShuffleRandom::Output(odd), static_cast<uint32_t>(i - 1));
     std::swap(cards[i - 1], cards[k]);
     last = odd;
     even = even * ShuffleRandom::kMultiplier2 + ShuffleRandom::kIncrement2;
     odd = odd * ShuffleRandom::kMultiplier2 + ShuffleRandom::kIncrement2;
   }
   if (i == 1) {
-    std::swap(cards[1], cards[1 + FastMod(ShuffleRandom::Output(even), 1)]);
+    std::swap(cards[1], cards[1 + SwapModulo(ShuffleRandom::Output(even), 1)]);
     last = even;
   }
   std::swap(cards[0], cards[1]);

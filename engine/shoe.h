@@ -6,6 +6,7 @@
 
 #include "engine/cards.h"
 #include "engine/shuffle_random.h"
+#include "engine/shuffle_variant.h"
 
 namespace quorvel {
 
@@ -34,6 +35,9 @@ class Shoe {
   // One pass of the swap shuffle over the first decks x 52 entries; the
   // generator continues its stream from call to call.
   void Shuffle();
+  // Every variant gives the same cards; a new shoe takes the chosen one.
+  void SetShuffleVariant(ShuffleVariant variant) { variant_ = variant; }
+  ShuffleVariant Variant() const { return variant_; }
   // The reshuffle made at the end of a shoe: three shuffles, drawing from 0.
   void ShuffleThreeTimes();
 
@@ -43,6 +47,10 @@ class Shoe {
   int decks_ = 2;
   int shuffledSize_ = 2 * kDeckSize;
   ShuffleRandom random_;
+  ShuffleVariant variant_ = ChosenShuffleVariant();
+
+  void ShuffleScalar();
+  void ShuffleFromIndices();
 };
 
 }  // namespace quorvel

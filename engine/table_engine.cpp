@@ -36,28 +36,16 @@ void TableEngine::ShowNumber(Label label, int value) {
   display_->SetLabel(label, std::string_view(text, static_cast<size_t>(end - text)));
 }
 
-void TableEngine::DrawCard(int position) {
-  // The shoe ends where its shuffled part ends: the entries beyond it are not
-  // in play, so a long round reshuffles rather than deal them.
-  if (shoe.drawPosition >= shoe.ShuffledSize()) {
-    shoe.Shuffle();
-    shoe.drawPosition = 0;
-  }
-  const CardName card = shoe.cards[shoe.drawPosition++];
-  PutCard(position, card.rank);
-  if (drawing_) {
-    display_->GetImage(position);
-    display_->UpDateJpgs(card);
-  }
+void TableEngine::ShowDrawnCard(int position, CardName card) {
+  display_->GetImage(position);
+  display_->UpDateJpgs(card);
 }
 
 void TableEngine::ClearHands() {
-  // Only the seats in play and the dealer ever hold cards.
-  const int seatPositions = kSeatSpan * rules_.players;
-  std::fill_n(hands.begin(), seatPositions, 0);
-  std::fill_n(hands.begin() + kDealerStart, kSlotSpan, 0);
-  std::fill_n(slots_.begin(), seatPositions / kSlotSpan, SlotCount{});
-  slots_[kDealerStart / kSlotSpan] = SlotCount{};
+  // The whole area at a fixed size: cheaper than a variable-length clear, and
+  // seats out of play hold no cards anyway.
+  hands.fill(0);
+  slots_.fill({});
 }
 
 void TableEngine::PlayRound() {

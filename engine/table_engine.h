@@ -74,6 +74,7 @@ class TableEngine {
  private:
   int UpColumn() const;
   void SplitInto(int handStart, int seatBase, int newSlot);
+  void ShowDrawnCard(int position, CardName card);
   void ShowLabel(Label label, std::string_view text);
   void ShowNumber(Label label, int value);
 
@@ -89,5 +90,40 @@ class TableEngine {
   Display* display_;
   bool drawing_ = false;
 };
+
+// Drawing and placing run for every card of every round, so they are inline.
+[[gnu::always_inline]] inline void TableEngine::DrawCard(int position) {
+  // The shoe ends where its shuffled part ends: the entries beyond it are not
+  // in play, so a long round reshuffles rather than deal them.
+  if (shoe.drawPosition >= shoe.ShuffledSize()) [[unlikely]] {
+    shoe.Shuffle();
+    shoe.drawPosition = 0;
+  }
+  const CardName card = shoe.cards[shoe.drawPosition++];
+  PutCard(position, card.rank);
+  if (drawing_) [[unlikely]] ShowDrawnCard(position, card);
+}
+
+[[gnu::always_inline]] inline void TableEngine::PutCard(int position, char rank) {
+  const unsigned at = static_cast<unsigned>(position);
+  SlotCount& slot = slots_[kHandPositions.slot[at]];
+  // Only the first nine positions of a hand count toward its total.
+  const bool counted = kHandPositions.counted[at];
+  const unsigned char old = static_cast<unsigned char>(hands[at]);
+  const unsigned char now = static_cast<unsigned char>(rank);
+  hands[at] = rank;
+  if (old == 0) [[likely]] {  // a card lands on an empty place
+    ++slot.cards;
+    if (counted) {
+      slot.sum = static_cast<uint8_t>(slot.sum + kCardValues.value[now]);
+      slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A'));
+    }
+    return;
+  }
+  slot.cards = static_cast<uint8_t>(slot.cards + (now != 0) - 1);
+  if (!counted) return;
+  slot.sum = static_cast<uint8_t>(slot.sum + kCardValues.value[now] - kCardValues.value[old]);
+  slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A') - (old == 'A'));
+}
 
 }  // namespace quorvel

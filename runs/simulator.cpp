@@ -151,19 +151,19 @@ void Simulator::StartSession(uint64_t streamState, double handsPerSession) {
 void Simulator::EndOfRoundTest() {
   // Tracked on every round whatever the session length, so a session without
   // a round limit still has its high and low.
+  // Whole dollars are worked out only when a new high or low is recorded.
   const double bankroll = money.bankroll;
-  const int32_t dollars = WholeDollars(bankroll);
   track_.sessionHand += 1;
   if (track_.sessionHand == 1) {
-    track_.maxHigh = track_.maxLow = dollars;
+    track_.maxHigh = track_.maxLow = WholeDollars(bankroll);
     track_.maxHighHand = track_.maxLowHand = 1;
   }
   if (static_cast<float>(track_.maxHigh) < bankroll) {
-    track_.maxHigh = dollars;
+    track_.maxHigh = WholeDollars(bankroll);
     track_.maxHighHand = track_.sessionHand;
   }
   if (static_cast<float>(track_.maxLow) > bankroll) {
-    track_.maxLow = dollars;
+    track_.maxLow = WholeDollars(bankroll);
     track_.maxLowHand = track_.sessionHand;
   }
 }

@@ -1,0 +1,60 @@
+// Every shuffle variant against the scalar shuffle: the same indices, cards and generator state.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/shoe.h"
+#include "engine/swap_modulo.h"
+
+namespace quorvel {
+namespace {
+
+void SkipUnlessAvx512() {
+  if (!ShuffleVariantRuns(ShuffleVariant::kAvx512)) GTEST_SKIP() << "no AVX-512 here";
+}
+
+TEST(ShuffleVariantTest, Avx512IndicesMatchTheGeneratorForEveryLength) {
+  SkipUnlessAvx512();
+  // Every length up to eight decks, so every tail after the full vectors occurs.
+  for (int top = 1; top < kShoeSize; ++top) {
+    for (uint64_t seed : {0ULL, 1ULL, 0xFFFFFFFFFFFFFFFFULL, 0x123456789ABCDEFULL}) {
+      ShuffleRandom random;
+      random.SetState(seed);
+      std::vector<uint16_t> expected(static_cast<size_t>(top));
+      for (int t = 0; t < top; ++t) {
+        expected[static_cast<size_t>(t)] = static_cast<uint16_t>(1 + random.Next() % static_cast<uint32_t>(top - t));
+      }
+      std::vector<uint16_t> indices(static_cast<size_t>(top));
+      const uint64_t state = FillSwapIndicesAvx512(seed, top, indices.data());
+      ASSERT_EQ(indices, expected) << "top " << top << " seed " << seed;
+      ASSERT_EQ(state, random.State()) << "top " << top << " seed " << seed;
+    }
+  }
+}
+
+TEST(ShuffleVariantTest, Avx512ShuffleDealsTheScalarCardsOverManySeeds) {
+  SkipUnlessAvx512();
+  for (int decks : {2, 4, 6, 8}) {
+    for (uint64_t session = 0; session < 500; ++session) {
+      Shoe scalar;
+      Shoe wide;
+      scalar.SetDecks(decks);
+      wide.SetDecks(decks);
+      scalar.SetShuffleVariant(ShuffleVariant::kScalar);
+      wide.SetShuffleVariant(ShuffleVariant::kAvx512);
+      scalar.Random().SetState(SessionStreamState(20261206, session));
+      wide.Random().SetState(SessionStreamState(20261206, session));
+      for (int pass = 0; pass < 3; ++pass) {
+        scalar.Shuffle();
+        wide.Shuffle();
+      }
+      ASSERT_EQ(wide.cards, scalar.cards) << decks << " decks, session " << session;
+      ASSERT_EQ(wide.Random().State(), scalar.Random().State()) << decks << " decks, session " << session;
+    }
+  }
+}
+
+TEST(ShuffleVariantTest, ScalarRunsEverywhere) { EXPECT_TRUE(ShuffleVariantRuns(ShuffleVariant::kScalar)); }
+
+}  // namespace
+}  // namespace quorvel
