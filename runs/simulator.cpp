@@ -3,6 +3,7 @@
 
 #include "money/bet_sizing.h"
 #include "money/caption.h"
+#include "money/limits.h"
 #include "money/settlement.h"
 #include "money/whole_dollars.h"
 
@@ -63,6 +64,7 @@ void Simulator::DealCards() {
   const HandArea& hands = engine.hands;
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
                                                      hands[20] != 0, hands[30] != 0};
+  lastStakes_ = RoundStakes(results, slotsInPlay);
   const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
   lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, slotsInPlay, context);
 
@@ -124,7 +126,15 @@ void Simulator::Shuffle1Click() {
 
 void Simulator::EndSession(std::string_view message) {
   run.sessionLastHand = run.handsPlayed;
-  if (run.testRunning != 0) return;
+  if (run.testRunning != 0) {
+    // The first end in a round names the cause: rules act before the limits.
+    if (endCause_ == SessionEndCause::kRoundCount) {
+      endCause_ = message == kWinLimitMessage    ? SessionEndCause::kWinLimit
+                  : message == kLossLimitMessage ? SessionEndCause::kLossLimit
+                                                 : SessionEndCause::kEndRule;
+    }
+    return;
+  }
   display_->ShowLimitDialog(message);
   money.sessionBlocked = true;
 }
@@ -146,6 +156,7 @@ void Simulator::StartSession(uint64_t streamState, double handsPerSession) {
   money.limitsActive = true;
   money.bet = CheckLimits(money, money.bet);
   track_ = SessionTrack{};
+  endCause_ = SessionEndCause::kRoundCount;
 }
 
 void Simulator::EndOfRoundTest() {
