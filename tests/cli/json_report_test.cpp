@@ -57,7 +57,8 @@ struct Report {
     log.Review(stats);
   }
   Json Parsed() const {
-    const TestRun run{plan, name, read.settings, read.warnings, result, log, 2, 1.5};
+    const TestFigures figures = ComputeFigures(result);
+    const TestRun run{plan, name, read.settings, read.warnings, result, figures, log, 2, 1.5};
     return Json::parse(JsonReportText(run));
   }
 };
