@@ -24,6 +24,7 @@ int Run(int argc, char** argv) {
   int exitCode = 0;
   quorvel::cli::AddDealCommand(app, exitCode);
   quorvel::cli::AddTestCommand(app, exitCode);
+  quorvel::cli::AddCompareCommand(app, exitCode);
   quorvel::cli::AddChartCommand(app, exitCode);
   quorvel::cli::AddSettingsCommand(app, exitCode);
   quorvel::cli::RefuseOptionsAsValues(app);

@@ -32,6 +32,11 @@ std::string MeanMaxText(const MeanAndMaximum& figure, int decimals) {
 constexpr std::array<const char*, 5> kCauseNames = {"round count", "win limit", "loss limit",
                                                     "END SESSION rule", "stopped"};
 
+constexpr std::array<const char*, 5> kCauseLabels = {
+    "Sessions ended by the round count", "Sessions ended by the win limit",
+    "Sessions ended by the loss limit", "Sessions ended by an END SESSION rule",
+    "Sessions stopped before their end"};
+
 void AddEstimate(std::string& csv, const std::string& name, const Estimate& system,
                  const Estimate& flat) {
   csv += name + ',' + Exact(system.value) + ',' + Exact(flat.value) + '\n';
@@ -41,6 +46,16 @@ void AddEstimate(std::string& csv, const std::string& name, const Estimate& syst
 }
 
 }  // namespace
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
 
 std::string FixedText(double value, int decimals) {
   if (!std::isfinite(value)) return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
@@ -88,8 +103,7 @@ std::vector<FigureLine> TestLines(const TestFigures& f) {
       {"System minus flat, per dollar bet (95 %)", EstimateText(f.differencePerDollar, kPerDollar)},
       {"Longest losing streak: mean / max", MeanMaxText(f.longestLosingStreak, 1)}};
   for (std::size_t cause = 0; cause < kCauseNames.size(); ++cause) {
-    if (cause + 1 == kCauseNames.size() && f.endedBy[cause] == 0) continue;  // not stopped
-    lines.push_back({std::string("Sessions ended by ") + kCauseNames[cause], std::to_string(f.endedBy[cause])});
+    lines.push_back({kCauseLabels[cause], std::to_string(f.endedBy[cause])});
   }
   return lines;
 }

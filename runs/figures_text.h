@@ -25,6 +25,9 @@ std::vector<FigureLine> SystemLines(const SystemFigures& figures);
 // The figures of the test as a whole: the comparison with the twin, streaks and session ends.
 std::vector<FigureLine> TestLines(const TestFigures& figures);
 
+// A CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text);
+
 // Every figure as CSV (figure,system,flat) in shortest exact form, so reading it back
 // gives every digit the screen shows.
 std::string FiguresCsv(const TestFigures& figures);
