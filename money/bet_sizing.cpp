@@ -52,9 +52,4 @@ void AddStakes(double& totalBet, const std::array<float, 4>& stakes, float bet) 
   }
 }
 
-void GetTotalBet(MoneyState& money, const std::array<float, 4>& handResults,
-                 const std::array<bool, 4>& slotsInPlay) {
-  AddStakes(money.totalBet, RoundStakes(handResults, slotsInPlay), money.bet);
-}
-
 }  // namespace quorvel

@@ -26,8 +26,4 @@ std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
 // Adds stakes of `bet` dollars to a total bet, hand by hand.
 void AddStakes(double& totalBet, const std::array<float, 4>& stakes, float bet);
 
-// Adds the stakes of the round just played at the current bet.
-void GetTotalBet(MoneyState& money, const std::array<float, 4>& handResults,
-                 const std::array<bool, 4>& slotsInPlay);
-
 }  // namespace quorvel

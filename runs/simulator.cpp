@@ -64,9 +64,10 @@ void Simulator::DealCards() {
   const HandArea& hands = engine.hands;
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
                                                      hands[20] != 0, hands[30] != 0};
-  lastStakes_ = RoundStakes(results, slotsInPlay);
+  const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay);
+  lastStakeCount_ = stakes[0] + stakes[1] + stakes[2] + stakes[3];
   const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
-  lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, slotsInPlay, context);
+  lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, stakes, context);
 
   engine.CheckShoe();
   if (run.testRunning <= 0) run.testRunning = 0;

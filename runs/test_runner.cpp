@@ -26,6 +26,7 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   FlatTwin twin;
   twin.Start(start, table.money.unitDollars, plan.walks);
   int32_t losingStreak = 0;
+  int32_t longestStreak = 0;
   uint64_t sinceUpdate = 0;
   while (!table.SessionOver()) {
     if (stop.load(std::memory_order_relaxed)) break;
@@ -34,12 +35,10 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
     table.DealCards();
     const double round = table.run.handsPlayed;
     tally.Round(round, stake, before, table.money.bankroll);
-    twin.Round(round, table.LastNet(), table.LastStakes());
-    if (table.LastRoundOutcome() < 0) {
-      if (++losingStreak > record.longestLosingStreak) record.longestLosingStreak = losingStreak;
-    } else if (table.LastRoundOutcome() > 0) {
-      losingStreak = 0;
-    }
+    twin.Round(round, table.LastNet(), table.LastStakeCount());
+    const int8_t outcome = table.LastRoundOutcome();
+    if (outcome < 0) longestStreak = std::max(longestStreak, ++losingStreak);
+    if (outcome > 0) losingStreak = 0;
     if (plan.trace) {
       // Rules are matched only after a won or lost round.
       const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
@@ -65,6 +64,7 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   record.totalBet = table.money.totalBet;
   record.winsInRow = table.money.winsInRow;
   record.lossesInRow = table.money.lossesInRow;
+  record.longestLosingStreak = longestStreak;
   record.marks = tally.Finish();
   record.flatUnit = twin.Unit();
   record.flatBankroll = twin.Bankroll();
