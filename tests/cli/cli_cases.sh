@@ -447,7 +447,7 @@ case_messages() {
     "test --hands -5|--hands takes a whole number of rounds or no-limit, not '-5'"
     "deal --decks 5|--decks takes 2, 4, 6 or 8, not '5'"
     "deal --rounds --seed 3|--rounds: no value given (--seed is the next option) (see --help)"
-    "tset|unknown command 'tset': the commands are deal, test, chart and settings (see --help)"
+    "tset|unknown command 'tset': the commands are deal, test, compare, chart and settings (see --help)"
     "settings shwo b.sav|unknown command 'shwo' of settings: the commands are show, new and set (see --help)"
   )
   local entry
