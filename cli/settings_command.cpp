@@ -1,4 +1,5 @@
 // `quorvel-cli settings`: show, write and change settings files.
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -9,10 +10,21 @@
 #include "cli/settings_reader.h"
 #include "config/default_settings.h"
 #include "config/settings_description.h"
+#include "money/progression_presets.h"
 #include "money/progression_text.h"
 
 namespace quorvel::cli {
 namespace {
+
+// One line a preset: its id, padded to a column, then its name and description.
+int ListPresets() {
+  for (const ProgressionPreset& preset : ProgressionPresets()) {
+    std::string id(preset.id);
+    id.resize(std::max<std::size_t>(id.size() + 2, 20), ' ');
+    std::cout << id << preset.name << ": " << preset.description << '\n';
+  }
+  return 0;
+}
 
 int ShowSettings(const std::string& file) {
   const ExactRead read = ReadSettingsExactly(file);
@@ -43,6 +55,14 @@ void AddFileArgument(CLI::App* command, std::string& file) {
 void AddText(CLI::App* command, const std::string& name, std::optional<std::string>& field,
              const std::string& help, const std::string& type) {
   command->add_option(name, field, help)->type_name(type);
+}
+
+std::string PresetIds() {
+  std::string ids;
+  for (const ProgressionPreset& preset : ProgressionPresets()) {
+    ids += (ids.empty() ? "" : ", ") + std::string(preset.id);
+  }
+  return ids;
 }
 
 void AddEditOptions(CLI::App* command, SettingsArguments& a) {
@@ -83,6 +103,10 @@ void AddEditOptions(CLI::App* command, SettingsArguments& a) {
                    "progression testing on")
       ->allow_extra_args(false)
       ->type_name("W,L,ACTION[,AMOUNT]");
+  AddText(command, "--preset", a.preset,
+          "Start the rules from a betting system: " + PresetIds() +
+              "; replaces the stored rules, and --rule options change it",
+          "ID");
   command->add_flag("--progression", a.progression, "Turn progression testing on");
   command->add_flag("--no-progression", a.noProgression,
                     "Keep the rules but leave progression testing off");
@@ -103,6 +127,9 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
     std::string file;
     SettingsArguments arguments;
   };
+  settings->add_subcommand("presets", "List the betting systems --preset starts from")
+      ->callback([&exitCode] { exitCode = ListPresets(); });
+
   auto created = std::make_shared<Edit>();
   CLI::App* make = settings->add_subcommand(
       "new", "Write a settings file: the defaults, changed by the options given");
