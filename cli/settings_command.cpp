@@ -127,9 +127,6 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
     std::string file;
     SettingsArguments arguments;
   };
-  settings->add_subcommand("presets", "List the betting systems --preset starts from")
-      ->callback([&exitCode] { exitCode = ListPresets(); });
-
   auto created = std::make_shared<Edit>();
   CLI::App* make = settings->add_subcommand(
       "new", "Write a settings file: the defaults, changed by the options given");
@@ -149,6 +146,8 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
   change->callback([changed, &exitCode] {
     exitCode = WriteSettings(changed->file, changed->arguments, false);
   });
+  settings->add_subcommand("presets", "List the betting systems --preset starts from")
+      ->callback([&exitCode] { exitCode = ListPresets(); });
   return settings;
 }
 

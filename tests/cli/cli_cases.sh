@@ -505,7 +505,7 @@ case_messages() {
     "deal --decks 5|--decks takes 2, 4, 6 or 8, not '5'"
     "deal --rounds --seed 3|--rounds: no value given (--seed is the next option) (see --help)"
     "tset|unknown command 'tset': the commands are deal, test, chart and settings (see --help)"
-    "settings shwo b.sav|unknown command 'shwo' of settings: the commands are show, new and set (see --help)"
+    "settings shwo b.sav|unknown command 'shwo' of settings: the commands are show, new, set and presets (see --help)"
   )
   local entry
   for entry in "${cases[@]}"; do
