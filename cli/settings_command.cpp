@@ -57,14 +57,6 @@ void AddText(CLI::App* command, const std::string& name, std::optional<std::stri
   command->add_option(name, field, help)->type_name(type);
 }
 
-std::string PresetIds() {
-  std::string ids;
-  for (const ProgressionPreset& preset : ProgressionPresets()) {
-    ids += (ids.empty() ? "" : ", ") + std::string(preset.id);
-  }
-  return ids;
-}
-
 void AddEditOptions(CLI::App* command, SettingsArguments& a) {
   AddText(command, "--players", a.players, "Player seats, 1 to 7 (new file: 1)", "N");
   AddText(command, "--decks", a.decks, "Decks: 2, 4, 6 or 8 (new file: 6)", "N");
@@ -104,8 +96,8 @@ void AddEditOptions(CLI::App* command, SettingsArguments& a) {
       ->allow_extra_args(false)
       ->type_name("W,L,ACTION[,AMOUNT]");
   AddText(command, "--preset", a.preset,
-          "Start the rules from a betting system: " + PresetIds() +
-              "; replaces the stored rules, and --rule options change it",
+          "Start the rules from a betting system (`settings presets` lists them); it replaces "
+          "the stored rules, and --rule options change it",
           "ID");
   command->add_flag("--progression", a.progression, "Turn progression testing on");
   command->add_flag("--no-progression", a.noProgression,

@@ -195,17 +195,20 @@ Problem ApplyTableLimits(const SettingsArguments& a, const ProgressionPreset* pr
   if (a.minimum) {
     if (Problem p = ReadWhole("--min", *a.minimum, 0, kLargestLimit, minimum)) return p;
   }
+  bool minimumChanged = a.minimum.has_value();
   if (presetMinimum) {
+    const std::string id(preset->id);
     if (s.options.betUnitInPercent != 0) {
-      return "--preset " + std::string(preset->id) +
-             " raises the table minimum to the unit, which is a percent here: give --min in dollars";
+      return "--preset " + id + " raises the table minimum to the unit, which is a percent here: " +
+             "give --min in dollars";
     }
-    const int64_t raised = PresetMinimum(*preset, minimum, LeadingInteger(TextOf(s.options.betUnitText)));
+    const int64_t unit = LeadingInteger(TextOf(s.options.betUnitText));
+    const int64_t raised = PresetMinimum(*preset, minimum, unit);
     if (raised > kLargestLimit) {
-      return "--preset " + std::string(preset->id) + " raises the table minimum to the $" +
-             std::to_string(raised) + " unit, above the largest minimum $" +
-             std::to_string(kLargestLimit);
+      return "--preset " + id + " raises the table minimum to the $" + std::to_string(raised) +
+             " unit, above the largest minimum $" + std::to_string(kLargestLimit);
     }
+    minimumChanged = minimumChanged || raised != minimum;
     minimum = raised;
   }
   if (a.maximum) {
@@ -215,7 +218,7 @@ Problem ApplyTableLimits(const SettingsArguments& a, const ProgressionPreset* pr
     return "the bet minimum $" + std::to_string(minimum) + " is above the bet maximum $" +
            std::to_string(maximum);
   }
-  if (a.minimum || presetMinimum) {
+  if (minimumChanged) {
     s.options.betMinimum = static_cast<int32_t>(minimum);
     s.minimumText = std::to_string(minimum);
   }

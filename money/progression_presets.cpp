@@ -110,7 +110,7 @@ std::span<const ProgressionPreset> ProgressionPresets() { return kPresets; }
 
 const ProgressionPreset* FindPreset(std::string_view id) {
   const auto found = std::find_if(kPresets.begin(), kPresets.end(),
-                                  [id](const ProgressionPreset& preset) { return preset.id == id; });
+                                  [id](const ProgressionPreset& p) { return p.id == id; });
   return found == kPresets.end() ? nullptr : &*found;
 }
 

@@ -12,7 +12,8 @@
 namespace quorvel {
 namespace {
 
-const char* const kActionWords[] = {"none", "set", "increase", "decrease", "multiply", "divide", "end"};
+const char* const kActionWords[] = {"none",     "set",    "increase", "decrease",
+                                    "multiply", "divide", "end"};
 
 // "W,L action amount" for each active rule, in index order.
 std::vector<std::string> Rules(const ProgressionTable& table) {
@@ -44,8 +45,9 @@ TEST(ProgressionPresets, TablesHoldTheSystemsRules) {
       {"paroli", true, {"0,1 set 1.0", "1,0 set 2.0", "2,0 set 4.0", "3,0 set 1.0", "4,0 set 2.0",
                         "5,0 set 4.0", "6,0 set 1.0", "7,0 set 2.0", "8,0 set 4.0", "9,0 set 1.0"}},
       {"dalembert", true, {"0,1 increase 1.0", "1,0 decrease 1.0"}},
-      {"1-3-2-6", true, {"0,1 set 1.0", "1,0 set 3.0", "2,0 set 2.0", "3,0 set 6.0", "4,0 set 1.0",
-                         "5,0 set 3.0", "6,0 set 2.0", "7,0 set 6.0", "8,0 set 1.0", "9,0 set 3.0"}},
+      {"1-3-2-6", true,
+       {"0,1 set 1.0", "1,0 set 3.0", "2,0 set 2.0", "3,0 set 6.0", "4,0 set 1.0", "5,0 set 3.0",
+        "6,0 set 2.0", "7,0 set 6.0", "8,0 set 1.0", "9,0 set 3.0"}},
       {"reverse-martingale", true,
        {"0,1 set 1.0", "1,0 set 2.0", "2,0 set 4.0", "3,0 set 8.0", "4,0 set 1.0", "5,0 set 2.0",
         "6,0 set 4.0", "7,0 set 8.0", "8,0 set 1.0", "9,0 set 2.0"}},

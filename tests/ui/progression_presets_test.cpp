@@ -46,7 +46,8 @@ void ProgressionPresetsTest::ChoosingAPresetFillsTheRules() {
        "Double the stake after each loss; back to one unit after a win."},
       {"d'Alembert",
        {"After 1 loss increase bet by  1.0 units", "After 1 win decrease bet by  1.0 units"}, true,
-       "One unit more after a loss, one less after a win; the table minimum is raised to one unit."},
+       "One unit more after a loss, one less after a win; the table minimum is raised to one "
+       "unit."},
       {"Fibonacci",
        {"After 1 loss set bet to  1.0 units", "After 2 losses set bet to  2.0 units",
         "After 3 losses set bet to  3.0 units", "After 4 losses set bet to  5.0 units",
