@@ -439,7 +439,7 @@ case_interrupted_test() {
   local killer=$!
   wait "$pid"
   code=$?
-  kill "$killer" 2>/dev/null
+  pkill -P "$killer" 2>/dev/null; kill "$killer" 2>/dev/null
   [ "$code" -eq 130 ] || fail "exit $code after Ctrl-C, not 130"
   expect_message "no round limit, no win or loss limit and no END SESSION rule: this test runs until interrupted (Ctrl-C)"
   has_line "Stopped: 0 of 3 sessions finished." out.txt
