@@ -451,6 +451,57 @@ case_interrupted_test() {
   ! grep -q 'Stopped' out.txt || fail "a finished test says it stopped"
 }
 
+# The per-session CSV, the walks and the JSON figures agree with each other and with the summary.
+case_figures_csv_walks() {
+  local examples
+  examples=$(dirname "$cli")/examples
+  expect_ok test --settings "$examples/martingale.sav" --sessions 5 --hands 3000 --seed 21 \
+    --csv s.csv --walks w.csv --json s.json
+  has_line "Sessions ended by the round count: 5" out.txt
+  [ "$(wc -l <s.csv)" -eq 6 ] || fail "not one CSV row per session: $(cat s.csv)"
+  head -1 s.csv | grep -q '^session,finished,end,rounds,winnings,total_bet,' || fail "CSV heading: $(head -1 s.csv)"
+  # Every session's walk starts at the bankroll, ends at its last round and keeps its winnings.
+  local session
+  for session in 1 2 3 4 5; do
+    local winnings last
+    winnings=$(awk -F, -v s="$session" '$1 == s { print $5 }' s.csv)
+    last=$(awk -F, -v s="$session" '$1 == s && $2 == "system" { r = $3; b = $4 } END { print r "," b }' w.csv)
+    [ "$last" = "3000,$((1000 + winnings))" ] || fail "session $session walk ends at $last, winnings $winnings"
+    awk -F, -v s="$session" '$1 == s && $2 == "flat" && $3 == 0 && $4 == 1000 { found = 1 } END { exit !found }' w.csv ||
+      fail "session $session: no flat walk from the start"
+  done
+  # The JSON's total winnings are the sum of the CSV's.
+  local sum
+  sum=$(awk -F, 'NR > 1 { s += $5 } END { print s }' s.csv)
+  python3 -c "import json,sys; f=json.load(open('s.json'))['figures']; sys.exit(0 if f['system']['winnings']==$sum and f['sessions']==5 else 1)" ||
+    fail "the JSON figures do not match the CSV"
+  expect_ok test --sessions 2000 --hands 5 --seed 3
+  has_line "Sessions: 2000" out.txt
+  ! grep -q '^SESSION' out.txt || fail "a 2000-session test printed a log page"
+}
+
+# compare: one column per file on the same seed; the flat file is its own twin.
+case_compare_systems() {
+  local examples
+  examples=$(dirname "$cli")/examples
+  expect_ok compare "$examples/flat-bet.sav" "$examples/martingale.sav" --sessions 4 --hands 2000 \
+    --seed 8 --json c.json --csv c.csv
+  head -3 out.txt | grep -q "flat-bet.sav.*martingale.sav" || fail "no column per file: $(head -3 out.txt)"
+  grep -Eq '^Rounds +8000 +8000$' out.txt || fail "both files did not play 4 x 2000 rounds"
+  python3 - <<'PY' || fail "the JSON figures do not compare as they should"
+import json
+files = json.load(open('c.json'))['files']
+flat, martingale = files[0]['figures'], files[1]['figures']
+# The same seed, the same cards: the martingale's twin is the flat file's own result.
+assert martingale['flat']['winnings'] == flat['system']['winnings']
+assert flat['system']['winnings'] == flat['flat']['winnings']
+assert martingale['system']['largestStake']['max'] > 10
+PY
+  grep -q '^examples/flat-bet.sav,winnings per round,\|flat-bet.sav,winnings per round,' c.csv || fail "CSV rows: $(head -3 c.csv)"
+  expect_refused compare "$examples/flat-bet.sav"
+  expect_message "compare needs two settings files or more"
+}
+
 # Fault: a damaged chart file dealt by a broken chart with exit 0.
 case_damaged_charts() {
   program_copy
