@@ -12,10 +12,10 @@ namespace quorvel::ui {
 QByteArray ChartPng(QChartView& view) {
   constexpr qreal kRatio = 2;
   QImage image(view.size() * kRatio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(kRatio);
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  // The view fills the larger image itself, so the painter needs no scale of its own.
   view.render(&painter);
   painter.end();
   QByteArray bytes;

@@ -24,6 +24,8 @@ constexpr std::array<const char*, kWalksShown> kSessionColours = {
     "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr const char* kSystemColour = "#1f77b4";
 constexpr const char* kFlatColour = "#ff7f0e";
+// Room above the highest value, so a mark or bar there is not cut by the plot's edge.
+constexpr double kHeadroom = 1.1;
 
 void Clear(QChart& chart, const QString& title) {
   chart.removeAllSeries();
@@ -92,7 +94,8 @@ void DrawWalks(QChart& chart, const TestResult& result, int first) {
     }
   }
   ValueAxis(chart, Qt::AlignBottom, "Round", 0, std::max(lastRound, 1.0));
-  ValueAxis(chart, Qt::AlignLeft, "Bankroll", low, high);
+  const double margin = (high - low) * (kHeadroom - 1) / 2;
+  ValueAxis(chart, Qt::AlignLeft, "Bankroll", low - margin, high + margin);
   for (QLineSeries* series : drawn) {
     Attach(chart, series);
     // One legend line a session: the dash says which line is the twin.
@@ -123,7 +126,7 @@ void DrawWinnings(QChart& chart, const WinningsHistogram& histogram) {
   auto* axis = new QBarCategoryAxis;
   axis->append(bins);
   chart.addAxis(axis, Qt::AlignBottom);
-  QValueAxis* count = ValueAxis(chart, Qt::AlignLeft, "Sessions", 0, most);
+  QValueAxis* count = ValueAxis(chart, Qt::AlignLeft, "Sessions", 0, most * kHeadroom);
   count->setTickType(QValueAxis::TicksDynamic);
   count->setTickInterval(std::max(1.0, count->max() / 10));
   Attach(chart, series);
@@ -137,10 +140,10 @@ void DrawStakes(QChart& chart, const TestResult& result) {
   flat->setName("Flat bet");
   system->setColor(QColor(kSystemColour));
   flat->setColor(QColor(kFlatColour));
-  for (QScatterSeries* series : {system, flat}) {
-    series->setMarkerSize(7);
-    series->setBorderColor(Qt::transparent);
-  }
+  // The twin's larger marks go under the system's, so both show where they are equal.
+  flat->setMarkerSize(11);
+  system->setMarkerSize(6);
+  for (QScatterSeries* series : {system, flat}) series->setBorderColor(Qt::transparent);
   double most = 0;
   for (std::size_t index = 0; index < result.sessions.size(); ++index) {
     const SessionRecord& session = result.sessions[index];
@@ -151,10 +154,10 @@ void DrawStakes(QChart& chart, const TestResult& result) {
     most = std::max({most, static_cast<double>(session.marks.largestStake),
                      static_cast<double>(session.flatMarks.largestStake)});
   }
-  chart.addSeries(system);
   chart.addSeries(flat);
+  chart.addSeries(system);
   ValueAxis(chart, Qt::AlignBottom, "Session", 0, static_cast<double>(result.sessions.size() + 1));
-  ValueAxis(chart, Qt::AlignLeft, "Largest stake", 0, most);
+  ValueAxis(chart, Qt::AlignLeft, "Largest stake", 0, most * kHeadroom);
   Attach(chart, system);
   Attach(chart, flat);
 }

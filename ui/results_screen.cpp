@@ -56,6 +56,8 @@ void TResults::CreateControls() {
   FiguresTable->setObjectName("FiguresTable");
   FiguresTable->setHorizontalHeaderLabels({"Figure", "System", "Flat bet"});
   FiguresTable->verticalHeader()->hide();
+  // Rows a little over a line high, so every figure shows without scrolling.
+  FiguresTable->verticalHeader()->setDefaultSectionSize(FiguresTable->fontMetrics().height() + 8);
   FiguresTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FiguresTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   FiguresTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);

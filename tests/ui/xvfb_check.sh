@@ -127,9 +127,11 @@ check_results() {
   results=$(find_window "Results") || return 1
   sleep 0.5
   import -window "$results" "$shots/results-figures.png"
-  # Ctrl+Tab turns the pages while the focus is in the table.
+  # The page tabs sit along the top, about 119 pixels apart from the second's middle at 133.
+  local x=133
   for page in walks winnings stakes; do
-    xdotool mousemove --window "$results" 200 200 click 1 key ctrl+Tab
+    xdotool mousemove --window "$results" "$x" 24 click 1
+    x=$((x + 119))
     sleep 0.5
     import -window "$results" "$shots/results-$page.png"
   done
