@@ -7,6 +7,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
+  # Qt Charts needs the OpenGL module's CMake files, which its package does not pull in.
+  libqt6opengl6-dev
   xvfb xauth xdotool imagemagick
 )
 

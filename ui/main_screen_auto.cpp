@@ -49,6 +49,7 @@ void TForm1::AutoClick() {
     case AutoOutcome::kStopped:
       pollTimer_->stop();
       ShowPanelsAfterTest();
+      if (screens_.autoTest != nullptr) screens_.autoTest->TestEnded();
       return;
     case AutoOutcome::kChooseTest:
       ChooseTest();
@@ -79,7 +80,11 @@ void TForm1::PollTest() {
   pollTimer_->stop();
   controller_.FinishTest();
   ShowPanelsAfterTest();
-  // The user lands on the test screen with the finished test ready to review.
+  // The user sees the results first, then lands on the test screen with the log ready to review.
+  if (screens_.autoTest != nullptr) {
+    screens_.autoTest->TestEnded();
+    screens_.autoTest->ResultsClick();
+  }
   if (controller_.RunTests() == AutoOutcome::kChooseTest) ChooseTest();
 }
 

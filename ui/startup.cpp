@@ -17,6 +17,7 @@
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
 #include "ui/progression_screen.h"
+#include "ui/results_screen.h"
 #include "ui/splash_screen.h"
 #include "ui/test_screen.h"
 #include "ui/version.h"
@@ -54,6 +55,8 @@ int Run() {
   THitLimit limit(&main);
   THelpWindow help(modals, helpFile, &main);
   TAutoTest autoTest(modals, main.Controller(), display, main.StartupDirectory(), &main);
+  TResults results(modals, display, main.StartupDirectory(), &main);
+  autoTest.SetResultsScreen(&results);
   options.SetShellScreens(&about, &help);
   main.SetScreens({&charts, &about, &limit, &help, &options, &autoTest});
 

@@ -15,6 +15,7 @@
 #include "runs/log_file.h"
 #include "runs/test_controller.h"
 #include "ui/modal_seam.h"
+#include "ui/results_screen.h"
 
 namespace quorvel::ui {
 namespace {
@@ -113,10 +114,13 @@ void TAutoTest::CreateControls() {
     return b;
   };
   Review = button("Review", "Review Log", {520, 438, 161, 37});
+  ResultsButton = button("ResultsButton", "Results", {350, 438, 161, 37});
+  ResultsButton->setEnabled(false);
   Close1 = button("Close1", "Close", {520, 484, 161, 37});
   SaveLog = button("SaveLog", "Save Log File As", {130, 484, 171, 37});
   SaveLog->hide();
   connect(Review, &QPushButton::clicked, this, &TAutoTest::ReviewClick);
+  connect(ResultsButton, &QPushButton::clicked, this, &TAutoTest::ResultsClick);
   connect(Close1, &QPushButton::clicked, this, &TAutoTest::Close1Click);
   connect(SaveLog, &QPushButton::clicked, this, &TAutoTest::SaveLogClick);
 
@@ -149,6 +153,7 @@ void TAutoTest::CompactLayout() {
   SaveLog->move(104, 400);
   Close1->move(448, 400);
   Review->move(448, 344);
+  ResultsButton->move(280, 400);
   Panel1->move(456, 208);
   Edit1->move(400, 240);
   Target->move(176, 144);
@@ -217,6 +222,12 @@ void TAutoTest::ReviewClick() {
   Log1->setPlainText(lines.join('\n'));
   ShowLog(true);
 }
+
+void TAutoTest::ResultsClick() {
+  if (results_ != nullptr && ResultsButton->isEnabled()) results_->Open(controller_.Result());
+}
+
+void TAutoTest::TestEnded() { ResultsButton->setEnabled(!controller_.Result().sessions.empty()); }
 
 void TAutoTest::SaveLogClick() {
   const std::filesystem::path logFiles = startupDirectory_ / "LogFiles";

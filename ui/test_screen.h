@@ -23,6 +23,7 @@ class TestController;
 namespace quorvel::ui {
 
 class ModalSeam;
+class TResults;
 
 // What Start asks of the main screen: a message when the test cannot start.
 using StartTestsCall =
@@ -34,6 +35,7 @@ class TAutoTest : public QDialog {
   TAutoTest(ModalSeam& modals, TestController& controller, QSize display,
             std::filesystem::path startupDirectory, QWidget* parent = nullptr);
   void SetStartTests(StartTestsCall start) { startTests_ = std::move(start); }
+  void SetResultsScreen(TResults* results) { results_ = results; }
   // The seed of the test that just ran, shown so a test can be repeated.
   void ShowSeed(uint64_t seed);
 
@@ -42,6 +44,9 @@ class TAutoTest : public QDialog {
   void Edit1Exit();
   void start1Click();
   void ReviewClick();
+  void ResultsClick();
+  // A test has ended: its results can be seen once it has any sessions.
+  void TestEnded();
   void SaveLogClick();
   void Close1Click();
   bool LogShown() const;
@@ -51,7 +56,7 @@ class TAutoTest : public QDialog {
   QComboBox* numtests;
   QLineEdit *Target, *Edit1, *SeedEdit;
   QFrame* Panel1;
-  QPushButton *start1, *Review, *Close1, *SaveLog;
+  QPushButton *start1, *Review, *ResultsButton, *Close1, *SaveLog;
   QLabel* LogLabel;
   QPlainTextEdit* Log1;
 
@@ -68,6 +73,7 @@ class TAutoTest : public QDialog {
   TestController& controller_;
   std::filesystem::path startupDirectory_;
   StartTestsCall startTests_;
+  TResults* results_ = nullptr;
 };
 
 }  // namespace quorvel::ui

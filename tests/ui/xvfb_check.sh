@@ -102,11 +102,12 @@ check_screens() {
   sleep 1.5
   import -window "$main" "$shots/test-running.png"
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed starting a test"; return 1; }
-  # At the end of the last session the test screen opens again.
+  # At the end of the last session the results open, then the test screen again.
   for _ in $(seq 1 300); do
-    xdotool search --onlyvisible --name '^Quorvel Test Screen$' >/dev/null 2>&1 && break
+    xdotool search --onlyvisible --name '^Results$' >/dev/null 2>&1 && break
     sleep 0.2
   done
+  check_results "$pid" || return 1
   tests=$(find_window "Quorvel Test Screen") || return 1
   sleep 0.3
   xdotool mousemove --window "$tests" 600 456 click 1
@@ -117,7 +118,26 @@ check_screens() {
   xdotool mousemove --window "$tests" 600 502 click 1  # Close
   sleep 0.3
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed after a test"; return 1; }
-  echo "ok screens: options, progression, a test and its log captured"
+  echo "ok screens: options, progression, a test, its results and its log captured"
+}
+
+# The results of the test just run: the figures and each plot page, then Close.
+check_results() {
+  local pid=$1 results page
+  results=$(find_window "Results") || return 1
+  sleep 0.5
+  import -window "$results" "$shots/results-figures.png"
+  # The page tabs sit along the top, about 119 pixels apart from the second's middle at 133.
+  local x=133
+  for page in walks winnings stakes; do
+    xdotool mousemove --window "$results" "$x" 24 click 1
+    x=$((x + 119))
+    sleep 0.5
+    import -window "$results" "$shots/results-$page.png"
+  done
+  kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed showing the results"; return 1; }
+  xdotool mousemove --window "$results" 200 200 key Escape
+  sleep 0.3
 }
 
 # Inside xvfb-run the script runs again for one size.
