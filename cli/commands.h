@@ -13,6 +13,7 @@ inline constexpr int kExitInterrupted = 130;
 // Each returns the subcommand; its callback stores the command's exit code.
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode);
 CLI::App* AddTestCommand(CLI::App& app, int& exitCode);
+CLI::App* AddCompareCommand(CLI::App& app, int& exitCode);
 CLI::App* AddChartCommand(CLI::App& app, int& exitCode);
 CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode);
 

@@ -82,7 +82,55 @@ Json SettingsJson(const ActiveSettings& settings) {
 // Counts the core keeps in doubles, written as the integers they are.
 int64_t Count(double value) { return static_cast<int64_t>(value); }
 
+Json EstimateJson(const Estimate& estimate) {
+  Json json = {{"value", estimate.value}};
+  if (estimate.hasInterval) {
+    json["low95"] = estimate.low;
+    json["high95"] = estimate.high;
+  }
+  return json;
+}
+
+Json MeanMaxJson(const MeanAndMaximum& figure) { return {{"mean", figure.mean}, {"max", figure.maximum}}; }
+
+Json SystemJson(const SystemFigures& f) {
+  const Distribution& d = f.sessionWinnings;
+  return {{"rounds", Count(f.rounds)},
+          {"totalBet", f.totalBet},
+          {"winnings", f.winnings},
+          {"winningsPerRound", EstimateJson(f.perRound)},
+          {"winningsPerDollarBet", EstimateJson(f.perDollar)},
+          {"sessionsWon", f.sessionsWon},
+          {"sessionsLost", f.sessionsLost},
+          {"sessionsEven", f.sessionsEven},
+          {"sessionWinnings",
+           {{"mean", d.mean},
+            {"median", d.median},
+            {"standardDeviation", d.standardDeviation},
+            {"percentile5", d.percentile5},
+            {"percentile95", d.percentile95}}},
+          {"riskOfRuin", f.riskOfRuin},
+          {"largestStake", MeanMaxJson(f.largestStake)},
+          {"largestDrawdown", MeanMaxJson(f.largestDrawdown)}};
+}
+
+constexpr const char* kEndNames[] = {"roundCount", "winLimit", "lossLimit", "endSessionRule", "stopped"};
+
 }  // namespace
+
+std::string EndCauseName(SessionEndCause cause) { return kEndNames[static_cast<int>(cause)]; }
+
+Json FiguresJson(const TestFigures& f) {
+  Json endedBy = Json::object();
+  for (int cause = 0; cause < 5; ++cause) endedBy[kEndNames[cause]] = f.endedBy[static_cast<std::size_t>(cause)];
+  return {{"sessions", f.sessions},
+          {"system", SystemJson(f.system)},
+          {"flat", SystemJson(f.flat)},
+          {"differencePerRound", EstimateJson(f.differencePerRound)},
+          {"differencePerDollarBet", EstimateJson(f.differencePerDollar)},
+          {"longestLosingStreak", MeanMaxJson(f.longestLosingStreak)},
+          {"endedBy", endedBy}};
+}
 
 std::string Latin1ToUtf8(std::string_view bytes) {
   std::string text;
@@ -117,7 +165,17 @@ std::string JsonReportText(const TestRun& run) {
                         {"maxLowHand", record.track.maxLowHand},
                         {"handsWon", record.handsWon},
                         {"handsLost", record.handsLost},
-                        {"totalBet", record.totalBet}});
+                        {"totalBet", record.totalBet},
+                        {"end", EndCauseName(record.endCause)},
+                        {"largestStake", record.marks.largestStake},
+                        {"largestDrawdown", record.marks.largestDrawdown},
+                        {"ruined", record.marks.ruined},
+                        {"longestLosingStreak", record.longestLosingStreak},
+                        {"flatUnit", record.flatUnit},
+                        {"flatFinalBankroll", record.flatBankroll},
+                        {"flatTotalBet", record.flatTotalBet},
+                        {"flatLargestDrawdown", record.flatMarks.largestDrawdown},
+                        {"flatRuined", record.flatMarks.ruined}});
   }
   const LogSummary& summary = run.log.Summary();
   Json report = {{"seed", run.plan.seed},
@@ -144,6 +202,7 @@ std::string JsonReportText(const TestRun& run) {
                    {"averageMaxHigh", summary.averageMaxHigh},
                    {"averageMaxLow", summary.averageMaxLow},
                    {"maxPotentialWinnings", summary.maxPotentialWinnings}}},
+                 {"figures", FiguresJson(run.figures)},
                  {"sessionRows", sessions},
                  {"log", run.log.Lines()}};
   if (const auto perDollar = WinningsPerDollarBet(result.winnings, 0, result.totalBet)) {

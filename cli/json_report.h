@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/test_report.h"
 
 namespace quorvel::cli {
@@ -14,6 +16,10 @@ std::string Latin1ToUtf8(std::string_view bytes);
 // A file name as UTF-8 when it is, otherwise read as Latin-1, so any name can
 // be written to JSON.
 std::string FileNameText(std::string_view name);
+
+// The figures of a test, for `test` and `compare`.
+nlohmann::ordered_json FiguresJson(const TestFigures& figures);
+std::string EndCauseName(SessionEndCause cause);
 
 // The report as JSON text. Counts are integers; money, rates and times are
 // numbers. Never throws on the bytes of a settings file.

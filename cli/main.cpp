@@ -1,5 +1,8 @@
 // quorvel-cli: the headless runner over the simulation core.
+#include <unistd.h>
+
 #include <csignal>
+#include <cstdio>
 #include <exception>
 #include <iostream>
 
@@ -21,6 +24,7 @@ int Run(int argc, char** argv) {
   int exitCode = 0;
   quorvel::cli::AddDealCommand(app, exitCode);
   quorvel::cli::AddTestCommand(app, exitCode);
+  quorvel::cli::AddCompareCommand(app, exitCode);
   quorvel::cli::AddChartCommand(app, exitCode);
   quorvel::cli::AddSettingsCommand(app, exitCode);
   quorvel::cli::RefuseOptionsAsValues(app);
@@ -47,6 +51,11 @@ int main(int argc, char** argv) {
   // A file size limit then fails a write with an error the save reports,
   // instead of killing the program halfway through it.
   std::signal(SIGXFSZ, SIG_IGN);
+  // Into a file or pipe the report goes out in one piece at the end, so a
+  // failed write is seen where its reason can still be read.
+  // (The C library ignores the size unless it is given the buffer too.)
+  static char outputBuffer[1 << 16];
+  if (isatty(STDOUT_FILENO) == 0) std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   int exitCode = 0;
   try {
     exitCode = Run(argc, argv);

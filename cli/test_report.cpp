@@ -3,6 +3,7 @@
 
 #include <charconv>
 
+#include "cli/figure_table.h"
 #include "runs/format_totals.h"
 #include "runs/general_text.h"
 #include "runs/money_figures.h"
@@ -22,12 +23,14 @@ float WinningsPerRound(const TestResult& result) {
 }
 
 void PrintReport(std::ostream& out, const TestRun& run) {
-  out << kLogHeader << '\n';
-  const auto& lines = run.log.Lines();
-  size_t last = lines.size();
-  while (last > 0 && lines[last - 1].empty()) --last;
-  for (size_t i = 0; i < last; ++i) out << lines[i] << '\n';
-  out << '\n';
+  if (PlanHasLog(run.plan)) {
+    out << kLogHeader << '\n';
+    const auto& lines = run.log.Lines();
+    size_t last = lines.size();
+    while (last > 0 && lines[last - 1].empty()) --last;
+    for (size_t i = 0; i < last; ++i) out << lines[i] << '\n';
+    out << '\n';
+  }
   const TestResult& result = run.result;
   if (result.stopped) {
     const int unfinished = run.plan.sessions - result.sessionsFinished;
@@ -48,7 +51,9 @@ void PrintReport(std::ostream& out, const TestRun& run) {
     out << "Winnings / total bet: " << FormatTotals(kRatioForm, *perDollar) << '\n';
   }
   out << "Hands won / lost:     " << result.handsWon << " / " << result.handsLost << '\n'
-      << "Settings:             " << run.settingsName << '\n';
+      << "Settings:             " << run.settingsName << '\n'
+      << '\n';
+  PrintFigures(out, run.figures);
 }
 
 std::string TraceText(const TestResult& result) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/active_settings.h"
+#include "runs/test_figures.h"
 #include "runs/test_log.h"
 #include "runs/test_runner.h"
 
@@ -18,6 +19,7 @@ struct TestRun {
   const ActiveSettings& settings;
   const std::vector<std::string>& warnings;  // the settings fields not read as written
   const TestResult& result;
+  const TestFigures& figures;
   const TestLog& log;
   int threads;     // the worker threads used
   double seconds;  // wall time
@@ -30,7 +32,8 @@ int64_t RoundsPerSecond(const TestRun& run);
 // Winnings over every session, per round (0 before any round).
 float WinningsPerRound(const TestResult& result);
 
-// The log header and page as the test screen shows them, then the summary.
+// The log header and page as the test screen shows them (when the test has
+// one), then the summary and the figures.
 // A stopped test says how many sessions finished and what the figures hold.
 void PrintReport(std::ostream& out, const TestRun& run);
 

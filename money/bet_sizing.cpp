@@ -34,13 +34,21 @@ float CheckLimits(const MoneyState& money, float bet) {
   return bet < 0 ? -clamped : clamped;
 }
 
-void GetTotalBet(MoneyState& money, const std::array<float, 4>& handResults,
-                 const std::array<bool, 4>& slotsInPlay) {
+std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
+                                 const std::array<bool, 4>& slotsInPlay) {
+  std::array<float, 4> stakes{};
   for (int i = 0; i < 4; ++i) {
-    if (!slotsInPlay[i] && handResults[i] == 0) continue;  // adds nothing
-    float stakes = std::trunc(std::fabs(handResults[i]));
-    if (stakes == 0 && slotsInPlay[i]) stakes = 1;
-    money.totalBet += static_cast<double>(stakes * money.bet);
+    if (!slotsInPlay[i] && handResults[i] == 0) continue;
+    stakes[i] = std::trunc(std::fabs(handResults[i]));
+    if (stakes[i] == 0 && slotsInPlay[i]) stakes[i] = 1;
+  }
+  return stakes;
+}
+
+void AddStakes(double& totalBet, const std::array<float, 4>& stakes, float bet) {
+  // Hand by hand in float, as the total has always been kept; an empty slot adds nothing.
+  for (float stake : stakes) {
+    if (stake != 0) totalBet += static_cast<double>(stake * bet);
   }
 }
 

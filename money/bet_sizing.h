@@ -18,9 +18,12 @@ void CheckPercent(MoneyState& money);
 // The table-limit clamp; the maximum is tested first, a negative stake keeps its sign.
 float CheckLimits(const MoneyState& money, float bet);
 
-// Adds the stakes of the round just played: at least one per hand in play,
-// two for a doubled hand.
-void GetTotalBet(MoneyState& money, const std::array<float, 4>& handResults,
-                 const std::array<bool, 4>& slotsInPlay);
+// The stakes each of the user's hands put at risk in the round just played:
+// at least one per hand in play, two for a doubled hand, 0 for an empty slot.
+std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
+                                 const std::array<bool, 4>& slotsInPlay);
+
+// Adds stakes of `bet` dollars to a total bet, hand by hand.
+void AddStakes(double& totalBet, const std::array<float, 4>& stakes, float bet);
 
 }  // namespace quorvel

@@ -8,10 +8,10 @@
 namespace quorvel {
 
 int8_t AdjustWinnings(MoneyState& money, std::array<float, 4>& handResults,
-                      const std::array<bool, 4>& slotsInPlay, const SettlementContext& context) {
+                      const std::array<float, 4>& stakes, const SettlementContext& context) {
   const float net = handResults[0] + handResults[1] + handResults[2] + handResults[3];
   money.bankroll += static_cast<double>(net) * money.bet;
-  GetTotalBet(money, handResults, slotsInPlay);
+  AddStakes(money.totalBet, stakes, money.bet);
 
   int8_t roundOutcome = 0;
   if (net >= 1.0f) roundOutcome = 1;

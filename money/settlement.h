@@ -19,10 +19,10 @@ struct SettlementContext {
   Display* display = nullptr;
 };
 
-// Settles the user's hands (results as multiples of the stake; a slot is in
-// play when it holds cards) and sets them back to 0. Returns the round's
-// class: +1 won, -1 lost, 0 neither.
+// Settles the user's hands (results as multiples of the stake; `stakes` from
+// RoundStakes) and sets them back to 0. Returns the round's class: +1 won,
+// -1 lost, 0 neither.
 int8_t AdjustWinnings(MoneyState& money, std::array<float, 4>& handResults,
-                      const std::array<bool, 4>& slotsInPlay, const SettlementContext& context);
+                      const std::array<float, 4>& stakes, const SettlementContext& context);
 
 }  // namespace quorvel

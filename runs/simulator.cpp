@@ -3,6 +3,7 @@
 
 #include "money/bet_sizing.h"
 #include "money/caption.h"
+#include "money/limits.h"
 #include "money/settlement.h"
 #include "money/show_caption.h"
 #include "money/whole_dollars.h"
@@ -64,8 +65,10 @@ void Simulator::DealCards() {
   const HandArea& hands = engine.hands;
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
                                                      hands[20] != 0, hands[30] != 0};
+  const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay);
+  lastStakeCount_ = stakes[0] + stakes[1] + stakes[2] + stakes[3];
   const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
-  lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, slotsInPlay, context);
+  lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, stakes, context);
 
   engine.CheckShoe();
   if (run.testRunning <= 0) run.testRunning = 0;
@@ -125,7 +128,15 @@ void Simulator::Shuffle1Click() {
 
 void Simulator::EndSession(std::string_view message) {
   run.sessionLastHand = run.handsPlayed;
-  if (run.testRunning != 0) return;
+  if (run.testRunning != 0) {
+    // The first end in a round names the cause: rules act before the limits.
+    if (endCause_ == SessionEndCause::kRoundCount) {
+      endCause_ = message == kWinLimitMessage    ? SessionEndCause::kWinLimit
+                  : message == kLossLimitMessage ? SessionEndCause::kLossLimit
+                                                 : SessionEndCause::kEndRule;
+    }
+    return;
+  }
   display_->ShowLimitDialog(message);
   money.sessionBlocked = true;
 }
@@ -147,6 +158,7 @@ void Simulator::StartSession(uint64_t streamState, double handsPerSession) {
   money.limitsActive = true;
   money.bet = CheckLimits(money, money.bet);
   track_ = SessionTrack{};
+  endCause_ = SessionEndCause::kRoundCount;
 }
 
 void Simulator::EndOfRoundTest() {

@@ -25,6 +25,9 @@ struct AppliedSettings {
   ProgressionTable progression;
 };
 
+// What ended a session of a test.
+enum class SessionEndCause : int8_t { kRoundCount, kWinLimit, kLossLimit, kEndRule, kStopped };
+
 // The current session's high and low: whole dollars and session round numbers.
 struct SessionTrack {
   int32_t sessionHand = 0;
@@ -68,6 +71,10 @@ class Simulator : private SessionEndSink {
   const SessionTrack& Track() const { return track_; }
   // Sum of the user's hand results in the last round, in stakes.
   float LastNet() const { return lastNet_; }
+  // The stakes the user's hands put at risk in the last round, all hands together.
+  float LastStakeCount() const { return lastStakeCount_; }
+  // Why the session ended: a limit or rule that ended it, else its round count.
+  SessionEndCause EndCause() const { return endCause_; }
 
   // Class of the last settled round: +1 won, -1 lost, 0 neither.
   int8_t LastRoundOutcome() const { return lastRoundOutcome_; }
@@ -89,6 +96,8 @@ class Simulator : private SessionEndSink {
   std::filesystem::path chartDirectory_ = "chartdata";
   int8_t lastRoundOutcome_ = 0;
   float lastNet_ = 0;
+  float lastStakeCount_ = 0;
+  SessionEndCause endCause_ = SessionEndCause::kRoundCount;
   SessionTrack track_;
 };
 

@@ -49,6 +49,11 @@ std::optional<std::string> TestController::StartTests(int sessions, double hands
   plan.handsPerSession = handsPerSession;
   plan.seed = seed;
   plan.threads = threads;
+  // The screens show every session on the log page and its walks, so they keep to its rows.
+  plan.walks = true;
+  if (sessions < 1 || !PlanHasLog(plan)) {
+    return std::string("The number of sessions must be from 1 to 99.");
+  }
   if (auto problem = CheckPlan(plan)) return problem;
 
   Display& screen = table_.Screen();

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "engine/shuffle_random.h"
+#include "runs/flat_twin.h"
 #include "money/whole_dollars.h"
 
 namespace quorvel {
@@ -19,11 +20,25 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   Simulator table(base, nullptr);
   table.StartSession(SessionStreamState(plan.seed, static_cast<uint64_t>(session)),
                      plan.handsPerSession);
+  const double start = table.money.bankroll;
+  BankrollTally tally;
+  tally.Start(start, plan.walks);
+  FlatTwin twin;
+  twin.Start(start, table.money.unitDollars, plan.walks);
+  int32_t losingStreak = 0;
+  int32_t longestStreak = 0;
   uint64_t sinceUpdate = 0;
   while (!table.SessionOver()) {
     if (stop.load(std::memory_order_relaxed)) break;
     const float stake = table.money.bet;
+    const double before = table.money.bankroll;
     table.DealCards();
+    const double round = table.run.handsPlayed;
+    tally.Round(round, stake, before, table.money.bankroll);
+    twin.Round(round, table.LastNet(), table.LastStakeCount());
+    const int8_t outcome = table.LastRoundOutcome();
+    if (outcome < 0) longestStreak = std::max(longestStreak, ++losingStreak);
+    if (outcome > 0) losingStreak = 0;
     if (plan.trace) {
       // Rules are matched only after a won or lost round.
       const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
@@ -40,6 +55,7 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   workerRounds += sinceUpdate;
   progress.SetRounds(worker, workerRounds);
   record.finished = table.SessionOver();
+  record.endCause = record.finished ? table.EndCause() : SessionEndCause::kStopped;
   record.rounds = table.run.handsPlayed;
   record.bankroll = table.money.bankroll;
   record.track = table.Track();
@@ -48,6 +64,12 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   record.totalBet = table.money.totalBet;
   record.winsInRow = table.money.winsInRow;
   record.lossesInRow = table.money.lossesInRow;
+  record.longestLosingStreak = longestStreak;
+  record.marks = tally.Finish();
+  record.flatUnit = twin.Unit();
+  record.flatBankroll = twin.Bankroll();
+  record.flatTotalBet = twin.TotalBet();
+  record.flatMarks = twin.Finish();
   if (record.finished) {
     progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
                              record.totalBet);
@@ -57,8 +79,8 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
 }  // namespace
 
 std::optional<std::string> CheckPlan(const TestPlan& plan) {
-  if (plan.sessions < kFirstSessionRow || plan.sessions > kLastSessionRow) {
-    return "The number of sessions must be from 1 to 99.";
+  if (plan.sessions < 1 || plan.sessions > kMostSessions) {
+    return "The number of sessions must be from 1 to 100000.";
   }
   if (!std::isfinite(plan.handsPerSession) || plan.handsPerSession < 0) {
     return "The number of hands per session must be 0 (no limit) or more.";
@@ -91,6 +113,7 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
   if (!base.engine.chart.Loaded()) return std::string(kUnableToLoadData);
 
   result = TestResult{};
+  result.startingBankroll = base.money.startingBankroll;
   result.sessions.resize(static_cast<size_t>(plan.sessions));
   std::atomic<int> nextSession{0};
   const int workers = WorkerCount(plan);
@@ -111,7 +134,8 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
   // Merge in session order, so the outcome does not depend on the threads.
   const double start = base.money.startingBankroll;
   stats.startDollars = WholeDollars(start);
-  log.Start(plan.sessions);
+  const bool logged = PlanHasLog(plan);
+  if (logged) log.Start(plan.sessions);
   result.bankroll = start;
   bool stoppedSessionSeen = false;
   for (int index = 0; index < plan.sessions; ++index) {
@@ -123,6 +147,7 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
     if (record.rounds > 0) result.winnings += record.bankroll - start;
     if (record.finished) {
       result.sessionsFinished += 1;
+      if (!logged) continue;
       const SessionTrack& track = record.track;
       LogHighLow(stats, log.LogLine(), WholeDollars(record.bankroll), track.maxHigh,
                  track.maxHighHand, track.maxLow, track.maxLowHand,
@@ -138,7 +163,7 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
       }
     }
   }
-  log.Review(stats);
+  if (logged) log.Review(stats);
   return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runs/bankroll_tally.h"
 #include "runs/session_stats.h"
 #include "runs/simulator.h"
 #include "runs/test_log.h"
@@ -16,15 +17,22 @@ namespace quorvel {
 
 inline constexpr const char* kUnableToLoadData = "    Unable to Load Data. Please check OPTIONS.";
 
+// The most sessions a test runs; the log page holds the first kLastSessionRow.
+inline constexpr int kMostSessions = 100000;
+
 struct TestPlan {
-  int sessions = 1;              // 1..99: the log holds 99 rows
+  int sessions = 1;              // 1..kMostSessions; the log page only up to 99
   double handsPerSession = 1000; // 0: no round limit
   uint64_t seed = 0;
   int threads = 1;
   bool trace = false;            // keep one row per round
+  bool walks = false;            // keep each session's downsampled bankroll walks
 };
 
-// Refuses a plan the log cannot hold, with a message for the user.
+// Whether the log page (99 rows) can hold the plan's sessions.
+inline bool PlanHasLog(const TestPlan& plan) { return plan.sessions <= kLastSessionRow; }
+
+// Refuses a plan the test cannot run, with a message for the user.
 std::optional<std::string> CheckPlan(const TestPlan& plan);
 
 // The worker threads the plan runs on: no more than it has sessions.
@@ -55,10 +63,19 @@ struct SessionRecord {
   double totalBet = 0;
   int32_t winsInRow = 0;  // where the session ended or was stopped
   int32_t lossesInRow = 0;
+  SessionEndCause endCause = SessionEndCause::kStopped;
+  int32_t longestLosingStreak = 0;  // lost rounds in a row; pushes do not break it
+  BankrollMarks marks;
+  // The flat-bet twin: the same rounds at the session's first unit.
+  float flatUnit = 0;
+  double flatBankroll = 0;
+  double flatTotalBet = 0;
+  BankrollMarks flatMarks;
   std::vector<TraceRow> trace;
 };
 
 struct TestResult {
+  double startingBankroll = 0;
   std::vector<SessionRecord> sessions;  // one per requested session, in order
   bool stopped = false;
   int sessionsFinished = 0;
@@ -80,7 +97,8 @@ struct TestResult {
 };
 
 // Runs the plan from a table whose settings were just applied. Finished
-// sessions are written into `stats` (rows 1..N) and the log page is built.
+// sessions are written into `stats` (rows 1..N) and the log page is built
+// when the plan has one.
 // Returns a message instead when the test cannot start.
 std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
                                    const std::atomic<bool>& stop, TestProgress& progress,

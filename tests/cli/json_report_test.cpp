@@ -25,13 +25,25 @@ struct Report {
   TestResult result;
   TestLog log;
 
+  static SessionRecord Session(bool finished, double rounds, double bankroll, int32_t won,
+                               int32_t lost, double totalBet) {
+    SessionRecord record;
+    record.finished = finished;
+    record.rounds = rounds;
+    record.bankroll = bankroll;
+    record.handsWon = won;
+    record.handsLost = lost;
+    record.totalBet = totalBet;
+    return record;
+  }
+
   Report(const std::vector<uint8_t>& bytes, std::string settingsName) : name(std::move(settingsName)) {
     read = ReadActiveSettingsBytes(bytes, {});
     plan.sessions = 2;
     plan.handsPerSession = 1000;
     result.sessions.resize(2);
-    result.sessions[0] = {true, 1000, 1040, {}, 480, 470, 10400, 0, 0, {}};
-    result.sessions[1] = {false, 250, 990, {}, 110, 120, 2600, 0, 0, {}};
+    result.sessions[0] = Session(true, 1000, 1040, 480, 470, 10400);
+    result.sessions[1] = Session(false, 250, 990, 110, 120, 2600);
     result.stopped = true;
     result.sessionsFinished = 1;
     result.unfinishedRounds = 250;
@@ -45,7 +57,8 @@ struct Report {
     log.Review(stats);
   }
   Json Parsed() const {
-    const TestRun run{plan, name, read.settings, read.warnings, result, log, 2, 1.5};
+    const TestFigures figures = ComputeFigures(result);
+    const TestRun run{plan, name, read.settings, read.warnings, result, figures, log, 2, 1.5};
     return Json::parse(JsonReportText(run));
   }
 };

@@ -62,7 +62,7 @@ TEST(GetTotalBetTest, CountsAtLeastOneStakePerHandInPlay) {
     MoneyState money;
     money.bet = 10;
     money.totalBet = 100;
-    GetTotalBet(money, c.results, c.inPlay);
+    AddStakes(money.totalBet, RoundStakes(c.results, c.inPlay), money.bet);
     EXPECT_EQ(money.totalBet, 100 + 10 * c.stakes);
   }
 }

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "money/bet_sizing.h"
 #include "money/settlement.h"
 #include "reference_chart.h"
 #include "runs/simulator.h"
@@ -128,7 +129,8 @@ TEST(RoundPropertiesTest, ResultsAreWellFormedAndMoneyIsConserved) {
       expectedBankroll += static_cast<double>(net) * stake;
       expectedTotalBet += stakes * stake;
       const SettlementContext context{true, {}, &simulator.progression, &noLimits, &NullDisplay()};
-      AdjustWinnings(simulator.money, engine.handResults, inPlay, context);
+      AdjustWinnings(simulator.money, engine.handResults, RoundStakes(engine.handResults, inPlay),
+                     context);
       engine.CheckShoe();
       ASSERT_EQ(simulator.money.bankroll, expectedBankroll);
       ASSERT_EQ(simulator.money.totalBet, expectedTotalBet);

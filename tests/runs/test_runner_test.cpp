@@ -193,8 +193,8 @@ TEST(TestRunnerTest, UsesNoMoreThreadsThanSessions) {
   }
 }
 
-TEST(TestRunnerTest, RefusesWhatTheLogCannotHoldAndAMissingChart) {
-  for (int sessions : {0, -1, 100}) {
+TEST(TestRunnerTest, RefusesImpossiblePlansAndAMissingChart) {
+  for (int sessions : {0, -1, 100001}) {
     TestBench run;
     run.plan.sessions = sessions;
     EXPECT_NE(run.Go(), std::nullopt) << sessions;

@@ -1,0 +1,171 @@
+// Running a planned test from the command line, shared by `test` and `compare`.
+#include "cli/test_execution.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <ctime>
+#include <exception>
+#include <iostream>
+#include <mutex>
+#include <thread>
+
+#include "cli/option_values.h"
+#include "cli/progress_bar.h"
+#include "cli/startup.h"
+#include "config/default_settings.h"
+#include "engine/chart_check.h"
+#include "runs/return_data.h"
+
+namespace quorvel::cli {
+namespace {
+
+// Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
+// ends the program at once.
+std::atomic<bool> stopRequested{false};
+extern "C" void OnInterrupt(int) {
+  stopRequested.store(true);
+  std::signal(SIGINT, SIG_DFL);
+}
+
+// Draws the bar until the test ends; it wakes at the end at once, so a short
+// test does not wait out its last tick.
+class ProgressDrawer {
+ public:
+  ProgressDrawer(const TestProgress& progress, const TestPlan& plan)
+      : terminal_(isatty(STDERR_FILENO) != 0), started_(std::chrono::steady_clock::now()) {
+    thread_ = std::thread([this, &progress, &plan] {
+      std::unique_lock<std::mutex> lock(mutex_);
+      while (!wake_.wait_for(lock, std::chrono::milliseconds(200), [this] { return finished_; })) {
+        if (!terminal_) continue;
+        std::cerr << '\r'
+                  << ProgressLine(progress.Rounds(), plan.handsPerSession * plan.sessions,
+                                  progress.SessionsFinished(), plan.sessions, Seconds())
+                  << "\033[K" << std::flush;
+      }
+    });
+  }
+  // Ends the bar and gives the wall time of the test.
+  double Finish() {
+    const double seconds = Seconds();
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      finished_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+    if (terminal_) std::cerr << "\r\033[K" << std::flush;
+    return seconds;
+  }
+
+ private:
+  double Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+  }
+  bool terminal_;
+  std::chrono::steady_clock::time_point started_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool finished_ = false;
+  std::thread thread_;
+};
+
+}  // namespace
+
+void AddPlanOptions(CLI::App& command, PlanOptions& options) {
+  command.add_option("--sessions", options.sessions, "Sessions to run, 1 to 100000 (default 1)")
+      ->type_name("N");
+  command.add_option("--hands", options.hands, "Rounds per session, or no-limit (default 1000)")
+      ->type_name("N|no-limit");
+  command.add_option("--seed", options.seed, "Seed of the run, 0 to 4294967295 (default: the clock)")
+      ->type_name("S");
+  command.add_option("--threads", options.threads, "Worker threads, 1 to 64 (default: every core)")
+      ->type_name("N");
+}
+
+std::optional<std::string> ReadPlan(const PlanOptions& options, TestPlan& plan) {
+  int64_t value = 0;
+  if (auto problem = ReadWhole("--sessions", options.sessions, 1, kMostSessions, value)) return problem;
+  plan.sessions = static_cast<int>(value);
+  if (options.hands == "no-limit") {
+    plan.handsPerSession = 0;
+  } else if (auto number = WholeNumber(options.hands)) {
+    plan.handsPerSession = static_cast<double>(*number);  // 0, as before, has no limit
+  } else {
+    return "--hands takes a whole number of rounds or no-limit, not " + Quoted(options.hands);
+  }
+  plan.seed = static_cast<uint64_t>(std::time(nullptr)) & 0xFFFFFFFFu;
+  if (options.seed) {
+    if (auto problem = ReadWhole("--seed", *options.seed, 0, kLargestSeed, value)) return problem;
+    plan.seed = static_cast<uint64_t>(value);
+  }
+  plan.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  plan.threads = std::min(plan.threads, kMaxWorkers);
+  if (options.threads) {
+    if (auto problem = ReadWhole("--threads", *options.threads, 1, kMaxWorkers, value)) return problem;
+    plan.threads = static_cast<int>(value);
+  }
+  return CheckPlan(plan);
+}
+
+std::optional<std::string> LoadSettings(const std::optional<std::string>& named, LoadedSettings& loaded) {
+  if (auto problem = RequireName("--settings", named)) return problem;
+  std::filesystem::path file;
+  if (named) {
+    file = *named;
+  } else {
+    file = StartupDirectory() / kLastUsedSettingsFile;
+    std::error_code error;
+    if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found) {
+      loaded.active = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;
+      loaded.name = "built-in defaults";
+      std::cerr << "quorvel-cli: no last-used settings file (" << file.string()
+                << "); using the built-in defaults\n";
+      return std::nullopt;
+    }
+  }
+  ActiveReadResult read = ReadActiveSettings(file, {});
+  if (!read.status) {
+    const char* whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
+    return read.status.message + whose;
+  }
+  loaded = {read.settings, file.string(), std::move(read.warnings)};
+  return std::nullopt;
+}
+
+std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
+                                       ExecutedTest& run) {
+  Simulator base;
+  base.SetChartDirectory(ChartDirectory());
+  base.Seed(static_cast<uint32_t>(plan.seed));
+  base.ApplySettings(ToAppliedSettings(settings.active));
+  if (auto problem = ChartFileProblem(base.ChartFile())) return problem;
+  // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
+  std::signal(SIGINT, OnInterrupt);
+  for (const std::string& warning : settings.warnings) {
+    std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
+  }
+  if (!SessionsCanEnd(base, plan)) {
+    std::cerr << "quorvel-cli: no round limit, no win or loss limit and no END SESSION rule: "
+                 "this test runs until interrupted (Ctrl-C)\n";
+  }
+  TestProgress progress;
+  std::optional<std::string> problem;
+  ProgressDrawer bar(progress, plan);
+  std::thread runner([&] {
+    try {
+      problem = RunTest(base, plan, stopRequested, progress, run.result, run.stats, run.log);
+    } catch (const std::exception& e) {
+      problem = std::string("the test failed: ") + e.what();
+    }
+  });
+  runner.join();
+  run.seconds = bar.Finish();
+  // The stop flag stays set: a Ctrl-C that stopped this test stops every later one too.
+  std::signal(SIGINT, SIG_DFL);
+  return problem;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,49 @@
+// Running a planned test from the command line: the table set up from settings, a progress bar, Ctrl-C.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "config/active_settings.h"
+#include "runs/session_stats.h"
+#include "runs/test_log.h"
+#include "runs/test_runner.h"
+
+namespace quorvel::cli {
+
+// The options that make a plan, as typed; shared by `test` and `compare`.
+struct PlanOptions {
+  std::string sessions = "1";
+  std::string hands = "1000";
+  std::optional<std::string> seed;
+  std::optional<std::string> threads;
+};
+void AddPlanOptions(CLI::App& command, PlanOptions& options);
+// The plan from the options, or why they do not make one.
+std::optional<std::string> ReadPlan(const PlanOptions& options, TestPlan& plan);
+
+struct LoadedSettings {
+  ActiveSettings active;
+  std::string name;
+  std::vector<std::string> warnings;
+};
+// The settings named, else the last-used file, else the built-in defaults.
+std::optional<std::string> LoadSettings(const std::optional<std::string>& file, LoadedSettings& loaded);
+
+struct ExecutedTest {
+  TestResult result;
+  SessionStats stats;
+  TestLog log;
+  double seconds = 0;  // wall time
+};
+
+// Runs the plan on the settings with a progress bar on a terminal; Ctrl-C
+// stops it between rounds, and every later test at once. The warnings of the
+// settings are printed first.
+std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
+                                       ExecutedTest& run);
+
+}  // namespace quorvel::cli

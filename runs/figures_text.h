@@ -1,0 +1,39 @@
+// The figures of a test as lines of text, the same on the screen and on the command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "runs/test_figures.h"
+
+namespace quorvel {
+
+struct FigureLine {
+  std::string label;
+  std::string text;
+};
+
+// Fixed decimals, independent of the process locale: FixedText(-1.005, 2) is "-1.00" or "-1.01"
+// as the double rounds, never "-1,00".
+std::string FixedText(double value, int decimals);
+// "-0.02345 (-0.03012 to -0.01678)"; the interval is left out when there is none.
+std::string EstimateText(const Estimate& estimate, int decimals);
+
+// One betting system's figures; the labels and their order do not depend on the values,
+// so the lines of several systems sit side by side.
+std::vector<FigureLine> SystemLines(const SystemFigures& figures);
+// The figures of the test as a whole: the comparison with the twin, streaks and session ends.
+std::vector<FigureLine> TestLines(const TestFigures& figures);
+
+// A CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text);
+
+// Every figure as CSV (figure,system,flat) in shortest exact form, so reading it back
+// gives every digit the screen shows.
+std::string FiguresCsv(const TestFigures& figures);
+// One row per session with every per-session figure.
+std::string SessionsCsv(const TestResult& result);
+// The kept bankroll walks, one row a point: session, walk (system or flat), round, bankroll.
+std::string WalksCsv(const TestResult& result);
+
+}  // namespace quorvel

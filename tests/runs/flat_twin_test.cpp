@@ -1,0 +1,147 @@
+// The flat-bet twin against a real flat-bet test, session ends, and how often the intervals cover.
+#include <gtest/gtest.h>
+
+#include "runs/test_figures.h"
+#include "runs/test_runner.h"
+
+namespace quorvel {
+namespace {
+
+AppliedSettings Flat() {
+  AppliedSettings settings;
+  settings.rules.players = 3;
+  settings.rules.decks = 6;
+  settings.rules.penetration = 75;
+  settings.money.bankroll = 1000;
+  settings.money.unitDollars = 10;
+  settings.tableMinimum = 5;
+  settings.tableMaximum = 500;
+  return settings;
+}
+
+AppliedSettings Martingale() {
+  AppliedSettings settings = Flat();
+  settings.progression.progressionEnabled = 1;
+  settings.progression.ruleAction[1] = kMultiplyBet;  // after a loss
+  settings.progression.ruleUnits[1] = 2;
+  settings.progression.ruleAction[10] = kSetBet;  // after a win
+  settings.progression.ruleUnits[10] = 1;
+  return settings;
+}
+
+TestResult RunPlan(const AppliedSettings& settings, const TestPlan& plan) {
+  Simulator base;
+  base.Seed(1);
+  base.ApplySettings(settings);
+  std::atomic<bool> stop{false};
+  TestProgress progress;
+  TestResult result;
+  SessionStats stats;
+  TestLog log;
+  EXPECT_EQ(RunTest(base, plan, stop, progress, result, stats, log), std::nullopt);
+  return result;
+}
+
+TestPlan Plan(int sessions, double hands, uint64_t seed) {
+  TestPlan plan;
+  plan.sessions = sessions;
+  plan.handsPerSession = hands;
+  plan.seed = seed;
+  plan.threads = 2;
+  return plan;
+}
+
+TEST(FlatTwinTest, SettlesLikeARealFlatTestOnTheSameSeed) {
+  const TestPlan plan = Plan(6, 5000, 77);
+  const TestResult system = RunPlan(Martingale(), plan);
+  const TestResult flat = RunPlan(Flat(), plan);
+  for (std::size_t i = 0; i < system.sessions.size(); ++i) {
+    const SessionRecord& twin = system.sessions[i];
+    const SessionRecord& real = flat.sessions[i];
+    EXPECT_EQ(twin.flatBankroll, real.bankroll) << i;
+    EXPECT_EQ(twin.flatTotalBet, real.totalBet) << i;
+    EXPECT_EQ(twin.flatMarks.largestDrawdown, real.marks.largestDrawdown) << i;
+    EXPECT_EQ(twin.flatMarks.ruined, real.marks.ruined) << i;
+    // A flat system is its own twin.
+    EXPECT_EQ(real.flatBankroll, real.bankroll) << i;
+    // The doubling really ran: the stakes went past one unit.
+    EXPECT_GT(twin.marks.largestStake, 10) << i;
+    EXPECT_EQ(real.marks.largestStake, 10) << i;
+  }
+  const TestFigures figures = ComputeFigures(system);
+  EXPECT_EQ(figures.flat.winnings, ComputeFigures(flat).system.winnings);
+}
+
+TEST(FlatTwinTest, TwinStopsWhereItsSessionStopped) {
+  AppliedSettings settings = Martingale();
+  settings.money.modes.lossLimitMode = 1;
+  settings.money.lossLimit = 150;
+  const TestResult result = RunPlan(settings, Plan(8, 20000, 5));
+  int lossLimited = 0;
+  for (const SessionRecord& session : result.sessions) {
+    if (session.endCause != SessionEndCause::kLossLimit) continue;
+    lossLimited += 1;
+    EXPECT_LE(session.bankroll, 850);
+    EXPECT_LT(session.rounds, 20000);
+    // The twin played the session's rounds and no more: at least a stake a round.
+    EXPECT_GE(session.flatTotalBet, session.rounds * 10);
+  }
+  EXPECT_GT(lossLimited, 0);
+}
+
+TEST(SessionEndTest, EachEndIsNamedByWhatEndedIt) {
+  AppliedSettings winLimit = Flat();
+  winLimit.money.modes.winLimitMode = 1;
+  winLimit.money.winLimit = 50;
+  AppliedSettings endRule = Flat();
+  endRule.progression.progressionEnabled = 1;
+  endRule.progression.ruleAction[3] = kEndSession;  // three losses in a row
+  const std::pair<AppliedSettings, SessionEndCause> cases[] = {
+      {Flat(), SessionEndCause::kRoundCount},
+      {winLimit, SessionEndCause::kWinLimit},
+      {endRule, SessionEndCause::kEndRule}};
+  for (const auto& [settings, cause] : cases) {
+    const TestResult result = RunPlan(settings, Plan(4, 100000, 9));
+    for (const SessionRecord& session : result.sessions) EXPECT_EQ(session.endCause, cause);
+    EXPECT_EQ(ComputeFigures(result).endedBy[static_cast<std::size_t>(cause)], 4);
+  }
+}
+
+TEST(SessionEndTest, LosingStreaksCountLostRoundsInARow) {
+  const TestPlan plan = Plan(3, 300, 12);
+  TestPlan traced = plan;
+  traced.trace = true;
+  const TestResult result = RunPlan(Flat(), traced);
+  for (const SessionRecord& session : result.sessions) {
+    int32_t longest = 0;
+    int32_t streak = 0;
+    for (const TraceRow& row : session.trace) {
+      if (row.net <= -1) longest = std::max(longest, ++streak);
+      if (row.net >= 1) streak = 0;
+    }
+    EXPECT_EQ(session.longestLosingStreak, longest);
+  }
+}
+
+// Over many short flat-bet tests, the 95 % interval of the winnings per dollar
+// should hold the value of a very long run about 95 times in 100.
+TEST(IntervalCoverageTest, FlatBetIntervalsCoverTheLongRunValue) {
+  AppliedSettings settings = Flat();
+  settings.rules.players = 1;
+  settings.money.bankroll = 100000;
+  const TestResult longRun = RunPlan(settings, Plan(100, 20000, 1));
+  const double truth = ComputeFigures(longRun).system.perDollar.value;
+  int covered = 0;
+  constexpr int kTrials = 100;
+  for (int trial = 0; trial < kTrials; ++trial) {
+    const Estimate estimate =
+        ComputeFigures(RunPlan(settings, Plan(20, 500, 1000 + static_cast<uint64_t>(trial)))).system.perDollar;
+    ASSERT_TRUE(estimate.hasInterval);
+    if (estimate.low <= truth && truth <= estimate.high) covered += 1;
+  }
+  EXPECT_GE(covered, 88);
+  EXPECT_LE(covered, 99);
+}
+
+}  // namespace
+}  // namespace quorvel
