@@ -1,4 +1,5 @@
 // `quorvel-cli settings`: show, write and change settings files.
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -9,10 +10,21 @@
 #include "cli/settings_reader.h"
 #include "config/default_settings.h"
 #include "config/settings_description.h"
+#include "money/progression_presets.h"
 #include "money/progression_text.h"
 
 namespace quorvel::cli {
 namespace {
+
+// One line a preset: its id, padded to a column, then its name and description.
+int ListPresets() {
+  for (const ProgressionPreset& preset : ProgressionPresets()) {
+    std::string id(preset.id);
+    id.resize(std::max<std::size_t>(id.size() + 2, 20), ' ');
+    std::cout << id << preset.name << ": " << preset.description << '\n';
+  }
+  return 0;
+}
 
 int ShowSettings(const std::string& file) {
   const ExactRead read = ReadSettingsExactly(file);
@@ -83,6 +95,10 @@ void AddEditOptions(CLI::App* command, SettingsArguments& a) {
                    "progression testing on")
       ->allow_extra_args(false)
       ->type_name("W,L,ACTION[,AMOUNT]");
+  AddText(command, "--preset", a.preset,
+          "Start the rules from a betting system (`settings presets` lists them); it replaces "
+          "the stored rules, and --rule options change it",
+          "ID");
   command->add_flag("--progression", a.progression, "Turn progression testing on");
   command->add_flag("--no-progression", a.noProgression,
                     "Keep the rules but leave progression testing off");
@@ -122,6 +138,8 @@ CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode) {
   change->callback([changed, &exitCode] {
     exitCode = WriteSettings(changed->file, changed->arguments, false);
   });
+  settings->add_subcommand("presets", "List the betting systems --preset starts from")
+      ->callback([&exitCode] { exitCode = ListPresets(); });
   return settings;
 }
 

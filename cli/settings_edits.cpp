@@ -3,12 +3,14 @@
 
 #include <array>
 #include <set>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/option_values.h"
 #include "money/lenient_number.h"
+#include "money/progression_presets.h"
 #include "money/progression_table.h"
 
 namespace quorvel::cli {
@@ -56,11 +58,10 @@ std::optional<int8_t> ChoiceNamed(std::string_view name,
   return std::nullopt;
 }
 
-template <std::size_t N>
-std::string Listed(const std::array<std::string_view, N>& names) {
+std::string Listed(std::span<const std::string_view> names) {
   std::string text;
-  for (std::size_t i = 0; i < N; ++i) {
-    if (i > 0) text += i + 1 == N ? " or " : ", ";
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
     text += names[i];
   }
   return text;
@@ -170,12 +171,45 @@ Problem ApplyMoney(const SettingsArguments& a, TableOptions& o) {
   return std::nullopt;
 }
 
-Problem ApplyTableLimits(const SettingsArguments& a, SettingsFile& s) {
-  if (!a.minimum && !a.maximum) return std::nullopt;
+// The preset named by --preset, or why there is none.
+struct PresetChoice {
+  const ProgressionPreset* preset = nullptr;
+  Problem problem;
+};
+
+PresetChoice ChoosePreset(const std::optional<std::string>& id) {
+  if (!id) return {};
+  if (const ProgressionPreset* preset = FindPreset(*id)) return {preset, std::nullopt};
+  std::vector<std::string_view> ids;
+  for (const ProgressionPreset& preset : ProgressionPresets()) ids.push_back(preset.id);
+  return {nullptr, "--preset takes " + Listed(ids) + ", not " + Quoted(*id)};
+}
+
+Problem ApplyTableLimits(const SettingsArguments& a, const ProgressionPreset* preset,
+                         SettingsFile& s) {
+  // A typed --min is the user's word over what the preset needs.
+  const bool presetMinimum = preset != nullptr && preset->minimumAtUnit && !a.minimum;
+  if (!a.minimum && !a.maximum && !presetMinimum) return std::nullopt;
   int64_t minimum = LeadingInteger(s.minimumText);
   int64_t maximum = LeadingInteger(s.maximumText);
   if (a.minimum) {
     if (Problem p = ReadWhole("--min", *a.minimum, 0, kLargestLimit, minimum)) return p;
+  }
+  bool minimumChanged = a.minimum.has_value();
+  if (presetMinimum) {
+    const std::string id(preset->id);
+    if (s.options.betUnitInPercent != 0) {
+      return "--preset " + id + " raises the table minimum to the unit, which is a percent here: " +
+             "give --min in dollars";
+    }
+    const int64_t unit = LeadingInteger(TextOf(s.options.betUnitText));
+    const int64_t raised = PresetMinimum(*preset, minimum, unit);
+    if (raised > kLargestLimit) {
+      return "--preset " + id + " raises the table minimum to the $" + std::to_string(raised) +
+             " unit, above the largest minimum $" + std::to_string(kLargestLimit);
+    }
+    minimumChanged = minimumChanged || raised != minimum;
+    minimum = raised;
   }
   if (a.maximum) {
     if (Problem p = ReadWhole("--max", *a.maximum, 1, kLargestLimit, maximum)) return p;
@@ -184,7 +218,7 @@ Problem ApplyTableLimits(const SettingsArguments& a, SettingsFile& s) {
     return "the bet minimum $" + std::to_string(minimum) + " is above the bet maximum $" +
            std::to_string(maximum);
   }
-  if (a.minimum) {
+  if (minimumChanged) {
     s.options.betMinimum = static_cast<int32_t>(minimum);
     s.minimumText = std::to_string(minimum);
   }
@@ -195,7 +229,8 @@ Problem ApplyTableLimits(const SettingsArguments& a, SettingsFile& s) {
   return std::nullopt;
 }
 
-Problem ApplyRules(const SettingsArguments& a, ProgressionTable& p) {
+Problem ApplyRules(const SettingsArguments& a, const ProgressionPreset* preset,
+                   ProgressionTable& p) {
   std::vector<RuleArgument> rules;
   std::set<int> seen;
   bool anyAction = false;
@@ -211,11 +246,16 @@ Problem ApplyRules(const SettingsArguments& a, ProgressionTable& p) {
     rules.push_back(parsed.rule);
   }
 
-  if (a.clearRules) {
-    p.ruleAction.fill(0);
-    p.ruleUnits.fill(0);
-    p.ruleTenths.fill(0);
-    p.ruleEndSeq.fill(0);
+  // A preset is a whole table: it replaces every stored rule, as --clear-rules does,
+  // and its rules count as given ones.
+  const bool replaced = a.clearRules || preset != nullptr;
+  if (replaced) {
+    const ProgressionTable fresh = preset != nullptr ? PresetTable(*preset) : ProgressionTable{};
+    p.ruleAction = fresh.ruleAction;
+    p.ruleUnits = fresh.ruleUnits;
+    p.ruleTenths = fresh.ruleTenths;
+    p.ruleEndSeq = fresh.ruleEndSeq;
+    anyAction = anyAction || fresh.progressionEnabled != 0;
   }
   for (const RuleArgument& rule : rules) {
     p.ruleAction[rule.index] = rule.action;
@@ -226,7 +266,7 @@ Problem ApplyRules(const SettingsArguments& a, ProgressionTable& p) {
     p.progressionEnabled = 0;
   } else if (a.progression || anyAction) {
     p.progressionEnabled = 1;
-  } else if (a.clearRules) {
+  } else if (replaced) {
     p.progressionEnabled = 0;
   }
   return std::nullopt;
@@ -309,6 +349,9 @@ std::optional<std::string> ApplySettingsArguments(const SettingsArguments& a, bo
     if (p) return p;
   }
 
+  const PresetChoice chosen = ChoosePreset(a.preset);
+  if (chosen.problem) return chosen.problem;
+
   SettingsFile s = settings;
   TableOptions& o = s.options;
   if (Problem p = ApplyTable(a, o)) return p;
@@ -321,8 +364,8 @@ std::optional<std::string> ApplySettingsArguments(const SettingsArguments& a, bo
                              kLossModes, newFile, o.lossLimitMode, o.lossLimitText)) {
     return p;
   }
-  if (Problem p = ApplyTableLimits(a, s)) return p;
-  if (Problem p = ApplyRules(a, s.progression)) return p;
+  if (Problem p = ApplyTableLimits(a, chosen.preset, s)) return p;
+  if (Problem p = ApplyRules(a, chosen.preset, s.progression)) return p;
   settings = std::move(s);
   return std::nullopt;
 }

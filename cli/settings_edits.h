@@ -39,7 +39,8 @@ struct SettingsArguments {
   std::optional<std::string> minimum;
   std::optional<std::string> maximum;
 
-  std::vector<std::string> rules;  // "W,L,ACTION[,AMOUNT]" each
+  std::optional<std::string> preset;  // a preset's id: its rules replace the stored ones
+  std::vector<std::string> rules;     // "W,L,ACTION[,AMOUNT]" each, over the preset's
   bool progression = false;
   bool noProgression = false;
   bool clearRules = false;
@@ -64,7 +65,8 @@ struct RuleParse {
 RuleParse ParseRule(std::string_view text);
 
 // Applies the arguments to `settings`, or leaves it untouched and returns why
-// they cannot be applied. A new file (`newFile`) must give the amount of any
+// they cannot be applied. A preset's table minimum is applied unless --min is
+// given. A new file (`newFile`) must give the amount of any
 // limit it turns on; a file being changed may keep its stored amount unless
 // its limit was off.
 std::optional<std::string> ApplySettingsArguments(const SettingsArguments& arguments, bool newFile,

@@ -68,6 +68,7 @@ TStrategy::TStrategy(ModalSeam& modals, TProgression& progression,
   setObjectName("Strategy");
   setWindowTitle("Quorvel Options Screen");
   CreateControls();
+  ConnectProgression();
 }
 
 void TStrategy::SetShellScreens(TAboutBox* about, THelpWindow* help) {

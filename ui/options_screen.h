@@ -58,6 +58,7 @@ class TStrategy : public QDialog {
   void CShuffleClick();
   void ShowPen(bool flag);
   void Button1Click();
+  void PresetChosen(int index);
   void SaveAsClick();
   void Open2Click();
   void BitBtn1Click();
@@ -85,6 +86,8 @@ class TStrategy : public QDialog {
 
  private:
   void CreateControls();
+  // The progression screen's presets that need a table minimum reach this screen's field.
+  void ConnectProgression();
   QWidget* CreateTableColumn();
   QWidget* CreateMoneyColumn();
   QWidget* CreateButtonRow();

@@ -1,5 +1,6 @@
 // TStrategy's handlers: the choices, the penetration box, a visit's end, saving and opening files.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,8 @@
 #include <QSpinBox>
 
 #include "config/default_settings.h"
+#include "money/lenient_number.h"
+#include "money/progression_presets.h"
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
 #include "ui/progression_screen.h"
@@ -131,6 +134,19 @@ void TStrategy::ShowPen(bool flag) {
 }
 
 void TStrategy::Button1Click() { modals_.Exec(progression_); }
+
+void TStrategy::ConnectProgression() {
+  connect(progression_.PresetBox, &QComboBox::activated, this, &TStrategy::PresetChosen);
+}
+
+void TStrategy::PresetChosen(int index) {
+  // A percent unit has no dollar figure here to raise the minimum to.
+  if (index < 0 || BetUnit->ItemIndex() != 0) return;
+  const ProgressionPreset& preset = ProgressionPresets()[static_cast<std::size_t>(index)];
+  const int64_t minimum = LeadingInteger(Text(BetLLim));
+  const int64_t needed = PresetMinimum(preset, minimum, LeadingInteger(Text(BUDollar)));
+  if (needed != minimum) BetLLim->setText(QString::number(needed));
+}
 
 QString TStrategy::DialogDirectory() const { return Text(startupDirectory_.string()); }
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "money/progression_presets.h"
 #include "money/progression_text.h"
 #include "money/rule_editing.h"
 #include "ui/alert_dialog.h"
@@ -96,16 +97,28 @@ void TProgression::Button1Click() {
 }
 
 void TProgression::Clear1Click() {
-  table_ = ProgressionTable{};
+  ForgetPreset();
   WinUpDown->SetPosition(0);
   LossUpDown->SetPosition(0);
-  ProgEnable->setChecked(false);
   ZeroWL(true);
-  SetSequence();
-  ShowSettings();
+  ShowTable(ProgressionTable{});
 }
 
 void TProgression::Exit1Click() { accept(); }
+
+void TProgression::PresetBoxChange() {
+  const int index = PresetBox->currentIndex();
+  if (index < 0) return;
+  const ProgressionPreset& preset = ProgressionPresets()[static_cast<std::size_t>(index)];
+  // Like loading a file, the preset replaces the rules without asking.
+  ShowTable(PresetTable(preset));
+  PresetText->setText(QString::fromUtf8(preset.description));
+}
+
+void TProgression::ForgetPreset() {
+  PresetBox->setCurrentIndex(-1);
+  PresetText->clear();
+}
 
 void TProgression::ZeroWL(bool hide) {
   if (!hide) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "money/progression_presets.h"
 #include "money/rule_editing.h"
 #include "ui/pictures/stairs_picture.h"
 #include "ui/up_down.h"
@@ -145,6 +146,17 @@ void TProgression::CreateControls() {
   Side->setLineWrapMode(QPlainTextEdit::NoWrap);
   Side->setPlainText(QString(kRuleCount - 1, '\n'));
 
+  PresetLabel = Named(new QLabel("Start from", this), "PresetLabel");
+  PresetBox = Named(new QComboBox(this), "PresetBox");
+  for (const ProgressionPreset& preset : ProgressionPresets()) {
+    PresetBox->addItem(QString::fromUtf8(preset.name));
+  }
+  PresetBox->setPlaceholderText("a betting system");
+  PresetBox->setCurrentIndex(-1);
+  PresetBox->setToolTip("Fill the rules from a well-known system, to edit from there");
+  PresetText = Named(new QLabel(this), "PresetText");
+  PresetText->setWordWrap(true);
+
   // Enter finishes a typed amount; it presses no button.
   for (QPushButton* button : {Edit1, Save1, Button1, Clear1, Exit1}) button->setAutoDefault(false);
   connect(WinUpDown, &UpDown::Click, this, &TProgression::WinUpDownClick);
@@ -158,6 +170,7 @@ void TProgression::CreateControls() {
   connect(Button1, &QPushButton::clicked, this, &TProgression::Button1Click);
   connect(Clear1, &QPushButton::clicked, this, &TProgression::Clear1Click);
   connect(Exit1, &QPushButton::clicked, this, &TProgression::Exit1Click);
+  connect(PresetBox, &QComboBox::activated, this, &TProgression::PresetBoxChange);
 }
 
 void TProgression::LayOut() {
@@ -230,6 +243,14 @@ void TProgression::LayOut() {
   hint->setWordWrap(true);
   hint->setStyleSheet("color: #555;");
 
+  // "Start from [Martingale]" with the system's line beside it, over the switch.
+  auto* presets = new QHBoxLayout;
+  presets->setSpacing(8);
+  presets->addWidget(PresetLabel);
+  presets->addWidget(PresetBox);
+  presets->addWidget(PresetText, 1);
+  PresetText->setStyleSheet("color: #123c69;");
+
   auto* setup = new QVBoxLayout;
   setup->setSpacing(2);
   QFont bold = font();
@@ -250,6 +271,7 @@ void TProgression::LayOut() {
   editor->addWidget(rule);
   editor->addWidget(hint);
   editor->addSpacing(6);
+  editor->addLayout(presets);
   editor->addWidget(ProgEnable);
   editor->addLayout(setup);
   editor->addStretch();
@@ -286,6 +308,11 @@ ProgressionTable TProgression::TableForSave() const {
 }
 
 void TProgression::LoadTable(const ProgressionTable& table) {
+  ForgetPreset();
+  ShowTable(table);
+}
+
+void TProgression::ShowTable(const ProgressionTable& table) {
   table_ = table;
   ProgEnable->setChecked(table.progressionEnabled != 0);
   SetSequence();

@@ -49,6 +49,7 @@ class TProgression : public QDialog {
   void Button1Click();
   void Clear1Click();
   void Exit1Click();
+  void PresetBoxChange();
 
   // Helpers of the handlers.
   void ZeroWL(bool hide);
@@ -85,6 +86,9 @@ class TProgression : public QDialog {
   QLabel* Label3;
   QLabel* PName;
   QPlainTextEdit* Side;
+  QLabel* PresetLabel;
+  QComboBox* PresetBox;
+  QLabel* PresetText;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -96,6 +100,9 @@ class TProgression : public QDialog {
   // The index of the selected rule, wins x 10 + losses.
   int Selected() const;
   void SetEditorEnabled(bool enabled);
+  // The table in the editor, the box and the list; no preset stays chosen.
+  void ShowTable(const ProgressionTable& table);
+  void ForgetPreset();
 
   ModalSeam& modals_;
   TAlert& alert_;

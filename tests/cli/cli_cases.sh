@@ -53,7 +53,7 @@ size_is() {
 
 case_help() {
   local command
-  for command in "" deal test chart settings "settings show" "settings new" "settings set"; do
+  for command in "" deal test chart settings "settings show" "settings new" "settings set" "settings presets"; do
     # shellcheck disable=SC2086
     expect_ok $command --help
     grep -q '^Usage:' out.txt || fail "no usage from '$command --help'"
@@ -207,14 +207,21 @@ check_trace() {
     function after(won) {
       if (kind == "martingale") return won ? 1 : (units * 2 > 50 ? 50 : units * 2)
       if (kind == "dalembert") return won ? (units > 1 ? units - 1 : 1) : (units < 50 ? units + 1 : 50)
+      if (kind == "contra-dalembert") return won ? (units < 50 ? units + 1 : 50) : (units > 1 ? units - 1 : 1)
+      if (kind == "fibonacci") {
+        lost = won ? 0 : lost + 1
+        return won ? 1 : fib[lost > 9 ? 9 : lost]
+      }
       streak = won ? streak + 1 : 0
       n = streak > 9 ? 9 : streak
       if (!won) return 1
       if (kind == "paroli") return n % 3 == 1 ? 2 : n % 3 == 2 ? 4 : 1
+      if (kind == "reverse-martingale") return n % 4 == 1 ? 2 : n % 4 == 2 ? 4 : n % 4 == 3 ? 8 : 1
       return n % 4 == 1 ? 3 : n % 4 == 2 ? 2 : n % 4 == 3 ? 6 : 1
     }
+    BEGIN { split("1 2 3 5 8 13 21 34 55", fib, " ") }
     NR == 1 { next }
-    $1 != session { session = $1; units = 1; streak = 0 }
+    $1 != session { session = $1; units = 1; streak = 0; lost = 0 }
     {
       if ($4 + 0 != units * 10) { print "round " $1 "." $2 ": stake " $4 ", expected " units * 10; bad = 1 }
       if ($3 >= 1) units = after(1); else if ($3 <= -1) units = after(0)
@@ -225,12 +232,14 @@ check_trace() {
 
 case_examples_follow_their_systems() {
   local name seed
-  for name in flat-bet martingale paroli 1-3-2-6 win-loss-limits; do size_is "$examples/$name.sav" 543; done
-  size_is "$examples/dalembert.sav" 544
+  for name in flat-bet martingale paroli 1-3-2-6 reverse-martingale fibonacci win-loss-limits; do
+    size_is "$examples/$name.sav" 543
+  done
+  for name in dalembert contra-dalembert; do size_is "$examples/$name.sav" 544; done
   expect_ok settings show "$examples/martingale.sav"
   has_line "After 1 loss multiply bet by 2.0 units" out.txt
   has_line "After 1 win set bet to  1.0 units" out.txt
-  for name in martingale paroli 1-3-2-6 dalembert; do
+  for name in martingale paroli 1-3-2-6 dalembert reverse-martingale fibonacci contra-dalembert; do
     for seed in 1 2 3; do
       expect_ok test --settings "$examples/$name.sav" --sessions 2 --hands 150 --seed "$seed" --trace t.csv
       check_trace "$name" t.csv
@@ -245,6 +254,56 @@ case_examples_follow_their_systems() {
     }
     END { for (s in rounds) if (!(s in ended) && rounds[s] != 400) { print "session " s " ended early"; bad = 1 }
           exit bad }' t.csv || fail "the limits did not end the sessions"
+}
+
+# Each preset writes the file its rules typed as --rule options write, byte for byte,
+# and the build's example of that name is the same file.
+case_presets_match_typed_rules() {
+  local entry id
+  local fib="--rule 0,1,set,1 --rule 0,2,set,2 --rule 0,3,set,3 --rule 0,4,set,5 --rule 0,5,set,8"
+  fib+=" --rule 0,6,set,13 --rule 0,7,set,21 --rule 0,8,set,34 --rule 0,9,set,55 --rule 1,0,set,1"
+  for entry in "flat-bet|" \
+    "martingale|--rule 0,1,multiply,2 --rule 1,0,set,1" \
+    "paroli|--rule 0,1,set,1 --rule 1,0,set,2 --rule 2,0,set,4 --rule 3,0,set,1 --rule 4,0,set,2 --rule 5,0,set,4 --rule 6,0,set,1 --rule 7,0,set,2 --rule 8,0,set,4 --rule 9,0,set,1" \
+    "dalembert|--rule 0,1,increase,1 --rule 1,0,decrease,1 --min 10" \
+    "1-3-2-6|--rule 0,1,set,1 --rule 1,0,set,3 --rule 2,0,set,2 --rule 3,0,set,6 --rule 4,0,set,1 --rule 5,0,set,3 --rule 6,0,set,2 --rule 7,0,set,6 --rule 8,0,set,1 --rule 9,0,set,3" \
+    "reverse-martingale|--rule 0,1,set,1 --rule 1,0,set,2 --rule 2,0,set,4 --rule 3,0,set,8 --rule 4,0,set,1 --rule 5,0,set,2 --rule 6,0,set,4 --rule 7,0,set,8 --rule 8,0,set,1 --rule 9,0,set,2" \
+    "fibonacci|$fib" \
+    "contra-dalembert|--rule 0,1,decrease,1 --rule 1,0,increase,1 --min 10"; do
+    id=${entry%%|*}
+    # shellcheck disable=SC2086
+    expect_ok settings new typed.sav ${entry#*|}
+    expect_ok settings new preset.sav --preset "$id"
+    cmp -s typed.sav preset.sav || fail "--preset $id differs from its rules typed out"
+    cmp -s typed.sav "$examples/$id.sav" || fail "examples/$id.sav differs from its rules typed out"
+  done
+  # Every listed preset has its example, and the list is the one above.
+  expect_ok settings presets
+  [ "$(cut -d' ' -f1 out.txt | tr '\n' ' ')" = "flat-bet martingale paroli dalembert 1-3-2-6 reverse-martingale fibonacci contra-dalembert " ] ||
+    fail "presets listed: $(cat out.txt)"
+  has_line "martingale          Martingale: Double the stake after each loss; back to one unit after a win." out.txt
+}
+
+# A preset replaces the stored rules, typed rules change it, and a typed minimum wins.
+case_preset_edits() {
+  expect_ok settings new a.sav --rule 3,3,end --min 40
+  expect_ok settings set a.sav --preset martingale --rule 0,1,multiply,3
+  expect_ok settings show a.sav
+  has_line "After 1 loss multiply bet by 3.0 units" out.txt
+  has_line "After 1 win set bet to  1.0 units" out.txt
+  grep -q "After 3 wins and 3 losses" out.txt && fail "the stored rule survived the preset"
+  expect_ok settings new b.sav --preset dalembert --min 3
+  expect_ok settings new c.sav --rule 0,1,increase,1 --rule 1,0,decrease,1 --min 3
+  cmp -s b.sav c.sav || fail "a typed --min did not win over the preset's"
+  expect_ok settings new d.sav --min 30
+  expect_ok settings set d.sav --preset dalembert
+  expect_ok settings new e.sav --rule 0,1,increase,1 --rule 1,0,decrease,1 --min 30
+  cmp -s d.sav e.sav || fail "the preset lowered a higher minimum"
+  expect_refused settings new p.sav --preset dalembert --unit-percent --unit 1
+  expect_message "--preset dalembert raises the table minimum to the unit, which is a percent here: give --min in dollars"
+  expect_refused settings new x.sav --preset labouchere
+  expect_message "--preset takes flat-bet, martingale, paroli, dalembert, 1-3-2-6, reverse-martingale, fibonacci or contra-dalembert, not 'labouchere'"
+  [ ! -e x.sav ] || fail "a refused preset wrote its file"
 }
 
 # A copy of the program with its own chart folder, to damage what it reads beside it.
@@ -447,8 +506,8 @@ case_messages() {
     "test --hands -5|--hands takes a whole number of rounds or no-limit, not '-5'"
     "deal --decks 5|--decks takes 2, 4, 6 or 8, not '5'"
     "deal --rounds --seed 3|--rounds: no value given (--seed is the next option) (see --help)"
-    "tset|unknown command 'tset': the commands are deal, test, chart and settings (see --help)"
-    "settings shwo b.sav|unknown command 'shwo' of settings: the commands are show, new and set (see --help)"
+    "tset|unknown command 'tset': the commands are deal, test, compare, chart and settings (see --help)"
+    "settings shwo b.sav|unknown command 'shwo' of settings: the commands are show, new, set and presets (see --help)"
   )
   local entry
   for entry in "${cases[@]}"; do
