@@ -7,8 +7,9 @@
 namespace quorvel {
 namespace {
 
-// The processor's fastest shuffle, and the scalar loop every processor runs.
+// The SIMD shuffles, and the scalar loop every processor runs.
 constexpr ShuffleVariant kWide = ShuffleVariant::kAvx512;
+constexpr ShuffleVariant kAvx2 = ShuffleVariant::kAvx2;
 constexpr ShuffleVariant kScalar = ShuffleVariant::kScalar;
 
 bool SkipUnlessRuns(benchmark::State& state, ShuffleVariant variant) {
@@ -53,19 +54,27 @@ void ShufflePasses(benchmark::State& state, ShuffleVariant variant) {
 void BM_OneSeatSixDecks75(benchmark::State& state) { PlayRounds(state, 1, 75, kWide); }
 void BM_SevenSeatsSixDecks75(benchmark::State& state) { PlayRounds(state, 7, 75, kWide); }
 void BM_OneSeatContinuousShuffle(benchmark::State& state) { PlayRounds(state, 1, 0, kWide); }
+void BM_OneSeatSixDecks75Avx2(benchmark::State& state) { PlayRounds(state, 1, 75, kAvx2); }
+void BM_SevenSeatsSixDecks75Avx2(benchmark::State& state) { PlayRounds(state, 7, 75, kAvx2); }
+void BM_OneSeatContinuousShuffleAvx2(benchmark::State& state) { PlayRounds(state, 1, 0, kAvx2); }
 void BM_OneSeatSixDecks75Scalar(benchmark::State& state) { PlayRounds(state, 1, 75, kScalar); }
 void BM_SevenSeatsSixDecks75Scalar(benchmark::State& state) { PlayRounds(state, 7, 75, kScalar); }
 void BM_OneSeatContinuousShuffleScalar(benchmark::State& state) { PlayRounds(state, 1, 0, kScalar); }
 void BM_ShuffleSixDecks(benchmark::State& state) { ShufflePasses(state, kWide); }
+void BM_ShuffleSixDecksAvx2(benchmark::State& state) { ShufflePasses(state, kAvx2); }
 void BM_ShuffleSixDecksScalar(benchmark::State& state) { ShufflePasses(state, kScalar); }
 
 BENCHMARK(BM_OneSeatSixDecks75);
 BENCHMARK(BM_SevenSeatsSixDecks75);
 BENCHMARK(BM_OneSeatContinuousShuffle);
+BENCHMARK(BM_OneSeatSixDecks75Avx2);
+BENCHMARK(BM_SevenSeatsSixDecks75Avx2);
+BENCHMARK(BM_OneSeatContinuousShuffleAvx2);
 BENCHMARK(BM_OneSeatSixDecks75Scalar);
 BENCHMARK(BM_SevenSeatsSixDecks75Scalar);
 BENCHMARK(BM_OneSeatContinuousShuffleScalar);
 BENCHMARK(BM_ShuffleSixDecks);
+BENCHMARK(BM_ShuffleSixDecksAvx2);
 BENCHMARK(BM_ShuffleSixDecksScalar);
 
 }  // namespace

@@ -1,6 +1,8 @@
 // What quorvel-cli prints and writes after a test.
 #include "cli/test_report.h"
 
+#include <charconv>
+
 #include "cli/figure_table.h"
 #include "runs/format_totals.h"
 #include "runs/general_text.h"
@@ -56,13 +58,26 @@ void PrintReport(std::ostream& out, const TestRun& run) {
 
 std::string TraceText(const TestResult& result) {
   std::string text = "session,round,net_stakes,stake,bankroll,bet_units,rule\n";
+  size_t rows = 0;
+  for (const SessionRecord& session : result.sessions) rows += session.trace.size();
+  text.reserve(text.size() + rows * 40);
+  // Each row is written into one buffer and appended whole: no string per field.
+  constexpr int kIntegerMax = 24;
+  char row[3 * kIntegerMax + 4 * kGeneralTextMax + 8];
   for (size_t i = 0; i < result.sessions.size(); ++i) {
-    for (const TraceRow& row : result.sessions[i].trace) {
-      text += std::to_string(i + 1) + ',' + std::to_string(row.round) + ',' + GeneralText(row.net) +
-              ',' + GeneralText(row.stake) + ',' + GeneralText(row.bankroll) + ',' +
-              GeneralText(row.betUnits) + ',';
-      if (row.rule >= 0) text += std::to_string(row.rule);
-      text += '\n';
+    for (const TraceRow& trace : result.sessions[i].trace) {
+      char* at = std::to_chars(row, row + kIntegerMax, i + 1).ptr;
+      *at++ = ',';
+      at = std::to_chars(at, at + kIntegerMax, trace.round).ptr;
+      for (double field : {static_cast<double>(trace.net), static_cast<double>(trace.stake),
+                           trace.bankroll, static_cast<double>(trace.betUnits)}) {
+        *at++ = ',';
+        at = WriteGeneralText(at, field);
+      }
+      *at++ = ',';
+      if (trace.rule >= 0) at = std::to_chars(at, at + kIntegerMax, trace.rule).ptr;
+      *at++ = '\n';
+      text.append(row, at);
     }
   }
   return text;

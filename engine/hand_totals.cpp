@@ -30,52 +30,45 @@ int8_t TableEngine::AddNonAces(int handStart) const {
   return static_cast<int8_t>(slot.sum - 10 * slot.aces - 1);
 }
 
-char TableEngine::HardTotal(int handStart) {
-  const int total = AddTotal(handStart);
-  if (total > 21) return 'X';
-  if (total > 17) return 'S';
-  if (total < 8) return 'H';
-  return chart.At(kHardRowBase - total, UpColumn());
-}
-
 char TableEngine::Pairs(int handStart) const {
   return chart.At(kPairRowBase - ConvertTens(hands[handStart]), UpColumn());
 }
 
-char TableEngine::SoftTotal(int handStart, int n, int nextPosition) {
-  const char code = chart.At(kSoftRowBase - n, UpColumn());
-  if (code != 'H') return code;
-  // A hand holds nine cards at most: the ninth ends it.
-  if (nextPosition - handStart >= kMaxHandCards) return 'S';
-  DrawCard(nextPosition);
-  ++currentPosition;
-  n = AddNonAces(handStart);
-  if (n <= 9) {
-    actionCode = SoftTotal(handStart, n, nextPosition + 1);
-    return actionCode;
-  }
-  return HardTotal(handStart);
+char TableEngine::ChooseAction(int handStart, int& lastPosition) {
+  return Decide(slots_[kHandPositions.slot[handStart]], handStart, lastPosition, UpColumn());
 }
 
-char TableEngine::ChooseAction(int handStart) {
+char TableEngine::HardDecision(const SlotCount& count, int column) const {
+  int total = count.sum;
+  for (int aces = count.aces; total > 21 && aces > 0; --aces) total -= 10;
+  if (total > 21) return 'X';
+  if (total > 17) return 'S';
+  if (total < 8) return 'H';
+  return chart.At(kHardRowBase - total, column);
+}
+
+char TableEngine::Decide(SlotCount& count, int handStart, int& lastPosition, int column) {
   if (hands[handStart] == hands[handStart + 1]) {
-    actionCode = Pairs(handStart);
-    if (actionCode == 'Y') return 'Y';
+    const char pair = chart.At(kPairRowBase - ConvertTens(hands[handStart]), column);
+    if (pair == 'Y') return 'Y';
   }
-  const SlotCount& slot = slots_[kHandPositions.slot[handStart]];
-  const int nextPosition = handStart + slot.cards;
-  const bool hasAce = slot.aces > 0;
-  const int n = hasAce ? AddNonAces(handStart) : 0;
-  char decision;
-  if (n > 10 || n == 0) {
-    decision = HardTotal(handStart);
-  } else if (AddTotal(handStart) == 21) {
-    decision = 'B';
-  } else {
-    decision = SoftTotal(handStart, n, nextPosition);
+  // n is the total with one ace as 0 and the others as 1; past 10 an ace can
+  // only count as 1, and 10 is a soft 21.
+  auto nonAces = [&count] { return static_cast<int8_t>(count.sum - 10 * count.aces - 1); };
+  int n = count.aces > 0 ? nonAces() : 0;
+  if (n > 10 || n == 0) return HardDecision(count, column);
+  if (n == 10) return 'B';
+  // The soft rows hit inside the decision, onto the places after the hand's cards.
+  for (int next = handStart + count.cards;; ++next) {
+    const char code = chart.At(kSoftRowBase - n, column);
+    if (code != 'H') return code;
+    // A hand holds nine cards at most: the ninth ends it.
+    if (next - handStart >= kMaxHandCards) return 'S';
+    DrawInto(count, next);
+    ++lastPosition;
+    n = nonAces();
+    if (n > 9) return HardDecision(count, column);
   }
-  actionCode = decision;
-  return decision;
 }
 
 }  // namespace quorvel

@@ -4,91 +4,85 @@
 namespace quorvel {
 
 void TableEngine::PlayRemainingCards(int start) {
-  currentPosition = start;
-  const int handStart = start / kSlotSpan * kSlotSpan;
-  int finished;
-  do {
-    DrawCard(currentPosition);
-    ChooseAction(handStart);
-    finished = ShowAction();
-    ++currentPosition;
+  // The hand's count and its place stay at hand while it is played; the slot
+  // is written back before anything else can read it.
+  const int handStart = start - 1;
+  const HandPlace hand{handStart, handStart / kSeatSpan * kSeatSpan, handStart / kSlotSpan,
+                       handStart < kSeatSpan};
+  const int column = UpColumn();
+  SlotCount& slot = slots_[static_cast<unsigned>(hand.slot)];
+  SlotCount count = slot;
+  int position = start;
+  for (;;) {
+    DrawInto(count, position);
+    const char code = Decide(count, handStart, position, column);
+    while (hands[position + 1] != 0) {
+      if (drawing_) display_->ProcessEvents();
+      ++position;
+    }
+    slot = count;
+    if (Act(code, hand, count, position) == Step::kDone) return;
+    ++position;
     // A hand holds nine cards at most: the ninth ends it, as a stand.
-    if (!finished && currentPosition - handStart >= kMaxHandCards) finished = 1;
-  } while (!finished);
+    if (position - handStart >= kMaxHandCards) return;
+  }
 }
 
-int TableEngine::ShowAction() {
-  while (hands[currentPosition + 1] != 0) {
-    if (drawing_) display_->ProcessEvents();
-    ++currentPosition;
-  }
-  const int hand = currentPosition / kSlotSpan;
-  const int handStart = hand * kSlotSpan;
-  const int seatBase = handStart / kSeatSpan * kSeatSpan;
-  const bool moreThanTwo = currentPosition % kSlotSpan != 1;
-  const bool otherSeat = currentPosition > kSeatSpan && currentPosition < kDealerStart;
-  const bool seatSplit = hands[seatBase + kSlotSpan] != 0;
+void TableEngine::ShowAction(const HandPlace& hand, std::string_view text) {
+  if (hand.user && screen_) display_->SpecialAction(hand.slot, text);
+}
 
-  if (!otherSeat) handResults[hand] = 1.0f;
-  auto special = [&](std::string_view text) {
-    if (!otherSeat) display_->SpecialAction(hand, text);
-  };
+TableEngine::Step TableEngine::Act(char code, const HandPlace& hand, SlotCount& count,
+                                   int& position) {
+  const bool moreThanTwo = position != hand.start + 1;
+  const bool seatSplit = hands[hand.seatBase + kSlotSpan] != 0;
+  if (hand.user) handResults[hand.slot] = 1.0f;
   // Ends the hand with a code the table does not act on; a nonzero code marks
   // a user hand for late surrender.
-  auto otherCodeEnding = [&]() {
-    if (!otherSeat) pendingAction[hand] = actionCode;
-    return 1;
+  auto otherCodeEnding = [&] {
+    if (hand.user) pendingAction[hand.slot] = code;
+    return Step::kDone;
   };
-  auto split = [&]() {
-    splitSource = currentPosition;
-    if (hands[seatBase + 3 * kSlotSpan] != 0) return 1;  // four hands already
-    if (hands[seatBase + 2 * kSlotSpan] != 0) {
-      ThreeSplit(handStart, seatBase);
-    } else if (hands[seatBase + kSlotSpan] != 0) {
-      TwoSplit(handStart, seatBase);
-    } else {
-      OneSplit(seatBase);
-    }
-    return 1;
+  auto split = [&] {
+    Split(hand, position);
+    return Step::kDone;
   };
 
-  switch (actionCode) {
+  switch (code) {
     case 'H':
-      return 0;
+      return Step::kHit;
     case 'S':
-      special("Stand");
-      return 1;
+      ShowAction(hand, "Stand");
+      return Step::kDone;
     case 'X':
-      return 1;
+      return Step::kDone;
     case 'B':
-      if (seatSplit || hand != 0 || moreThanTwo) return 1;
-      special("Blackjack!!");
+      if (seatSplit || hand.slot != 0 || moreThanTwo) return Step::kDone;
+      ShowAction(hand, "Blackjack!!");
       handResults[0] = 1.5f;
-      return 1;
+      return Step::kDone;
     case 'D':
     case 'd': {
       const bool noDouble =
-          moreThanTwo || (rules_.noDoubleAfterSplit && (hand != 0 || seatSplit));
-      if (noDouble) return actionCode == 'D' ? 0 : 1;
-      if (!otherSeat) handResults[hand] = 2.0f;
-      ++currentPosition;
-      DrawCard(currentPosition);
-      special("Double");
-      return 1;
+          moreThanTwo || (rules_.noDoubleAfterSplit && (hand.slot != 0 || seatSplit));
+      if (noDouble) return code == 'D' ? Step::kHit : Step::kDone;
+      if (hand.user) handResults[hand.slot] = 2.0f;
+      ++position;
+      DrawInto(count, position);
+      slots_[static_cast<unsigned>(hand.slot)] = count;
+      ShowAction(hand, "Double");
+      return Step::kDone;
     }
     case 'R':
-      if (moreThanTwo || seatSplit) return 0;
-      special("Surrender");
+      if (moreThanTwo || seatSplit) return Step::kHit;
+      ShowAction(hand, "Surrender");
       return otherCodeEnding();
     case 'Q':
-      if (moreThanTwo || seatSplit) return 1;
-      special("Surrender");
+      if (moreThanTwo || seatSplit) return Step::kDone;
+      ShowAction(hand, "Surrender");
       return otherCodeEnding();
     case 'r':
-      if (moreThanTwo || seatSplit) {
-        actionCode = 'Y';
-        return split();
-      }
+      if (moreThanTwo || seatSplit) return split();
       return otherCodeEnding();
     case 'Y':
       return split();
@@ -97,43 +91,42 @@ int TableEngine::ShowAction() {
   }
 }
 
-void TableEngine::SplitsVisible(int newPosition) {
-  PutCard(newPosition, hands[splitSource]);
-  PutCard(splitSource, 0);
+void TableEngine::Split(const HandPlace& hand, int source) {
+  const int seatBase = hand.seatBase;
+  if (hands[seatBase + 3 * kSlotSpan] != 0) return;  // four hands already
+  if (hands[seatBase + 2 * kSlotSpan] != 0) {
+    SplitInto(hand.start, seatBase, 3, source);
+  } else if (hands[seatBase + kSlotSpan] != 0) {
+    SplitInto(hand.start, seatBase, 2, source);
+  } else {
+    SplitInto(seatBase, seatBase, 1, source);
+  }
+}
+
+void TableEngine::SplitInto(int handStart, int seatBase, int newSlot, int source) {
+  // The split card moves to the new slot's first place.
+  const int newStart = seatBase + newSlot * kSlotSpan;
+  PutCard(newStart, hands[source]);
+  PutCard(source, 0);
   if (drawing_ && shoe.drawPosition > 0) {
-    display_->GetImage(newPosition);
+    display_->GetImage(newStart);
     display_->UpDateJpgs(shoe.cards[shoe.drawPosition - 1]);
   }
-}
-
-void TableEngine::OneSplit(int seatBase) {
-  SplitsVisible(seatBase + kSlotSpan);
-  if (hands[seatBase] == 'A') {
-    // Split aces take one card each and are not played on.
-    DrawCard(seatBase + 1);
-    DrawCard(seatBase + kSlotSpan + 1);
-    if (seatBase == 0) handResults[1] = 1.0f;
-    return;
-  }
-  PlayRemainingCards(seatBase + 1);
-  if (hands[seatBase + kSlotSpan + 1] == 0) PlayRemainingCards(seatBase + kSlotSpan + 1);
-}
-
-void TableEngine::TwoSplit(int handStart, int seatBase) { SplitInto(handStart, seatBase, 2); }
-
-void TableEngine::ThreeSplit(int handStart, int seatBase) { SplitInto(handStart, seatBase, 3); }
-
-void TableEngine::SplitInto(int handStart, int seatBase, int newSlot) {
-  const int newStart = seatBase + newSlot * kSlotSpan;
-  SplitsVisible(newStart);
   if (hands[handStart] == 'A') {
+    // Split aces take one card each and are not played on.
     DrawCard(handStart + 1);
     DrawCard(newStart + 1);
     if (seatBase == 0) handResults[newSlot] = 1.0f;
     return;
   }
-  // Hands of a seat are completed in slot order, each exactly once.
-  for (int slotStart = handStart; slotStart <= newStart; slotStart += kSlotSpan) {
+  // Hands of a seat are completed in slot order, each exactly once; the first
+  // split replays its first hand from the second place whatever lies there.
+  int slotStart = handStart;
+  if (newSlot == 1) {
+    PlayRemainingCards(handStart + 1);
+    slotStart += kSlotSpan;
+  }
+  for (; slotStart <= newStart; slotStart += kSlotSpan) {
     if (hands[slotStart + 1] == 0) PlayRemainingCards(slotStart + 1);
   }
 }

@@ -33,7 +33,8 @@ void Shoe::ShuffleFromIndices() {
   // at a time; the swaps, which depend on each other, follow.
   const int top = ShuffledSize() - 1;
   uint16_t indices[kShoeSize];
-  random_.SetState(FillSwapIndicesAvx512(random_.State(), top, indices));
+  const auto fill = variant_ == ShuffleVariant::kAvx512 ? FillSwapIndicesAvx512 : FillSwapIndicesAvx2;
+  random_.SetState(fill(random_.State(), top, indices));
   for (int t = 0; t < top; ++t) std::swap(cards[top - t], cards[indices[t]]);
   std::swap(cards[0], cards[1]);
 }

@@ -12,6 +12,8 @@ bool ShuffleVariantRuns(ShuffleVariant variant) {
       return true;
     case ShuffleVariant::kAvx512:
       return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+    case ShuffleVariant::kAvx2:
+      return __builtin_cpu_supports("avx2");
   }
   return false;
 }
@@ -23,8 +25,10 @@ ShuffleVariant ChosenShuffleVariant() {
     if (scalar != nullptr && *scalar != '\0' && std::string_view(scalar) != "0") {
       return ShuffleVariant::kScalar;
     }
-    return ShuffleVariantRuns(ShuffleVariant::kAvx512) ? ShuffleVariant::kAvx512
-                                                       : ShuffleVariant::kScalar;
+    for (ShuffleVariant wide : {ShuffleVariant::kAvx512, ShuffleVariant::kAvx2}) {
+      if (ShuffleVariantRuns(wide)) return wide;
+    }
+    return ShuffleVariant::kScalar;
   }();
   return chosen;
 }

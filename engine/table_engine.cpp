@@ -11,9 +11,13 @@ Display& NullDisplay() {
   return none;
 }
 
-TableEngine::TableEngine(Display* display) : display_(display ? display : &NullDisplay()) {}
+TableEngine::TableEngine(Display* display) { SetDisplay(display); }
 
-void TableEngine::SetDisplay(Display* display) { display_ = display ? display : &NullDisplay(); }
+void TableEngine::SetDisplay(Display* display) {
+  display_ = display ? display : &NullDisplay();
+  // A run without a screen then makes no call for the words of each action.
+  screen_ = display_ != &NullDisplay();
+}
 
 void TableEngine::SetRules(const TableRules& rules) {
   rules_ = rules;
@@ -42,10 +46,14 @@ void TableEngine::ShowDrawnCard(int position, CardName card) {
 }
 
 void TableEngine::ClearHands() {
-  // The whole area at a fixed size: cheaper than a variable-length clear, and
-  // seats out of play hold no cards anyway.
-  hands.fill(0);
-  slots_.fill({});
+  // Each seat in play and the dealer at a fixed size; seats out of play hold
+  // no cards, since the rules that take them out of play clear the whole area.
+  for (int s = 0; s < rules_.players; ++s) {
+    std::fill_n(hands.begin() + kSeatSpan * s, kSeatSpan, 0);
+    std::fill_n(slots_.begin() + kUserHands * s, kUserHands, SlotCount{});
+  }
+  std::fill_n(hands.begin() + kDealerStart, kHandAreaSize - kDealerStart, 0);
+  slots_[kDealerStart / kSlotSpan] = {};
 }
 
 void TableEngine::PlayRound() {

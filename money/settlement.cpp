@@ -2,8 +2,8 @@
 #include "money/settlement.h"
 
 #include "money/bet_sizing.h"
-#include "money/caption.h"
 #include "money/limits.h"
+#include "money/show_caption.h"
 
 namespace quorvel {
 
@@ -34,7 +34,7 @@ int8_t AdjustWinnings(MoneyState& money, std::array<float, 4>& handResults,
   // With a unit of 0 dollars the units cannot follow the clamp; keeping them
   // avoids a division by zero that would poison every later stake.
   if (money.unitDollars != 0) money.betUnits = money.bet / money.unitDollars;
-  if (!context.testRunning) context.display->SetLabel(Label::Label1, GetCaption(money.bet));
+  if (!context.testRunning) ShowCaption(*context.display, Label::Label1, money.bet);
 
   handResults.fill(0.0f);
 

@@ -6,12 +6,14 @@
 
 namespace quorvel {
 
-std::string GeneralText(double value) {
+char* WriteGeneralText(char* first, double value) {
   // 15 significant digits never need more than sign, digits, point and a 4-character exponent.
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::general, 15);
-  return std::string(buffer.data(), result.ptr);
+  return std::to_chars(first, first + kGeneralTextMax, value, std::chars_format::general, 15).ptr;
+}
+
+std::string GeneralText(double value) {
+  std::array<char, kGeneralTextMax> buffer{};
+  return std::string(buffer.data(), WriteGeneralText(buffer.data(), value));
 }
 
 }  // namespace quorvel

@@ -9,4 +9,9 @@ namespace quorvel {
 // Independent of the process locale, so a screen toolkit that sets one cannot turn "." into ",".
 std::string GeneralText(double value);
 
+// The same text written at `first`, for writers that fill a buffer of their own;
+// returns the end. Needs kGeneralTextMax characters of room.
+inline constexpr int kGeneralTextMax = 32;
+char* WriteGeneralText(char* first, double value);
+
 }  // namespace quorvel

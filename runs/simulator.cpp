@@ -5,6 +5,7 @@
 #include "money/caption.h"
 #include "money/limits.h"
 #include "money/settlement.h"
+#include "money/show_caption.h"
 #include "money/whole_dollars.h"
 
 namespace quorvel {
@@ -55,7 +56,7 @@ void Simulator::DealCards() {
   run.handsPlayed += 1;
   const bool drawing = run.testRunning == 0;
   engine.SetDrawing(drawing);
-  if (drawing) display_->SetLabel(Label::counter1, GetCaption(run.handsPlayed));
+  if (drawing) ShowCaption(*display_, Label::counter1, run.handsPlayed);
 
   engine.PlayRound();
   const std::array<float, kUserHands>& results = engine.handResults;
@@ -72,7 +73,7 @@ void Simulator::DealCards() {
   engine.CheckShoe();
   if (run.testRunning <= 0) run.testRunning = 0;
   if (run.testRunning == 0) {
-    display_->SetLabel(Label::newwinnings, GetCaption(money.bankroll));
+    ShowCaption(*display_, Label::newwinnings, money.bankroll);
   } else {
     EndOfRoundTest();
   }

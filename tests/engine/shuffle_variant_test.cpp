@@ -9,12 +9,27 @@
 namespace quorvel {
 namespace {
 
-void SkipUnlessAvx512() {
-  if (!ShuffleVariantRuns(ShuffleVariant::kAvx512)) GTEST_SKIP() << "no AVX-512 here";
-}
+struct Wide {
+  ShuffleVariant variant;
+  uint64_t (*fill)(uint64_t, int, uint16_t*);
+};
 
-TEST(ShuffleVariantTest, Avx512IndicesMatchTheGeneratorForEveryLength) {
-  SkipUnlessAvx512();
+// The SIMD variants, each against the scalar shuffle.
+class WideVariantTest : public ::testing::TestWithParam<Wide> {
+ protected:
+  void SetUp() override {
+    if (!ShuffleVariantRuns(GetParam().variant)) GTEST_SKIP() << "this processor cannot run it";
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Variants, WideVariantTest,
+                         ::testing::Values(Wide{ShuffleVariant::kAvx512, FillSwapIndicesAvx512},
+                                           Wide{ShuffleVariant::kAvx2, FillSwapIndicesAvx2}),
+                         [](const auto& info) {
+                           return info.param.variant == ShuffleVariant::kAvx512 ? "Avx512" : "Avx2";
+                         });
+
+TEST_P(WideVariantTest, IndicesMatchTheGeneratorForEveryLength) {
   // Every length up to eight decks, so every tail after the full vectors occurs.
   for (int top = 1; top < kShoeSize; ++top) {
     for (uint64_t seed : {0ULL, 1ULL, 0xFFFFFFFFFFFFFFFFULL, 0x123456789ABCDEFULL}) {
@@ -25,15 +40,14 @@ TEST(ShuffleVariantTest, Avx512IndicesMatchTheGeneratorForEveryLength) {
         expected[static_cast<size_t>(t)] = static_cast<uint16_t>(1 + random.Next() % static_cast<uint32_t>(top - t));
       }
       std::vector<uint16_t> indices(static_cast<size_t>(top));
-      const uint64_t state = FillSwapIndicesAvx512(seed, top, indices.data());
+      const uint64_t state = GetParam().fill(seed, top, indices.data());
       ASSERT_EQ(indices, expected) << "top " << top << " seed " << seed;
       ASSERT_EQ(state, random.State()) << "top " << top << " seed " << seed;
     }
   }
 }
 
-TEST(ShuffleVariantTest, Avx512ShuffleDealsTheScalarCardsOverManySeeds) {
-  SkipUnlessAvx512();
+TEST_P(WideVariantTest, ShuffleDealsTheScalarCardsOverManySeeds) {
   for (int decks : {2, 4, 6, 8}) {
     for (uint64_t session = 0; session < 500; ++session) {
       Shoe scalar;
@@ -41,7 +55,7 @@ TEST(ShuffleVariantTest, Avx512ShuffleDealsTheScalarCardsOverManySeeds) {
       scalar.SetDecks(decks);
       wide.SetDecks(decks);
       scalar.SetShuffleVariant(ShuffleVariant::kScalar);
-      wide.SetShuffleVariant(ShuffleVariant::kAvx512);
+      wide.SetShuffleVariant(GetParam().variant);
       scalar.Random().SetState(SessionStreamState(20261206, session));
       wide.Random().SetState(SessionStreamState(20261206, session));
       for (int pass = 0; pass < 3; ++pass) {
