@@ -45,11 +45,12 @@ std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
   return stakes;
 }
 
-void AddStakes(double& totalBet, const std::array<float, 4>& stakes, float bet) {
+void AddStakes(MoneyState& money, const std::array<float, 4>& stakes) {
   // Hand by hand in float, as the total has always been kept; an empty slot adds nothing.
   for (float stake : stakes) {
-    if (stake != 0) totalBet += static_cast<double>(stake * bet);
+    if (stake != 0) money.totalBet += static_cast<double>(stake * money.bet);
   }
+  money.stakesPlayed += stakes[0] + stakes[1] + stakes[2] + stakes[3];
 }
 
 }  // namespace quorvel

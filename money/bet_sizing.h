@@ -23,7 +23,8 @@ float CheckLimits(const MoneyState& money, float bet);
 std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
                                  const std::array<bool, 4>& slotsInPlay);
 
-// Adds stakes of `bet` dollars to a total bet, hand by hand.
-void AddStakes(double& totalBet, const std::array<float, 4>& stakes, float bet);
+// Adds the round's stakes at the current bet to the total bet, hand by hand,
+// and counts them in stakesPlayed.
+void AddStakes(MoneyState& money, const std::array<float, 4>& stakes);
 
 }  // namespace quorvel

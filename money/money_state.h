@@ -27,6 +27,8 @@ struct MoneyState {
   // Newest first: 10 for a win, 1 for a loss, 0 for an empty entry.
   std::array<int8_t, 20> resultHistory{};
   double totalBet = 0;
+  // Whole stakes put at risk since totalBet was last cleared, whatever their size.
+  double stakesPlayed = 0;
   bool sessionBlocked = false;
 };
 

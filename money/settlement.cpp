@@ -11,7 +11,7 @@ int8_t AdjustWinnings(MoneyState& money, std::array<float, 4>& handResults,
                       const std::array<float, 4>& stakes, const SettlementContext& context) {
   const float net = handResults[0] + handResults[1] + handResults[2] + handResults[3];
   money.bankroll += static_cast<double>(net) * money.bet;
-  AddStakes(money.totalBet, stakes, money.bet);
+  AddStakes(money, stakes);
 
   int8_t roundOutcome = 0;
   if (net >= 1.0f) roundOutcome = 1;

@@ -1,7 +1,7 @@
-// The marks a session leaves on one bankroll, kept round by round: largest stake, drawdown, ruin, walk.
+// The marks a session leaves on one bankroll, round by round: largest stake, drawdown, ruin.
 #pragma once
 
-#include <utility>
+#include <algorithm>
 #include <vector>
 
 #include "runs/walk_sampler.h"
@@ -16,35 +16,56 @@ struct BankrollMarks {
   std::vector<WalkPoint> walk;  // empty unless the walk was kept
 };
 
+// The running highest and lowest of a mark. Without branches, as every
+// per-round mark here: rounds are won and lost at random, and a mispredicted
+// branch costs more than the arithmetic. In this form (a tie gives `value`,
+// the same number) the compiler updates the running mark in place.
+inline double Higher(double running, double value) { return running > value ? running : value; }
+inline double Lower(double running, double value) { return running < value ? running : value; }
+
+// The largest fall from a peak.
+class DrawdownTracker {
+ public:
+  void Start(double bankroll) {
+    peak_ = bankroll;
+    largest_ = 0;
+  }
+  void Add(double bankroll) {
+    peak_ = Higher(peak_, bankroll);
+    largest_ = Higher(largest_, peak_ - bankroll);
+  }
+  double Largest() const { return largest_; }
+
+ private:
+  double peak_ = 0;
+  double largest_ = 0;
+};
+
 class BankrollTally {
  public:
-  void Start(double bankroll, bool keepWalk) {
-    marks_ = BankrollMarks{};
-    peak_ = bankroll;
-    keepWalk_ = keepWalk;
-    if (keepWalk) walk_.Start(bankroll);
+  void Start(double bankroll) {
+    largestStake_ = 0;
+    ruined_ = false;
+    drawdown_.Start(bankroll);
   }
-  // Round `round` was played at `stake` from `before` and left `after`.
-  void Round(double round, float stake, double before, double after) {
-    if (stake > marks_.largestStake) marks_.largestStake = stake;
-    if (before < stake || after <= 0) marks_.ruined = true;
-    if (after > peak_) {
-      peak_ = after;
-    } else if (peak_ - after > marks_.largestDrawdown) {
-      marks_.largestDrawdown = peak_ - after;
-    }
-    if (keepWalk_) walk_.Add(round, after);
+  // A round played at `stake` from `before` that left `after`.
+  void Round(float stake, double before, double after) {
+    largestStake_ = std::max(largestStake_, stake);
+    ruined_ |= (before < stake) | (after <= 0);
+    drawdown_.Add(after);
   }
-  BankrollMarks Finish() {
-    if (keepWalk_) marks_.walk = walk_.Points();
-    return std::move(marks_);
+  BankrollMarks Marks() const {
+    BankrollMarks marks;
+    marks.largestStake = largestStake_;
+    marks.largestDrawdown = drawdown_.Largest();
+    marks.ruined = ruined_;
+    return marks;
   }
 
  private:
-  BankrollMarks marks_;
-  double peak_ = 0;
-  bool keepWalk_ = false;
-  WalkSampler walk_;
+  float largestStake_ = 0;
+  bool ruined_ = false;
+  DrawdownTracker drawdown_;
 };
 
 }  // namespace quorvel

@@ -66,7 +66,6 @@ void Simulator::DealCards() {
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
                                                      hands[20] != 0, hands[30] != 0};
   const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay);
-  lastStakeCount_ = stakes[0] + stakes[1] + stakes[2] + stakes[3];
   const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
   lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, stakes, context);
 
@@ -94,6 +93,7 @@ void Simulator::ResetVariables(int level) {
   if (level == 0) {
     run.handsPlayed = 0;
     money.totalBet = 0;
+    money.stakesPlayed = 0;
     money.winTarget = 0;
     money.lossFloor = 0;
     money.handsWon = 0;
@@ -149,6 +149,7 @@ void Simulator::StartSession(uint64_t streamState, double handsPerSession) {
   money.handsWon = 0;
   money.handsLost = 0;
   money.totalBet = 0;
+  money.stakesPlayed = 0;
   money.bankroll = money.startingBankroll;
   engine.shoe.Random().SetState(streamState);
   ResetVariables(1);

@@ -71,8 +71,6 @@ class Simulator : private SessionEndSink {
   const SessionTrack& Track() const { return track_; }
   // Sum of the user's hand results in the last round, in stakes.
   float LastNet() const { return lastNet_; }
-  // The stakes the user's hands put at risk in the last round, all hands together.
-  float LastStakeCount() const { return lastStakeCount_; }
   // Why the session ended: a limit or rule that ended it, else its round count.
   SessionEndCause EndCause() const { return endCause_; }
 
@@ -96,7 +94,6 @@ class Simulator : private SessionEndSink {
   std::filesystem::path chartDirectory_ = "chartdata";
   int8_t lastRoundOutcome_ = 0;
   float lastNet_ = 0;
-  float lastStakeCount_ = 0;
   SessionEndCause endCause_ = SessionEndCause::kRoundCount;
   SessionTrack track_;
 };

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "engine/shuffle_random.h"
-#include "runs/flat_twin.h"
+#include "runs/session_marks.h"
 #include "money/whole_dollars.h"
 
 namespace quorvel {
@@ -21,24 +21,18 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   table.StartSession(SessionStreamState(plan.seed, static_cast<uint64_t>(session)),
                      plan.handsPerSession);
   const double start = table.money.bankroll;
-  BankrollTally tally;
-  tally.Start(start, plan.walks);
-  FlatTwin twin;
-  twin.Start(start, table.money.unitDollars, plan.walks);
-  int32_t losingStreak = 0;
+  SessionMarks marks;
+  marks.Start(start, table.money.unitDollars, plan.walks);
   int32_t longestStreak = 0;
   uint64_t sinceUpdate = 0;
   while (!table.SessionOver()) {
     if (stop.load(std::memory_order_relaxed)) break;
     const float stake = table.money.bet;
-    const double before = table.money.bankroll;
     table.DealCards();
-    const double round = table.run.handsPlayed;
-    tally.Round(round, stake, before, table.money.bankroll);
-    twin.Round(round, table.LastNet(), table.LastStakeCount());
-    const int8_t outcome = table.LastRoundOutcome();
-    if (outcome < 0) longestStreak = std::max(longestStreak, ++losingStreak);
-    if (outcome > 0) losingStreak = 0;
+    marks.Round(stake, table.LastNet(), table.money.bankroll);
+    // The table's losses in a row are the losing streak: within a session only
+    // a win resets them, and a push leaves them.
+    longestStreak = std::max(longestStreak, table.money.lossesInRow);
     if (plan.trace) {
       // Rules are matched only after a won or lost round.
       const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
@@ -65,11 +59,15 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   record.winsInRow = table.money.winsInRow;
   record.lossesInRow = table.money.lossesInRow;
   record.longestLosingStreak = longestStreak;
-  record.marks = tally.Finish();
+  marks.Flush();
+  record.marks = marks.System().Marks();
+  record.marks.walk = marks.SystemWalk();
+  const FlatTwin& twin = marks.Flat();
   record.flatUnit = twin.Unit();
   record.flatBankroll = twin.Bankroll();
-  record.flatTotalBet = twin.TotalBet();
-  record.flatMarks = twin.Finish();
+  record.flatTotalBet = twin.TotalBet(table.money.stakesPlayed);
+  record.flatMarks = twin.Marks(record.rounds);
+  record.flatMarks.walk = marks.FlatWalk();
   if (record.finished) {
     progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
                              record.totalBet);

@@ -62,8 +62,10 @@ TEST(GetTotalBetTest, CountsAtLeastOneStakePerHandInPlay) {
     MoneyState money;
     money.bet = 10;
     money.totalBet = 100;
-    AddStakes(money.totalBet, RoundStakes(c.results, c.inPlay), money.bet);
+    money.stakesPlayed = 7;
+    AddStakes(money, RoundStakes(c.results, c.inPlay));
     EXPECT_EQ(money.totalBet, 100 + 10 * c.stakes);
+    EXPECT_EQ(money.stakesPlayed, 7 + c.stakes);
   }
 }
 

@@ -52,24 +52,36 @@ TestPlan Plan(int sessions, double hands, uint64_t seed) {
 }
 
 TEST(FlatTwinTest, SettlesLikeARealFlatTestOnTheSameSeed) {
-  const TestPlan plan = Plan(6, 5000, 77);
-  const TestResult system = RunPlan(Martingale(), plan);
-  const TestResult flat = RunPlan(Flat(), plan);
-  for (std::size_t i = 0; i < system.sessions.size(); ++i) {
-    const SessionRecord& twin = system.sessions[i];
-    const SessionRecord& real = flat.sessions[i];
-    EXPECT_EQ(twin.flatBankroll, real.bankroll) << i;
-    EXPECT_EQ(twin.flatTotalBet, real.totalBet) << i;
-    EXPECT_EQ(twin.flatMarks.largestDrawdown, real.marks.largestDrawdown) << i;
-    EXPECT_EQ(twin.flatMarks.ruined, real.marks.ruined) << i;
-    // A flat system is its own twin.
-    EXPECT_EQ(real.flatBankroll, real.bankroll) << i;
-    // The doubling really ran: the stakes went past one unit.
-    EXPECT_GT(twin.marks.largestStake, 10) << i;
-    EXPECT_EQ(real.marks.largestStake, 10) << i;
+  // A small bankroll too, so that ruin is compared both ways.
+  for (const double bankroll : {1000.0, 120.0}) {
+    AppliedSettings system = Martingale();
+    AppliedSettings flat = Flat();
+    system.money.bankroll = flat.money.bankroll = bankroll;
+    const TestPlan plan = Plan(12, 5000, 77);
+    const TestResult doubled = RunPlan(system, plan);
+    const TestResult real = RunPlan(flat, plan);
+    int ruined = 0;
+    for (std::size_t i = 0; i < doubled.sessions.size(); ++i) {
+      const SessionRecord& twin = doubled.sessions[i];
+      const SessionRecord& flatSession = real.sessions[i];
+      EXPECT_EQ(twin.flatBankroll, flatSession.bankroll) << i;
+      EXPECT_EQ(twin.flatTotalBet, flatSession.totalBet) << i;
+      EXPECT_EQ(twin.flatMarks.largestDrawdown, flatSession.marks.largestDrawdown) << i;
+      EXPECT_EQ(twin.flatMarks.largestStake, flatSession.marks.largestStake) << i;
+      EXPECT_EQ(twin.flatMarks.ruined, flatSession.marks.ruined) << i;
+      ruined += flatSession.marks.ruined;
+      // A flat system is its own twin.
+      EXPECT_EQ(flatSession.flatBankroll, flatSession.bankroll) << i;
+      // The doubling really ran: the stakes went past one unit.
+      EXPECT_GT(twin.marks.largestStake, 10) << i;
+      EXPECT_EQ(flatSession.marks.largestStake, 10) << i;
+    }
+    if (bankroll < 1000) {
+      EXPECT_GT(ruined, 0);
+      EXPECT_LT(ruined, 12);
+    }
+    EXPECT_EQ(ComputeFigures(doubled).flat.winnings, ComputeFigures(real).system.winnings);
   }
-  const TestFigures figures = ComputeFigures(system);
-  EXPECT_EQ(figures.flat.winnings, ComputeFigures(flat).system.winnings);
 }
 
 TEST(FlatTwinTest, TwinStopsWhereItsSessionStopped) {

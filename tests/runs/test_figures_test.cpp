@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
-#include "runs/bankroll_tally.h"
+#include "runs/session_marks.h"
 #include "runs/test_figures.h"
 
 namespace quorvel {
@@ -30,34 +31,95 @@ struct Step {
   double after;
 };
 
-BankrollMarks Marks(double start, const std::vector<Step>& steps) {
-  BankrollTally tally;
-  tally.Start(start, true);
-  double before = start;
-  double round = 0;
-  for (const Step& step : steps) {
-    tally.Round(++round, step.stake, before, step.after);
-    before = step.after;
-  }
-  return tally.Finish();
+struct Walked {
+  BankrollMarks system;
+  std::vector<WalkPoint> walk;
+};
+
+Walked Marks(double start, const std::vector<Step>& steps) {
+  SessionMarks marks;
+  marks.Start(start, 10, true);
+  for (const Step& step : steps) marks.Round(step.stake, 1, step.after);
+  marks.Flush();
+  return {marks.System().Marks(), marks.SystemWalk()};
 }
 
 TEST(BankrollTallyTest, DrawdownRunsFromThePeakBeforeTheTrough) {
   // 100 -> 120 (peak) -> 90 -> 130 (peak) -> 60 -> 140: the largest fall is 130 to 60.
-  const BankrollMarks marks = Marks(100, {{10, 120}, {20, 90}, {40, 130}, {80, 60}, {60, 140}});
-  EXPECT_EQ(marks.largestDrawdown, 70);
-  EXPECT_EQ(marks.largestStake, 80);
-  EXPECT_FALSE(marks.ruined);
-  ASSERT_EQ(marks.walk.size(), 6u);
-  EXPECT_EQ(marks.walk[4].bankroll, 60);
+  const Walked walked = Marks(100, {{10, 120}, {20, 90}, {40, 130}, {80, 60}, {60, 140}});
+  EXPECT_EQ(walked.system.largestDrawdown, 70);
+  EXPECT_EQ(walked.system.largestStake, 80);
+  EXPECT_FALSE(walked.system.ruined);
+  ASSERT_EQ(walked.walk.size(), 6u);
+  EXPECT_EQ(walked.walk[4].bankroll, 60);
   // A walk that only falls measures from the start.
-  EXPECT_EQ(Marks(100, {{10, 90}, {10, 80}}).largestDrawdown, 20);
+  EXPECT_EQ(Marks(100, {{10, 90}, {10, 80}}).system.largestDrawdown, 20);
 }
 
 TEST(BankrollTallyTest, RuinIsAStakeNotCoveredOrAnEmptyBankroll) {
-  EXPECT_TRUE(Marks(100, {{10, 90}, {160, -70}}).ruined);  // 160 asked of 90
-  EXPECT_TRUE(Marks(100, {{100, 0}}).ruined);               // all of it, and lost
-  EXPECT_FALSE(Marks(100, {{100, 200}}).ruined);            // all of it, and won
+  EXPECT_TRUE(Marks(100, {{10, 90}, {160, -70}}).system.ruined);  // 160 asked of 90
+  EXPECT_TRUE(Marks(100, {{100, 0}}).system.ruined);               // all of it, and lost
+  EXPECT_FALSE(Marks(100, {{100, 200}}).system.ruined);            // all of it, and won
+}
+
+TEST(BankrollTallyTest, BatchesGiveTheMarksOfRoundByRound) {
+  // Rounds are worked out in batches; a long session must come out as if each
+  // round were tallied on its own, the twin and both walks included.
+  std::mt19937 random(4);
+  SessionMarks marks;
+  marks.Start(50, 5, true);
+  BankrollTally system;
+  system.Start(50);
+  FlatTwin twin;
+  twin.Start(50, 5);
+  WalkSampler walk;
+  walk.Start(50);
+  WalkSampler flatWalk;
+  flatWalk.Start(50);
+  double bankroll = 50;
+  const int rounds = 3001;
+  for (int round = 1; round <= rounds; ++round) {
+    const float stake = static_cast<float>(5 << (random() % 4));
+    const float net = static_cast<float>(static_cast<int>(random() % 7) - 3) / 2;
+    const double before = bankroll;
+    bankroll += static_cast<double>(net) * stake;
+    marks.Round(stake, net, bankroll);
+    system.Round(stake, before, bankroll);
+    twin.Round(net);
+    walk.Add(round, bankroll);
+    flatWalk.Add(round, twin.Bankroll());
+  }
+  marks.Flush();
+  const BankrollMarks batched = marks.System().Marks();
+  EXPECT_EQ(batched.largestStake, system.Marks().largestStake);
+  EXPECT_EQ(batched.largestDrawdown, system.Marks().largestDrawdown);
+  EXPECT_EQ(batched.ruined, system.Marks().ruined);
+  EXPECT_EQ(marks.Flat().Bankroll(), twin.Bankroll());
+  EXPECT_EQ(marks.Flat().Marks(rounds).largestDrawdown, twin.Marks(rounds).largestDrawdown);
+  const auto same = [](const std::vector<WalkPoint>& a, const std::vector<WalkPoint>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      EXPECT_EQ(a[i].round, b[i].round);
+      EXPECT_EQ(a[i].bankroll, b[i].bankroll);
+    }
+  };
+  same(marks.SystemWalk(), walk.Points());
+  same(marks.FlatWalk(), flatWalk.Points());
+}
+
+TEST(BankrollTallyTest, TheTwinIsRuinedByAStakeItCouldNotCoverOrAnEmptyBankroll) {
+  const auto ruined = [](double start, const std::vector<float>& nets) {
+    FlatTwin twin;
+    twin.Start(start, 10);
+    for (float net : nets) twin.Round(net);
+    return twin.Marks(static_cast<double>(nets.size())).ruined;
+  };
+  EXPECT_FALSE(ruined(25, {-1, 1}));       // 15 still covers 10
+  EXPECT_TRUE(ruined(25, {-1, -1, 1}));    // 5 could not cover the third round
+  EXPECT_FALSE(ruined(25, {-1, -1}));      // 5 left, but no round asked for more
+  EXPECT_TRUE(ruined(20, {-1, -1}));       // the last round emptied it
+  EXPECT_TRUE(ruined(5, {1}));             // the first stake was never covered
+  EXPECT_FALSE(ruined(5, {}));             // no round, no stake
 }
 
 SessionRecord Session(double rounds, double bankroll, double totalBet, double flatBankroll,
