@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "runs/walk_sampler.h"
@@ -45,26 +46,33 @@ class BankrollTally {
  public:
   void Start(double bankroll) {
     largestStake_ = 0;
-    ruined_ = false;
+    leastCover_ = kNone;
+    lowest_ = kNone;
     drawdown_.Start(bankroll);
   }
   // A round played at `stake` from `before` that left `after`.
   void Round(float stake, double before, double after) {
     largestStake_ = std::max(largestStake_, stake);
-    ruined_ |= (before < stake) | (after <= 0);
+    // Below 0 exactly when the stake was not covered: a difference of doubles
+    // is 0 only for equal ones.
+    leastCover_ = Lower(leastCover_, before - stake);
+    lowest_ = Lower(lowest_, after);
     drawdown_.Add(after);
   }
   BankrollMarks Marks() const {
     BankrollMarks marks;
     marks.largestStake = largestStake_;
     marks.largestDrawdown = drawdown_.Largest();
-    marks.ruined = ruined_;
+    marks.ruined = leastCover_ < 0 || lowest_ <= 0;
     return marks;
   }
 
  private:
+  static constexpr double kNone = std::numeric_limits<double>::infinity();
+
   float largestStake_ = 0;
-  bool ruined_ = false;
+  double leastCover_ = kNone;  // the least a bankroll exceeded its stake by
+  double lowest_ = kNone;      // the lowest bankroll a round left
   DrawdownTracker drawdown_;
 };
 

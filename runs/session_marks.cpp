@@ -4,7 +4,6 @@
 namespace quorvel {
 
 void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
-  pending_ = 0;
   before_ = bankroll;
   system_.Start(bankroll);
   flat_.Start(bankroll, flatUnit);
@@ -16,28 +15,27 @@ void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
   }
 }
 
-void SessionMarks::Flush() {
+void SessionMarks::Add(std::size_t rounds) {
   // Copies, so that nothing the loop keeps can alias the batch.
   BankrollTally system = system_;
   FlatTwin flat = flat_;
   double before = before_;
-  for (std::size_t i = 0; i < pending_; ++i) {
+  for (std::size_t i = 0; i < rounds; ++i) {
     const Played& round = batch_[i];
     system.Round(round.stake, before, round.after);
     before = round.after;
     flat.Round(round.net);
   }
-  if (keepWalks_) AddToWalks();
+  if (keepWalks_) AddToWalks(rounds);
   system_ = system;
   flat_ = flat;
   before_ = before;
-  pending_ = 0;
 }
 
-void SessionMarks::AddToWalks() {
+void SessionMarks::AddToWalks(std::size_t rounds) {
   // The twin settles the batch again from where it started, for its walk.
   FlatTwin flat = flat_;
-  for (std::size_t i = 0; i < pending_; ++i) {
+  for (std::size_t i = 0; i < rounds; ++i) {
     roundsWalked_ += 1;
     walk_.Add(roundsWalked_, batch_[i].after);
     flat.Round(batch_[i].net);

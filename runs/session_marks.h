@@ -15,15 +15,22 @@ class SessionMarks {
  public:
   // A session from `bankroll`, its twin at `flatUnit` dollars a stake.
   void Start(double bankroll, float flatUnit, bool keepWalks);
-  // A round played at `stake` that came to `net` stakes and left `after`. It is
-  // only written down here: the marks are worked out a batch at a time, in a
-  // loop that keeps them in registers, which costs a round far less.
-  void Round(float stake, float net, double after) {
-    batch_[pending_++] = {after, stake, net};
-    if (pending_ == kBatch) Flush();
-  }
-  // Works out the rounds still written down; read the marks after it.
-  void Flush();
+  // One round as it is written down: the stake it was played at, its net
+  // result in stakes and the bankroll it left.
+  struct Played {
+    double after;
+    float stake;
+    float net;
+  };
+  static constexpr std::size_t kBatch = 256;
+
+  // Rounds are only written down as they are played, into this room, and
+  // worked out a batch at a time, in a loop that keeps every mark in a
+  // register: that costs a round far less than tallying it on its own.
+  Played* Room() { return batch_.data(); }
+  // Works out the first `rounds` rounds written into the room. Out of line,
+  // so that its loop has the registers to itself.
+  [[gnu::noinline]] void Add(std::size_t rounds);
 
   const BankrollTally& System() const { return system_; }
   const FlatTwin& Flat() const { return flat_; }
@@ -32,17 +39,9 @@ class SessionMarks {
   std::vector<WalkPoint> FlatWalk() const;
 
  private:
-  struct Played {
-    double after;
-    float stake;
-    float net;
-  };
-  static constexpr std::size_t kBatch = 256;
-
-  void AddToWalks();
+  void AddToWalks(std::size_t rounds);
 
   std::array<Played, kBatch> batch_;
-  std::size_t pending_ = 0;
   double before_ = 0;  // the bankroll the next round starts from
   BankrollTally system_;
   FlatTwin flat_;

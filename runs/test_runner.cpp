@@ -14,6 +14,29 @@ namespace {
 
 constexpr uint64_t kProgressEvery = 4096;  // rounds between progress updates
 
+// Plays up to a batch of rounds, writing each down; returns how many. The
+// traced loop is a separate copy so that the untraced one carries none of it.
+template <bool kTrace>
+std::size_t PlayBatch(Simulator& table, SessionMarks::Played* room, int32_t& longestStreak,
+                      std::vector<TraceRow>& trace) {
+  std::size_t played = 0;
+  do {
+    const float stake = table.money.bet;
+    table.DealCards();
+    room[played++] = {table.money.bankroll, stake, table.LastNet()};
+    // The table's losses in a row are the losing streak: within a session
+    // only a win resets them, and a push leaves them.
+    longestStreak = std::max(longestStreak, table.money.lossesInRow);
+    if constexpr (kTrace) {
+      // Rules are matched only after a won or lost round.
+      const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
+      trace.push_back({table.Track().sessionHand, table.LastNet(), stake, table.money.bankroll,
+                       table.money.betUnits, matched ? table.progression.FiredRule() : -1});
+    }
+  } while (played < SessionMarks::kBatch && !table.SessionOver());
+  return played;
+}
+
 void RunSession(const Simulator& base, const TestPlan& plan, int session,
                 const std::atomic<bool>& stop, TestProgress& progress, int worker,
                 uint64_t& workerRounds, SessionRecord& record) {
@@ -25,22 +48,15 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   marks.Start(start, table.money.unitDollars, plan.walks);
   int32_t longestStreak = 0;
   uint64_t sinceUpdate = 0;
-  while (!table.SessionOver()) {
-    if (stop.load(std::memory_order_relaxed)) break;
-    const float stake = table.money.bet;
-    table.DealCards();
-    marks.Round(stake, table.LastNet(), table.money.bankroll);
-    // The table's losses in a row are the losing streak: within a session only
-    // a win resets them, and a push leaves them.
-    longestStreak = std::max(longestStreak, table.money.lossesInRow);
-    if (plan.trace) {
-      // Rules are matched only after a won or lost round.
-      const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
-      record.trace.push_back({table.Track().sessionHand, table.LastNet(), stake,
-                              table.money.bankroll, table.money.betUnits,
-                              matched ? table.progression.FiredRule() : -1});
-    }
-    if (++sinceUpdate == kProgressEvery) {
+  // A batch at a time: the stop, the progress and the marks are looked at
+  // between batches, which keeps the round itself lean.
+  while (!table.SessionOver() && !stop.load(std::memory_order_relaxed)) {
+    const std::size_t played =
+        plan.trace ? PlayBatch<true>(table, marks.Room(), longestStreak, record.trace)
+                   : PlayBatch<false>(table, marks.Room(), longestStreak, record.trace);
+    marks.Add(played);
+    sinceUpdate += played;
+    if (sinceUpdate >= kProgressEvery) {
       workerRounds += sinceUpdate;
       sinceUpdate = 0;
       progress.SetRounds(worker, workerRounds);
@@ -59,7 +75,6 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   record.winsInRow = table.money.winsInRow;
   record.lossesInRow = table.money.lossesInRow;
   record.longestLosingStreak = longestStreak;
-  marks.Flush();
   record.marks = marks.System().Marks();
   record.marks.walk = marks.SystemWalk();
   const FlatTwin& twin = marks.Flat();

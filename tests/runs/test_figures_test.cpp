@@ -39,8 +39,9 @@ struct Walked {
 Walked Marks(double start, const std::vector<Step>& steps) {
   SessionMarks marks;
   marks.Start(start, 10, true);
-  for (const Step& step : steps) marks.Round(step.stake, 1, step.after);
-  marks.Flush();
+  std::size_t rounds = 0;
+  for (const Step& step : steps) marks.Room()[rounds++] = {step.after, step.stake, 1};
+  marks.Add(rounds);
   return {marks.System().Marks(), marks.SystemWalk()};
 }
 
@@ -78,18 +79,25 @@ TEST(BankrollTallyTest, BatchesGiveTheMarksOfRoundByRound) {
   flatWalk.Start(50);
   double bankroll = 50;
   const int rounds = 3001;
+  std::size_t written = 0;
+  std::size_t batch = 1;
   for (int round = 1; round <= rounds; ++round) {
     const float stake = static_cast<float>(5 << (random() % 4));
     const float net = static_cast<float>(static_cast<int>(random() % 7) - 3) / 2;
     const double before = bankroll;
     bankroll += static_cast<double>(net) * stake;
-    marks.Round(stake, net, bankroll);
+    marks.Room()[written++] = {bankroll, stake, net};
+    // Batches of every size up to a full one, the last one short.
+    if (written == batch || round == rounds) {
+      marks.Add(written);
+      written = 0;
+      batch = batch % SessionMarks::kBatch + 1;
+    }
     system.Round(stake, before, bankroll);
     twin.Round(net);
     walk.Add(round, bankroll);
     flatWalk.Add(round, twin.Bankroll());
   }
-  marks.Flush();
   const BankrollMarks batched = marks.System().Marks();
   EXPECT_EQ(batched.largestStake, system.Marks().largestStake);
   EXPECT_EQ(batched.largestDrawdown, system.Marks().largestDrawdown);
