@@ -35,7 +35,18 @@ void Shoe::ShuffleFromIndices() {
   uint16_t indices[kShoeSize];
   const auto fill = variant_ == ShuffleVariant::kAvx512 ? FillSwapIndicesAvx512 : FillSwapIndicesAvx2;
   random_.SetState(fill(random_.State(), top, indices));
-  for (int t = 0; t < top; ++t) std::swap(cards[top - t], cards[indices[t]]);
+  // Four swaps a turn, so the loop's own counting is shared: what is left per
+  // swap is the index load and the swap's two loads and two stores.
+  CardName* const deck = cards.data();
+  auto swapStep = [deck, top, &indices](int t) { std::swap(deck[top - t], deck[indices[t]]); };
+  int t = 0;
+  for (; t + 4 <= top; t += 4) {
+    swapStep(t);
+    swapStep(t + 1);
+    swapStep(t + 2);
+    swapStep(t + 3);
+  }
+  for (; t < top; ++t) swapStep(t);
   std::swap(cards[0], cards[1]);
 }
 
