@@ -23,12 +23,13 @@ constexpr SlotLabels kSlotLabels[kUserHands] = {
 
 int TableEngine::PlayersBusted() {
   // Every hand of every seat counts, split hands included: a live split hand
-  // must face a dealer who has drawn.
+  // must face a dealer who has drawn. Split hands take a seat's slots in
+  // order, so its first empty slot ends its hands.
   const int players = rules_.players;
   for (int s = 0; s < players; ++s) {
     for (int slot = 0; slot < kUserHands; ++slot) {
       const int start = kSeatSpan * s + kSlotSpan * slot;
-      if (hands[start] == 0) continue;
+      if (hands[start] == 0) break;
       const int total = BestTotal(slots_[kUserHands * s + slot]).total;
       if (total < 21 || (total == 21 && hands[start + 2] != 0)) return kDealerEndLive;
     }
@@ -52,7 +53,7 @@ void TableEngine::DealerPlays() {
   dealerTotal = static_cast<int8_t>(AddTotal(kDealerStart));
   ShowNumber(Label::Label4, dealerTotal);
   for (int k = 0; k < kUserHands; ++k) {
-    if (hands[kSlotSpan * k] == 0) continue;  // no hand in this slot
+    if (hands[kSlotSpan * k] == 0) break;  // no further split hands
     CheckDealer(k, AddTotal(kSlotSpan * k), hands[kSlotSpan * k + 2]);
   }
 }

@@ -115,7 +115,8 @@ class TableEngine {
   const unsigned char old = static_cast<unsigned char>(place);
   place = rank;
   const uint32_t fields = counted ? SlotCount::kAllFields : SlotCount::kCardsField;
-  const uint32_t added = kCardCounts.add[static_cast<unsigned char>(rank)] & fields;
+  const uint32_t added = counted ? kCardCounts.add[static_cast<unsigned char>(rank)]
+                                 : kCardCounts.add[static_cast<unsigned char>(rank)] & fields;
   if (old == 0) [[likely]] {  // a card lands on an empty place
     slot.packed += added;
     return;
