@@ -51,6 +51,19 @@ void Shoe::ShuffleFromIndices() {
   std::swap(cards[0], cards[1]);
 }
 
+namespace {
+
+// The generator's steps over a whole pass, one per swap index, for each deck count.
+struct PassJumps {
+  std::array<GeneratorJump, kMaxDecks + 1> byDecks{};
+  constexpr PassJumps() {
+    for (int decks = 1; decks <= kMaxDecks; ++decks) byDecks[decks] = GeneratorJump(decks * kDeckSize - 1);
+  }
+};
+constexpr PassJumps kPassJumps;
+
+}  // namespace
+
 void Shoe::ShuffleScalar() {
   // The swap index is 1 + (r mod i), from 1 to i; entry 0 moves only at the
   // last step, which always swaps entries 0 and 1.
@@ -58,31 +71,33 @@ void Shoe::ShuffleScalar() {
   // The generator's numbers are taken four at a time from four interleaved
   // streams (every fourth state of the one sequence), so no multiplication
   // waits for the last: the same numbers, with the loop's upkeep shared.
+  // The streams hold twice the state, mod 2^64: that follows the same
+  // recurrence with increment 2, and its top 31 bits are the generator's
+  // output, which one shift then reads. The lost top bit of the state is
+  // never read, and the state after the pass comes from one jump.
   constexpr LaneSteps<4> kFour;
   CardName* const fromOne = cards.data() + 1;  // the swap index counts from 1
-  auto swapStep = [this, fromOne](int i, uint64_t state) {
-    std::swap(cards[i], fromOne[SwapModulo(ShuffleRandom::Output(state), static_cast<uint32_t>(i))]);
+  auto swapStep = [this, fromOne](int i, uint64_t twice) {
+    std::swap(cards[i], fromOne[SwapModulo(static_cast<uint32_t>(twice >> 33), static_cast<uint32_t>(i))]);
   };
   uint64_t states[4];
   FirstStates(random_.State(), states, 4);
-  uint64_t last = random_.State();
+  for (uint64_t& state : states) state *= 2;
   int i = ShuffledSize() - 1;
   for (; i >= 4; i -= 4) {
     swapStep(i, states[0]);
     swapStep(i - 1, states[1]);
     swapStep(i - 2, states[2]);
     swapStep(i - 3, states[3]);
-    last = states[3];
-    for (uint64_t& state : states) state = kFour.Next(state);
+    for (uint64_t& state : states) state = state * kFour.multiplier + 2 * kFour.increment;
   }
   // states[0] is the next state of the sequence.
-  for (uint64_t state = states[0]; i >= 1; --i) {
-    swapStep(i, state);
-    last = state;
-    state = state * ShuffleRandom::kMultiplier + 1;
+  for (uint64_t twice = states[0]; i >= 1; --i) {
+    swapStep(i, twice);
+    twice = twice * ShuffleRandom::kMultiplier + 2;
   }
   std::swap(cards[0], cards[1]);
-  random_.SetState(last);
+  random_.SetState(kPassJumps.byDecks[static_cast<unsigned>(decks_)].Next(random_.State()));
 }
 
 void Shoe::ShuffleThreeTimes() {
