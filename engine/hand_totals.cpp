@@ -29,7 +29,14 @@ char TableEngine::Pairs(int handStart) const {
 }
 
 char TableEngine::ChooseAction(int handStart, int& lastPosition) {
-  return Decide(slots_[kHandPositions.slot[handStart]], handStart, lastPosition, UpColumn());
+  const int column = UpColumn();
+  return Decide(slots_[kHandPositions.slot[handStart]], handStart, lastPosition, column,
+                SplitsPair(handStart, column));
+}
+
+bool TableEngine::SplitsPair(int handStart, int column) const {
+  return hands[handStart] == hands[handStart + 1] &&
+         chart.At(kPairRowBase - ConvertTens(hands[handStart]), column) == 'Y';
 }
 
 char TableEngine::HardDecision(SlotCount count, int column) const {
@@ -40,11 +47,8 @@ char TableEngine::HardDecision(SlotCount count, int column) const {
   return chart.At(kHardRowBase - total, column);
 }
 
-char TableEngine::Decide(SlotCount& count, int handStart, int& lastPosition, int column) {
-  if (hands[handStart] == hands[handStart + 1]) {
-    const char pair = chart.At(kPairRowBase - ConvertTens(hands[handStart]), column);
-    if (pair == 'Y') return 'Y';
-  }
+char TableEngine::Decide(SlotCount& count, int handStart, int& lastPosition, int column, bool splits) {
+  if (splits) return 'Y';
   // n is the total with one ace as 0 and the others as 1; past 10 an ace can
   // only count as 1, and 10 is a soft 21.
   auto nonAces = [&count] { return static_cast<int8_t>(count.Sum() - 10 * count.Aces() - 1); };

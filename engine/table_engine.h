@@ -80,7 +80,9 @@ class TableEngine {
   void PlaceCard(SlotCount& slot, int position, char rank, bool counted);
   // counted: the position is among its slot's first nine, as every player's is.
   void DrawInto(SlotCount& slot, int position, bool counted = true);
-  char Decide(SlotCount& count, int handStart, int& lastPosition, int column);
+  // Whether the hand's first two cards are a pair the chart splits.
+  bool SplitsPair(int handStart, int column) const;
+  char Decide(SlotCount& count, int handStart, int& lastPosition, int column, bool splits);
   char HardDecision(SlotCount count, int column) const;
   Step Act(char code, const HandPlace& hand, SlotCount& count, int& position);
   void Split(const HandPlace& hand, int source);
