@@ -23,12 +23,14 @@ constexpr SlotLabels kSlotLabels[kUserHands] = {
 
 int TableEngine::PlayersBusted() {
   // Every hand of every seat counts, split hands included: a live split hand
-  // must face a dealer who has drawn.
-  for (int s = 0; s < rules_.players; ++s) {
+  // must face a dealer who has drawn. Split hands take a seat's slots in
+  // order, so its first empty slot ends its hands.
+  const int players = rules_.players;
+  for (int s = 0; s < players; ++s) {
     for (int slot = 0; slot < kUserHands; ++slot) {
       const int start = kSeatSpan * s + kSlotSpan * slot;
-      if (hands[start] == 0) continue;
-      const int total = AddTotal(start);
+      if (hands[start] == 0) break;
+      const int total = BestTotal(slots_[kUserHands * s + slot]).total;
       if (total < 21 || (total == 21 && hands[start + 2] != 0)) return kDealerEndLive;
     }
   }
@@ -37,16 +39,21 @@ int TableEngine::PlayersBusted() {
 
 void TableEngine::DealerPlays() {
   const int end = PlayersBusted();
+  // The dealer's count stays in a register while the dealer draws.
+  SlotCount& slot = slots_[kDealerStart / kSlotSpan];
+  SlotCount count = slot;
+  const bool hitsSoft17 = rules_.dealerHitsSoft17;
   for (int p = kDealerStart + 2; p < end; ++p) {
-    const int total = AddTotal(kDealerStart);
-    const bool hits = total < 17 || (total == 17 && softAces > 0 && rules_.dealerHitsSoft17);
+    const HandTotal best = BestTotal(count);
+    const bool hits = best.total < 17 || (best.total == 17 && best.softAces > 0 && hitsSoft17);
     if (!hits) break;
-    DrawCard(p);
+    DrawInto(count, p, kHandPositions.counted[static_cast<unsigned>(p)]);
   }
+  slot = count;
   dealerTotal = static_cast<int8_t>(AddTotal(kDealerStart));
   ShowNumber(Label::Label4, dealerTotal);
   for (int k = 0; k < kUserHands; ++k) {
-    if (hands[kSlotSpan * k] == 0) continue;  // no hand in this slot
+    if (hands[kSlotSpan * k] == 0) break;  // no further split hands
     CheckDealer(k, AddTotal(kSlotSpan * k), hands[kSlotSpan * k + 2]);
   }
 }

@@ -7,15 +7,18 @@ void TableEngine::PlayRemainingCards(int start) {
   // The hand's count and its place stay at hand while it is played; the slot
   // is written back before anything else can read it.
   const int handStart = start - 1;
-  const HandPlace hand{handStart, handStart / kSeatSpan * kSeatSpan, handStart / kSlotSpan,
-                       handStart < kSeatSpan};
+  const unsigned slotNumber = kHandPositions.slot[static_cast<unsigned>(handStart)];
+  const HandPlace hand{handStart, static_cast<int>(slotNumber / kUserHands * kSeatSpan),
+                       static_cast<int>(slotNumber), handStart < kSeatSpan};
   const int column = UpColumn();
-  SlotCount& slot = slots_[static_cast<unsigned>(hand.slot)];
+  SlotCount& slot = slots_[slotNumber];
   SlotCount count = slot;
   int position = start;
+  DrawInto(count, position);
+  // Nothing lands on the hand's first two places while it is played.
+  const bool splits = SplitsPair(handStart, column);
   for (;;) {
-    DrawInto(count, position);
-    const char code = Decide(count, handStart, position, column);
+    const char code = Decide(count, handStart, position, column, splits);
     while (hands[position + 1] != 0) {
       if (drawing_) display_->ProcessEvents();
       ++position;
@@ -25,6 +28,7 @@ void TableEngine::PlayRemainingCards(int start) {
     ++position;
     // A hand holds nine cards at most: the ninth ends it, as a stand.
     if (position - handStart >= kMaxHandCards) return;
+    DrawInto(count, position);
   }
 }
 
@@ -34,9 +38,16 @@ void TableEngine::ShowAction(const HandPlace& hand, std::string_view text) {
 
 TableEngine::Step TableEngine::Act(char code, const HandPlace& hand, SlotCount& count,
                                    int& position) {
+  if (hand.user) handResults[hand.slot] = 1.0f;
+  // The common codes first: they need nothing of the hand's history.
+  if (code == 'H') return Step::kHit;
+  if (code == 'S') {
+    ShowAction(hand, "Stand");
+    return Step::kDone;
+  }
+  if (code == 'X') return Step::kDone;
   const bool moreThanTwo = position != hand.start + 1;
   const bool seatSplit = hands[hand.seatBase + kSlotSpan] != 0;
-  if (hand.user) handResults[hand.slot] = 1.0f;
   // Ends the hand with a code the table does not act on; a nonzero code marks
   // a user hand for late surrender.
   auto otherCodeEnding = [&] {
@@ -49,13 +60,6 @@ TableEngine::Step TableEngine::Act(char code, const HandPlace& hand, SlotCount& 
   };
 
   switch (code) {
-    case 'H':
-      return Step::kHit;
-    case 'S':
-      ShowAction(hand, "Stand");
-      return Step::kDone;
-    case 'X':
-      return Step::kDone;
     case 'B':
       if (seatSplit || hand.slot != 0 || moreThanTwo) return Step::kDone;
       ShowAction(hand, "Blackjack!!");

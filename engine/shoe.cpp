@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "engine/swap_index_lanes.h"
 #include "engine/swap_modulo.h"
 
 namespace quorvel {
@@ -35,36 +36,68 @@ void Shoe::ShuffleFromIndices() {
   uint16_t indices[kShoeSize];
   const auto fill = variant_ == ShuffleVariant::kAvx512 ? FillSwapIndicesAvx512 : FillSwapIndicesAvx2;
   random_.SetState(fill(random_.State(), top, indices));
-  for (int t = 0; t < top; ++t) std::swap(cards[top - t], cards[indices[t]]);
+  // Four swaps a turn, so the loop's own counting is shared: what is left per
+  // swap is the index load and the swap's two loads and two stores.
+  CardName* const deck = cards.data();
+  auto swapStep = [deck, top, &indices](int t) { std::swap(deck[top - t], deck[indices[t]]); };
+  int t = 0;
+  for (; t + 4 <= top; t += 4) {
+    swapStep(t);
+    swapStep(t + 1);
+    swapStep(t + 2);
+    swapStep(t + 3);
+  }
+  for (; t < top; ++t) swapStep(t);
   std::swap(cards[0], cards[1]);
 }
+
+namespace {
+
+// The generator's steps over a whole pass, one per swap index, for each deck count.
+struct PassJumps {
+  std::array<GeneratorJump, kMaxDecks + 1> byDecks{};
+  constexpr PassJumps() {
+    for (int decks = 1; decks <= kMaxDecks; ++decks) byDecks[decks] = GeneratorJump(decks * kDeckSize - 1);
+  }
+};
+constexpr PassJumps kPassJumps;
+
+}  // namespace
 
 void Shoe::ShuffleScalar() {
   // The swap index is 1 + (r mod i), from 1 to i; entry 0 moves only at the
   // last step, which always swaps entries 0 and 1.
   //
-  // The generator's numbers are taken in pairs from two interleaved streams
-  // (every other state of the one sequence), so the next multiplication need
-  // not wait for the last: the same numbers, about twice as fast.
-  uint64_t even = random_.State() * ShuffleRandom::kMultiplier + 1;
-  uint64_t odd = even * ShuffleRandom::kMultiplier + 1;
-  uint64_t last = random_.State();
+  // The generator's numbers are taken four at a time from four interleaved
+  // streams (every fourth state of the one sequence), so no multiplication
+  // waits for the last: the same numbers, with the loop's upkeep shared.
+  // The streams hold twice the state, mod 2^64: that follows the same
+  // recurrence with increment 2, and its top 31 bits are the generator's
+  // output, which one shift then reads. The lost top bit of the state is
+  // never read, and the state after the pass comes from one jump.
+  constexpr LaneSteps<4> kFour;
+  CardName* const fromOne = cards.data() + 1;  // the swap index counts from 1
+  auto swapStep = [this, fromOne](int i, uint64_t twice) {
+    std::swap(cards[i], fromOne[SwapModulo(static_cast<uint32_t>(twice >> 33), static_cast<uint32_t>(i))]);
+  };
+  uint64_t states[4];
+  FirstStates(random_.State(), states, 4);
+  for (uint64_t& state : states) state *= 2;
   int i = ShuffledSize() - 1;
-  for (; i >= 2; i -= 2) {
-    const uint32_t j = 1 + SwapModulo(ShuffleRandom::Output(even), static_cast<uint32_t>(i));
-    std::swap(cards[i], cards[j]);
-    const uint32_t k = 1 + SwapModulo(ShuffleRandom::Output(odd), static_cast<uint32_t>(i - 1));
-    std::swap(cards[i - 1], cards[k]);
-    last = odd;
-    even = even * ShuffleRandom::kMultiplier2 + ShuffleRandom::kIncrement2;
-    odd = odd * ShuffleRandom::kMultiplier2 + ShuffleRandom::kIncrement2;
+  for (; i >= 4; i -= 4) {
+    swapStep(i, states[0]);
+    swapStep(i - 1, states[1]);
+    swapStep(i - 2, states[2]);
+    swapStep(i - 3, states[3]);
+    for (uint64_t& state : states) state = state * kFour.multiplier + 2 * kFour.increment;
   }
-  if (i == 1) {
-    std::swap(cards[1], cards[1 + SwapModulo(ShuffleRandom::Output(even), 1)]);
-    last = even;
+  // states[0] is the next state of the sequence.
+  for (uint64_t twice = states[0]; i >= 1; --i) {
+    swapStep(i, twice);
+    twice = twice * ShuffleRandom::kMultiplier + 2;
   }
   std::swap(cards[0], cards[1]);
-  random_.SetState(last);
+  random_.SetState(kPassJumps.byDecks[static_cast<unsigned>(decks_)].Next(random_.State()));
 }
 
 void Shoe::ShuffleThreeTimes() {

@@ -9,18 +9,24 @@
 
 namespace quorvel {
 
-// Lanes generator steps at once: state x M^n + (M^(n-1) + ... + M + 1).
-template <int Lanes>
-struct LaneSteps {
+// Any number of generator steps at once: state x M^n + (M^(n-1) + ... + M + 1).
+struct GeneratorJump {
   uint64_t multiplier = 1;
   uint64_t increment = 0;
-  constexpr LaneSteps() {
-    for (int k = 0; k < Lanes; ++k) {
+  constexpr GeneratorJump() = default;
+  constexpr explicit GeneratorJump(int steps) {
+    for (int k = 0; k < steps; ++k) {
       multiplier *= ShuffleRandom::kMultiplier;
       increment = increment * ShuffleRandom::kMultiplier + 1;
     }
   }
   uint64_t Next(uint64_t state) const { return state * multiplier + increment; }
+};
+
+// Lanes generator steps at once.
+template <int Lanes>
+struct LaneSteps : GeneratorJump {
+  constexpr LaneSteps() : GeneratorJump(Lanes) {}
 };
 
 // The states after one to `lanes` steps from `state`.

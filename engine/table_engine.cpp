@@ -48,7 +48,8 @@ void TableEngine::ShowDrawnCard(int position, CardName card) {
 void TableEngine::ClearHands() {
   // Each seat in play and the dealer at a fixed size; seats out of play hold
   // no cards, since the rules that take them out of play clear the whole area.
-  for (int s = 0; s < rules_.players; ++s) {
+  const int players = rules_.players;
+  for (int s = 0; s < players; ++s) {
     std::fill_n(hands.begin() + kSeatSpan * s, kSeatSpan, 0);
     std::fill_n(slots_.begin() + kUserHands * s, kUserHands, SlotCount{});
   }

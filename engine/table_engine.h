@@ -7,6 +7,7 @@
 #include "engine/display.h"
 #include "engine/hand_area.h"
 #include "engine/shoe.h"
+#include "engine/slot_count.h"
 #include "engine/strategy_chart.h"
 #include "engine/table_rules.h"
 
@@ -65,12 +66,6 @@ class TableEngine {
   int8_t dealerTotal = 0;
 
  private:
-  // Running count of each slot's cards, so totals need no walk over the hand.
-  struct SlotCount {
-    uint8_t sum = 0;    // card values of the first nine positions, aces as 11
-    uint8_t aces = 0;   // aces among the first nine positions
-    uint8_t cards = 0;  // cards in the slot
-  };
   // Where a hand in play sits, worked out once per hand rather than per card.
   struct HandPlace {
     int start;     // the slot's first position
@@ -83,9 +78,12 @@ class TableEngine {
   int UpColumn() const;
   CardName TakeCard();
   void PlaceCard(SlotCount& slot, int position, char rank, bool counted);
-  void DrawInto(SlotCount& slot, int position);
-  char Decide(SlotCount& count, int handStart, int& lastPosition, int column);
-  char HardDecision(const SlotCount& count, int column) const;
+  // counted: the position is among its slot's first nine, as every player's is.
+  void DrawInto(SlotCount& slot, int position, bool counted = true);
+  // Whether the hand's first two cards are a pair the chart splits.
+  bool SplitsPair(int handStart, int column) const;
+  char Decide(SlotCount& count, int handStart, int& lastPosition, int column, bool splits);
+  char HardDecision(SlotCount count, int column) const;
   Step Act(char code, const HandPlace& hand, SlotCount& count, int& position);
   void Split(const HandPlace& hand, int source);
   void SplitInto(int handStart, int seatBase, int newSlot, int source);
@@ -115,35 +113,29 @@ class TableEngine {
 
 [[gnu::always_inline]] inline void TableEngine::PlaceCard(SlotCount& slot, int position, char rank,
                                                           bool counted) {
-  const unsigned char old = static_cast<unsigned char>(hands[static_cast<unsigned>(position)]);
-  const unsigned char now = static_cast<unsigned char>(rank);
-  hands[static_cast<unsigned>(position)] = rank;
+  char& place = hands[static_cast<unsigned>(position)];
+  const unsigned char old = static_cast<unsigned char>(place);
+  place = rank;
+  const uint32_t fields = counted ? SlotCount::kAllFields : SlotCount::kCardsField;
+  const uint32_t added = counted ? kCardCounts.add[static_cast<unsigned char>(rank)]
+                                 : kCardCounts.add[static_cast<unsigned char>(rank)] & fields;
   if (old == 0) [[likely]] {  // a card lands on an empty place
-    ++slot.cards;
-    if (counted) {
-      slot.sum = static_cast<uint8_t>(slot.sum + kCardValues.value[now]);
-      slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A'));
-    }
+    slot.packed += added;
     return;
   }
-  slot.cards = static_cast<uint8_t>(slot.cards + (now != 0) - 1);
-  if (!counted) return;
-  slot.sum = static_cast<uint8_t>(slot.sum + kCardValues.value[now] - kCardValues.value[old]);
-  slot.aces = static_cast<uint8_t>(slot.aces + (now == 'A') - (old == 'A'));
+  // Unsigned wrap-around: the sum of the two is what each field ends at.
+  slot.packed += added - (kCardCounts.add[old] & fields);
 }
 
-[[gnu::always_inline]] inline void TableEngine::DrawInto(SlotCount& slot, int position) {
-  // Only ever a player's position, all of which lie among a slot's first nine.
+[[gnu::always_inline]] inline void TableEngine::DrawInto(SlotCount& slot, int position, bool counted) {
   const CardName card = TakeCard();
-  PlaceCard(slot, position, card.rank, true);
+  PlaceCard(slot, position, card.rank, counted);
   if (drawing_) [[unlikely]] ShowDrawnCard(position, card);
 }
 
 [[gnu::always_inline]] inline void TableEngine::DrawCard(int position) {
   const unsigned at = static_cast<unsigned>(position);
-  const CardName card = TakeCard();
-  PlaceCard(slots_[kHandPositions.slot[at]], position, card.rank, kHandPositions.counted[at]);
-  if (drawing_) [[unlikely]] ShowDrawnCard(position, card);
+  DrawInto(slots_[kHandPositions.slot[at]], position, kHandPositions.counted[at]);
 }
 
 [[gnu::always_inline]] inline void TableEngine::PutCard(int position, char rank) {

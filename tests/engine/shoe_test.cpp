@@ -49,6 +49,28 @@ TEST(ShoeShuffleTest, MatchesThePlainSwapOrderForEveryDeckCount) {
   }
 }
 
+TEST(ShoeShuffleTest, ScalarShuffleMatchesThePlainOneAndLeavesItsGeneratorState) {
+  // Every deck count, and states with the top bit set, which the scalar
+  // shuffle's doubled streams drop and its jump over the pass restores.
+  for (int decks = 2; decks <= kMaxDecks; ++decks) {
+    for (uint64_t state : {0ULL, 1ULL, 0x8000000000000000ULL, 0xFFFFFFFFFFFFFFFFULL, 0x9E3779B97F4A7C15ULL}) {
+      Shoe shoe;
+      shoe.SetDecks(decks);
+      shoe.SetShuffleVariant(ShuffleVariant::kScalar);
+      shoe.Random().SetState(state);
+      std::array<CardName, kShoeSize> expected = shoe.cards;
+      ShuffleRandom plain;
+      plain.SetState(state);
+      for (int pass = 0; pass < 2; ++pass) {
+        shoe.Shuffle();
+        PlainShuffle(expected, decks, plain);
+      }
+      ASSERT_EQ(shoe.cards, expected) << decks << " decks, state " << state;
+      ASSERT_EQ(shoe.Random().State(), plain.State()) << decks << " decks, state " << state;
+    }
+  }
+}
+
 TEST(ShoeShuffleTest, IsAPermutationOfTheShuffledPartAndLeavesTheRestAlone) {
   for (int decks : {2, 3, 6, 8}) {
     Shoe shoe;
