@@ -1,12 +1,13 @@
-// Working out a batch of written-down rounds into the session's marks and walks.
+// Tallying batches of written-down rounds into the session's marks and walks.
 #include "runs/session_marks.h"
 
 namespace quorvel {
 
 void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
   before_ = bankroll;
-  system_.Start(bankroll);
-  flat_.Start(bankroll, flatUnit);
+  flatUnit_ = flatUnit;
+  kernel_ = BestFoldKernel();
+  tally_ = RoundsTally::SessionStart(bankroll);
   keepWalks_ = keepWalks;
   roundsWalked_ = 0;
   if (keepWalks) {
@@ -16,39 +17,36 @@ void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
 }
 
 void SessionMarks::Add(std::size_t rounds) {
-  // Copies, so that nothing the loop keeps can alias the batch.
-  BankrollTally system = system_;
-  FlatTwin flat = flat_;
-  double before = before_;
-  for (std::size_t i = 0; i < rounds; ++i) {
-    const Played& round = batch_[i];
-    system.Round(round.stake, before, round.after);
-    before = round.after;
-    flat.Round(round.net);
-  }
+  if (rounds == 0) return;
   if (keepWalks_) AddToWalks(rounds);
-  system_ = system;
-  flat_ = flat;
-  before_ = before;
+  tally_.Join(FoldBatch(room_, rounds, before_, flatUnit_, kernel_));
+  before_ = room_.after[BatchRoom::Place(rounds - 1)];
 }
 
 void SessionMarks::AddToWalks(std::size_t rounds) {
-  // The twin settles the batch again from where it started, for its walk.
-  FlatTwin flat = flat_;
-  for (std::size_t i = 0; i < rounds; ++i) {
+  // The twin's bankroll as the tally has it: its gain over the batch, exact,
+  // on the bankroll it started the batch with.
+  const double unit = flatUnit_;
+  double gain = 0;
+  for (std::size_t k = 0; k < rounds; ++k) {
+    const std::size_t place = BatchRoom::Place(k);
     roundsWalked_ += 1;
-    walk_.Add(roundsWalked_, batch_[i].after);
-    flat.Round(batch_[i].net);
-    flatWalk_.Add(roundsWalked_, flat.Bankroll());
+    walk_.Add(roundsWalked_, room_.after[place]);
+    gain += room_.net[place] * unit;
+    flatWalk_.Add(roundsWalked_, tally_.twinGain + gain);
   }
 }
 
-std::vector<WalkPoint> SessionMarks::SystemWalk() const {
-  return keepWalks_ ? walk_.Points() : std::vector<WalkPoint>{};
+BankrollMarks SessionMarks::SystemMarks() const {
+  BankrollMarks marks = tally_.SystemMarks();
+  if (keepWalks_) marks.walk = walk_.Points();
+  return marks;
 }
 
-std::vector<WalkPoint> SessionMarks::FlatWalk() const {
-  return keepWalks_ ? flatWalk_.Points() : std::vector<WalkPoint>{};
+BankrollMarks SessionMarks::FlatMarks(double rounds) const {
+  BankrollMarks marks = tally_.FlatMarks(flatUnit_, rounds);
+  if (keepWalks_) marks.walk = flatWalk_.Points();
+  return marks;
 }
 
 }  // namespace quorvel

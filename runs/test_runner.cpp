@@ -17,24 +17,27 @@ constexpr uint64_t kProgressEvery = 4096;  // rounds between progress updates
 // Plays up to a batch of rounds, writing each down; returns how many. The
 // traced loop is a separate copy so that the untraced one carries none of it.
 template <bool kTrace>
-std::size_t PlayBatch(Simulator& table, SessionMarks::Played* room, int32_t& longestStreak,
+std::size_t PlayBatch(Simulator& table, BatchRoom& room, int32_t& longestStreak,
                       std::vector<TraceRow>& trace) {
-  std::size_t played = 0;
-  do {
-    const float stake = table.money.bet;
-    table.DealCards();
-    room[played++] = {table.money.bankroll, stake, table.LastNet()};
-    // The table's losses in a row are the losing streak: within a session
-    // only a win resets them, and a push leaves them.
-    longestStreak = std::max(longestStreak, table.money.lossesInRow);
-    if constexpr (kTrace) {
-      // Rules are matched only after a won or lost round.
-      const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
-      trace.push_back({table.Track().sessionHand, table.LastNet(), stake, table.money.bankroll,
-                       table.money.betUnits, matched ? table.progression.FiredRule() : -1});
+  // Round k of the batch goes to lane k / kRows, row k % kRows.
+  for (std::size_t lane = 0; lane < BatchRoom::kLanes; ++lane) {
+    for (std::size_t place = lane; place < BatchRoom::kRounds; place += BatchRoom::kLanes) {
+      const float stake = table.money.bet;
+      table.DealCards();
+      room.Write(place, table.money.bankroll, stake, table.LastNet());
+      // The table's losses in a row are the losing streak: within a session
+      // only a win resets them, and a push leaves them.
+      longestStreak = std::max(longestStreak, table.money.lossesInRow);
+      if constexpr (kTrace) {
+        // Rules are matched only after a won or lost round.
+        const bool matched = table.LastRoundOutcome() != 0 && table.progression.Enabled();
+        trace.push_back({table.Track().sessionHand, table.LastNet(), stake, table.money.bankroll,
+                         table.money.betUnits, matched ? table.progression.FiredRule() : -1});
+      }
+      if (table.SessionOver()) return lane * BatchRoom::kRows + place / BatchRoom::kLanes + 1;
     }
-  } while (played < SessionMarks::kBatch && !table.SessionOver());
-  return played;
+  }
+  return BatchRoom::kRounds;
 }
 
 void RunSession(const Simulator& base, const TestPlan& plan, int session,
@@ -75,14 +78,13 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   record.winsInRow = table.money.winsInRow;
   record.lossesInRow = table.money.lossesInRow;
   record.longestLosingStreak = longestStreak;
-  record.marks = marks.System().Marks();
-  record.marks.walk = marks.SystemWalk();
-  const FlatTwin& twin = marks.Flat();
-  record.flatUnit = twin.Unit();
-  record.flatBankroll = twin.Bankroll();
-  record.flatTotalBet = twin.TotalBet(table.money.stakesPlayed);
-  record.flatMarks = twin.Marks(record.rounds);
-  record.flatMarks.walk = marks.FlatWalk();
+  record.marks = marks.SystemMarks();
+  record.flatUnit = marks.FlatUnit();
+  record.flatBankroll = marks.FlatBankroll();
+  // The table counts the whole stakes its hands put at risk; at a whole-dollar
+  // unit their product is the same sum as adding the stakes one by one.
+  record.flatTotalBet = table.money.stakesPlayed * record.flatUnit;
+  record.flatMarks = marks.FlatMarks(record.rounds);
   if (record.finished) {
     progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
                              record.totalBet);

@@ -1,7 +1,9 @@
 // The figures of a test: distributions, marks on hand-made walks, session counts and ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <random>
 
 #include "runs/session_marks.h"
@@ -15,7 +17,7 @@ TEST(DistributionTest, PercentilesInterpolateBetweenSortedValues) {
   EXPECT_DOUBLE_EQ(d.mean, 3);
   EXPECT_DOUBLE_EQ(d.median, 3);
   EXPECT_NEAR(d.standardDeviation, std::sqrt(2.5), 1e-12);
-  EXPECT_DOUBLE_EQ(d.percentile5, 1.2);   // 0.05 * 4 = 0.2 of the way from 1 to 2
+  EXPECT_DOUBLE_EQ(d.percentile5, 1.2);  // 0.05 * 4 = 0.2 of the way from 1 to 2
   EXPECT_DOUBLE_EQ(d.percentile95, 4.8);
   const Distribution even = Describe({10, -10, 30, 20});
   EXPECT_DOUBLE_EQ(even.median, 15);
@@ -29,20 +31,26 @@ TEST(DistributionTest, PercentilesInterpolateBetweenSortedValues) {
 struct Step {
   float stake;
   double after;
+  float net = 1;
 };
 
 struct Walked {
   BankrollMarks system;
-  std::vector<WalkPoint> walk;
+  BankrollMarks flat;
+  double flatBankroll;
 };
 
+// The marks of a session from `start` with a twin at 10 a stake, its rounds
+// handed over in one batch.
 Walked Marks(double start, const std::vector<Step>& steps) {
   SessionMarks marks;
   marks.Start(start, 10, true);
   std::size_t rounds = 0;
-  for (const Step& step : steps) marks.Room()[rounds++] = {step.after, step.stake, 1};
+  for (const Step& step : steps) {
+    marks.Room().Write(BatchRoom::Place(rounds++), step.after, step.stake, step.net);
+  }
   marks.Add(rounds);
-  return {marks.System().Marks(), marks.SystemWalk()};
+  return {marks.SystemMarks(), marks.FlatMarks(static_cast<double>(rounds)), marks.FlatBankroll()};
 }
 
 TEST(BankrollTallyTest, DrawdownRunsFromThePeakBeforeTheTrough) {
@@ -51,83 +59,128 @@ TEST(BankrollTallyTest, DrawdownRunsFromThePeakBeforeTheTrough) {
   EXPECT_EQ(walked.system.largestDrawdown, 70);
   EXPECT_EQ(walked.system.largestStake, 80);
   EXPECT_FALSE(walked.system.ruined);
-  ASSERT_EQ(walked.walk.size(), 6u);
-  EXPECT_EQ(walked.walk[4].bankroll, 60);
+  ASSERT_EQ(walked.system.walk.size(), 6u);
+  EXPECT_EQ(walked.system.walk[4].bankroll, 60);
   // A walk that only falls measures from the start.
   EXPECT_EQ(Marks(100, {{10, 90}, {10, 80}}).system.largestDrawdown, 20);
 }
 
 TEST(BankrollTallyTest, RuinIsAStakeNotCoveredOrAnEmptyBankroll) {
   EXPECT_TRUE(Marks(100, {{10, 90}, {160, -70}}).system.ruined);  // 160 asked of 90
-  EXPECT_TRUE(Marks(100, {{100, 0}}).system.ruined);               // all of it, and lost
-  EXPECT_FALSE(Marks(100, {{100, 200}}).system.ruined);            // all of it, and won
-}
-
-TEST(BankrollTallyTest, BatchesGiveTheMarksOfRoundByRound) {
-  // Rounds are worked out in batches; a long session must come out as if each
-  // round were tallied on its own, the twin and both walks included.
-  std::mt19937 random(4);
-  SessionMarks marks;
-  marks.Start(50, 5, true);
-  BankrollTally system;
-  system.Start(50);
-  FlatTwin twin;
-  twin.Start(50, 5);
-  WalkSampler walk;
-  walk.Start(50);
-  WalkSampler flatWalk;
-  flatWalk.Start(50);
-  double bankroll = 50;
-  const int rounds = 3001;
-  std::size_t written = 0;
-  std::size_t batch = 1;
-  for (int round = 1; round <= rounds; ++round) {
-    const float stake = static_cast<float>(5 << (random() % 4));
-    const float net = static_cast<float>(static_cast<int>(random() % 7) - 3) / 2;
-    const double before = bankroll;
-    bankroll += static_cast<double>(net) * stake;
-    marks.Room()[written++] = {bankroll, stake, net};
-    // Batches of every size up to a full one, the last one short.
-    if (written == batch || round == rounds) {
-      marks.Add(written);
-      written = 0;
-      batch = batch % SessionMarks::kBatch + 1;
-    }
-    system.Round(stake, before, bankroll);
-    twin.Round(net);
-    walk.Add(round, bankroll);
-    flatWalk.Add(round, twin.Bankroll());
-  }
-  const BankrollMarks batched = marks.System().Marks();
-  EXPECT_EQ(batched.largestStake, system.Marks().largestStake);
-  EXPECT_EQ(batched.largestDrawdown, system.Marks().largestDrawdown);
-  EXPECT_EQ(batched.ruined, system.Marks().ruined);
-  EXPECT_EQ(marks.Flat().Bankroll(), twin.Bankroll());
-  EXPECT_EQ(marks.Flat().Marks(rounds).largestDrawdown, twin.Marks(rounds).largestDrawdown);
-  const auto same = [](const std::vector<WalkPoint>& a, const std::vector<WalkPoint>& b) {
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      EXPECT_EQ(a[i].round, b[i].round);
-      EXPECT_EQ(a[i].bankroll, b[i].bankroll);
-    }
-  };
-  same(marks.SystemWalk(), walk.Points());
-  same(marks.FlatWalk(), flatWalk.Points());
+  EXPECT_TRUE(Marks(100, {{100, 0}}).system.ruined);              // all of it, and lost
+  EXPECT_FALSE(Marks(100, {{100, 200}}).system.ruined);           // all of it, and won
 }
 
 TEST(BankrollTallyTest, TheTwinIsRuinedByAStakeItCouldNotCoverOrAnEmptyBankroll) {
-  const auto ruined = [](double start, const std::vector<float>& nets) {
-    FlatTwin twin;
-    twin.Start(start, 10);
-    for (float net : nets) twin.Round(net);
-    return twin.Marks(static_cast<double>(nets.size())).ruined;
+  const auto twin = [](double start, const std::vector<float>& nets) {
+    std::vector<Step> steps;
+    for (float net : nets) steps.push_back({10, start, net});
+    return Marks(start, steps);
   };
-  EXPECT_FALSE(ruined(25, {-1, 1}));       // 15 still covers 10
-  EXPECT_TRUE(ruined(25, {-1, -1, 1}));    // 5 could not cover the third round
-  EXPECT_FALSE(ruined(25, {-1, -1}));      // 5 left, but no round asked for more
-  EXPECT_TRUE(ruined(20, {-1, -1}));       // the last round emptied it
-  EXPECT_TRUE(ruined(5, {1}));             // the first stake was never covered
-  EXPECT_FALSE(ruined(5, {}));             // no round, no stake
+  EXPECT_FALSE(twin(25, {-1, 1}).flat.ruined);     // 15 still covers 10
+  EXPECT_TRUE(twin(25, {-1, -1, 1}).flat.ruined);  // 5 could not cover the third round
+  EXPECT_FALSE(twin(25, {-1, -1}).flat.ruined);    // 5 left, but no round asked for more
+  EXPECT_TRUE(twin(20, {-1, -1}).flat.ruined);     // the last round emptied it
+  EXPECT_TRUE(twin(5, {1}).flat.ruined);           // the first stake was never covered
+  EXPECT_FALSE(twin(5, {}).flat.ruined);           // no round, no stake
+  const Walked walked = twin(100, {1.5f, -2, 1, -0.5f, 2, -1});
+  EXPECT_EQ(walked.flatBankroll, 110);
+  EXPECT_EQ(walked.flat.largestDrawdown, 20);  // 115 down to 95
+  EXPECT_EQ(walked.flat.largestStake, 10);
+}
+
+// Round-by-round marks worked out the plain way, one round after another.
+struct RoundByRound {
+  double bankroll, peak, fall = 0, leastCover = RoundsTally::kNone, lowest = RoundsTally::kNone;
+  double twin, twinPeak, twinFall = 0, twinLowBefore = RoundsTally::kNone;
+  float largestStake = 0;
+  explicit RoundByRound(double start)
+      : bankroll(start), peak(start), twin(start), twinPeak(start) {}
+  void Round(float stake, float net, float unit) {
+    leastCover = std::min(leastCover, bankroll - stake);
+    bankroll += static_cast<double>(net) * stake;
+    lowest = std::min(lowest, bankroll);
+    peak = std::max(peak, bankroll);
+    fall = std::max(fall, peak - bankroll);
+    largestStake = std::max(largestStake, stake);
+    twinLowBefore = std::min(twinLowBefore, twin);
+    twin += static_cast<double>(net) * unit;
+    twinPeak = std::max(twinPeak, twin);
+    twinFall = std::max(twinFall, twinPeak - twin);
+  }
+};
+
+TEST(BankrollTallyTest, BatchesGiveTheMarksOfRoundByRound) {
+  // Full batches are tallied four stretches at a time, short ones round by
+  // round: a long session must come out as if each round were tallied on its
+  // own, the twin and both walks included.
+  for (const double start : {50.0, 20.0}) {
+    std::mt19937 random(4);
+    const float unit = 5;
+    SessionMarks marks;
+    marks.Start(start, unit, true);
+    RoundByRound plain(start);
+    WalkSampler walk;
+    walk.Start(start);
+    WalkSampler flatWalk;
+    flatWalk.Start(start);
+    const int rounds = 3001;
+    std::size_t written = 0;
+    // Sessions' batches are full but for the last; mixed sizes try both paths.
+    std::size_t batch = BatchRoom::kRounds;
+    for (int round = 1; round <= rounds; ++round) {
+      const float stake = static_cast<float>(5 << (random() % 4));
+      const float net = static_cast<float>(static_cast<int>(random() % 7) - 3) / 2;
+      plain.Round(stake, net, unit);
+      marks.Room().Write(BatchRoom::Place(written++), plain.bankroll, stake, net);
+      if (written == batch || round == rounds) {
+        marks.Add(written);
+        written = 0;
+        batch = batch == BatchRoom::kRounds ? 1 + random() % 300 % BatchRoom::kRounds
+                                            : BatchRoom::kRounds;
+      }
+      walk.Add(round, plain.bankroll);
+      flatWalk.Add(round, plain.twin);
+    }
+    const BankrollMarks system = marks.SystemMarks();
+    EXPECT_EQ(system.largestStake, plain.largestStake);
+    EXPECT_EQ(system.largestDrawdown, plain.fall);
+    EXPECT_EQ(system.ruined, plain.leastCover < 0 || plain.lowest <= 0);
+    const BankrollMarks flat = marks.FlatMarks(rounds);
+    EXPECT_EQ(marks.FlatBankroll(), plain.twin);
+    EXPECT_EQ(flat.largestDrawdown, plain.twinFall);
+    EXPECT_EQ(flat.ruined, plain.twinLowBefore < unit || plain.twin <= 0);
+    const auto same = [](const std::vector<WalkPoint>& a, const std::vector<WalkPoint>& b) {
+      ASSERT_EQ(a.size(), b.size());
+      for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].round, b[i].round);
+        EXPECT_EQ(a[i].bankroll, b[i].bankroll);
+      }
+    };
+    same(system.walk, walk.Points());
+    same(flat.walk, flatWalk.Points());
+  }
+}
+
+TEST(BankrollTallyTest, TheWideKernelGivesTheInOrderTallyBitForBit) {
+  // Bankrolls and a unit with every bit in use, so that any change in the
+  // order of the arithmetic would show.
+  if (!FoldKernelRuns(FoldKernel::kAvx2)) GTEST_SKIP() << "no AVX2 on this processor";
+  std::mt19937_64 random(9);
+  std::uniform_real_distribution<double> bankroll(-500, 5000);
+  for (int batch = 0; batch < 50; ++batch) {
+    BatchRoom room;
+    for (std::size_t k = 0; k < BatchRoom::kRounds; ++k) {
+      room.Write(k, bankroll(random), static_cast<float>(random() % 1000) / 8,
+                 static_cast<float>(static_cast<int>(random() % 17) - 8) / 2);
+    }
+    const double before = bankroll(random);
+    const float unit = static_cast<float>(bankroll(random));
+    const RoundsTally inOrder =
+        FoldBatch(room, BatchRoom::kRounds, before, unit, FoldKernel::kInOrder);
+    const RoundsTally wide = FoldBatch(room, BatchRoom::kRounds, before, unit, FoldKernel::kAvx2);
+    EXPECT_EQ(std::memcmp(&wide, &inOrder, sizeof wide), 0) << batch;
+  }
 }
 
 SessionRecord Session(double rounds, double bankroll, double totalBet, double flatBankroll,
