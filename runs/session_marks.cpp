@@ -18,23 +18,50 @@ void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
 
 void SessionMarks::Add(std::size_t rounds) {
   if (rounds == 0) return;
-  if (keepWalks_) AddToWalks(rounds);
-  tally_.Join(FoldBatch(room_, rounds, before_, flatUnit_, kernel_));
+  const RoundsTally batch = FoldBatch(room_, rounds, before_, flatUnit_, kernel_);
+  if (keepWalks_) AddToWalks(rounds, batch);
+  tally_.Join(batch);
   before_ = room_.after[BatchRoom::Place(rounds - 1)];
 }
 
-void SessionMarks::AddToWalks(std::size_t rounds) {
-  // The twin's bankroll as the tally has it: its gain over the batch, exact,
-  // on the bankroll it started the batch with.
-  const double unit = flatUnit_;
-  double gain = 0;
-  for (std::size_t k = 0; k < rounds; ++k) {
-    const std::size_t place = BatchRoom::Place(k);
-    roundsWalked_ += 1;
-    walk_.Add(roundsWalked_, room_.after[place]);
-    gain += room_.net[place] * unit;
-    flatWalk_.Add(roundsWalked_, tally_.twinGain + gain);
+namespace {
+
+// The twin's bankroll after each round of a batch as the tally has it: its
+// gain since the batch began, exact, on the bankroll it began with. Asked
+// mostly for later and later rounds, so it sums on from the last one.
+class TwinBankrolls {
+ public:
+  TwinBankrolls(const BatchRoom& room, double unit, double base)
+      : room_(room), unit_(unit), base_(base) {}
+  double operator()(std::size_t i) {
+    if (i < next_) {
+      next_ = 0;
+      gain_ = 0;
+    }
+    for (; next_ <= i; ++next_) gain_ += room_.net[BatchRoom::Place(next_)] * unit_;
+    return base_ + gain_;
   }
+
+ private:
+  const BatchRoom& room_;
+  double unit_;
+  double base_;
+  std::size_t next_ = 0;
+  double gain_ = 0;
+};
+
+}  // namespace
+
+void SessionMarks::AddToWalks(std::size_t rounds, const RoundsTally& batch) {
+  const double first = roundsWalked_ + 1;
+  roundsWalked_ += static_cast<double>(rounds);
+  const double last = room_.after[BatchRoom::Place(rounds - 1)];
+  walk_.AddRounds(first, rounds, {batch.peak, batch.low, last},
+                  [this](std::size_t i) { return room_.after[BatchRoom::Place(i)]; });
+  const double base = tally_.twinGain;
+  flatWalk_.AddRounds(first, rounds,
+                      {base + batch.twinPeak, base + batch.twinLow, base + batch.twinGain},
+                      TwinBankrolls(room_, flatUnit_, base));
 }
 
 BankrollMarks SessionMarks::SystemMarks() const {

@@ -30,7 +30,7 @@ class SessionMarks {
   double FlatBankroll() const { return tally_.twinGain; }
 
  private:
-  void AddToWalks(std::size_t rounds);
+  void AddToWalks(std::size_t rounds, const RoundsTally& batch);
 
   BatchRoom room_;
   double before_ = 0;  // the bankroll the next round starts from

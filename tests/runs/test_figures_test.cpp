@@ -139,8 +139,12 @@ TEST(BankrollTallyTest, BatchesGiveTheMarksOfRoundByRound) {
         batch = batch == BatchRoom::kRounds ? 1 + random() % 300 % BatchRoom::kRounds
                                             : BatchRoom::kRounds;
       }
-      walk.Add(round, plain.bankroll);
-      flatWalk.Add(round, plain.twin);
+      const auto addOne = [round](WalkSampler& sampler, double bankroll) {
+        sampler.AddRounds(round, 1, {bankroll, bankroll, bankroll},
+                          [bankroll](std::size_t) { return bankroll; });
+      };
+      addOne(walk, plain.bankroll);
+      addOne(flatWalk, plain.twin);
     }
     const BankrollMarks system = marks.SystemMarks();
     EXPECT_EQ(system.largestStake, plain.largestStake);

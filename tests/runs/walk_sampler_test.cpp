@@ -15,8 +15,9 @@ struct Walk {
   std::vector<WalkPoint> kept;
 };
 
-// A random walk of `rounds` steps of -10, 0 or +10 (and rare large swings).
-Walk RandomWalk(double rounds, unsigned seed) {
+// A random walk of `rounds` steps of -10, 0 or +10 (and rare large swings),
+// handed to the sampler in runs of 1 to `longestRun` rounds.
+Walk RandomWalk(double rounds, unsigned seed, std::size_t longestRun = 1) {
   std::mt19937 random(seed);
   WalkSampler sampler;
   Walk walk;
@@ -26,8 +27,20 @@ Walk RandomWalk(double rounds, unsigned seed) {
   for (double round = 1; round <= rounds; ++round) {
     const unsigned draw = random() % 1000;
     bankroll += draw == 0 ? 5000.0 : draw == 1 ? -7000.0 : static_cast<double>(draw % 3) * 10 - 10;
-    sampler.Add(round, bankroll);
     walk.all.push_back({round, bankroll});
+  }
+  for (std::size_t first = 1; first < walk.all.size();) {
+    const std::size_t count = std::min(1 + random() % longestRun, walk.all.size() - first);
+    const auto run = walk.all.begin() + static_cast<std::ptrdiff_t>(first);
+    auto byBankroll = [](const WalkPoint& a, const WalkPoint& b) {
+      return a.bankroll < b.bankroll;
+    };
+    const auto [low, high] =
+        std::minmax_element(run, run + static_cast<std::ptrdiff_t>(count), byBankroll);
+    const double last = run[static_cast<std::ptrdiff_t>(count - 1)].bankroll;
+    sampler.AddRounds(static_cast<double>(first), count, {high->bankroll, low->bankroll, last},
+                      [&](std::size_t i) { return run[static_cast<std::ptrdiff_t>(i)].bankroll; });
+    first += count;
   }
   walk.kept = sampler.Points();
   return walk;
@@ -53,7 +66,9 @@ TEST(WalkSamplerTest, LongWalksKeepTheirEndsHighAndLowWithinTheBound) {
     EXPECT_EQ(kept.front().round, 0);
     EXPECT_EQ(kept.back().round, rounds);
     EXPECT_EQ(kept.back().bankroll, walk.all.back().bankroll);
-    auto byBankroll = [](const WalkPoint& a, const WalkPoint& b) { return a.bankroll < b.bankroll; };
+    auto byBankroll = [](const WalkPoint& a, const WalkPoint& b) {
+      return a.bankroll < b.bankroll;
+    };
     const auto high = std::max_element(walk.all.begin(), walk.all.end(), byBankroll);
     const auto low = std::min_element(walk.all.begin(), walk.all.end(), byBankroll);
     EXPECT_EQ(std::max_element(kept.begin(), kept.end(), byBankroll)->bankroll, high->bankroll);
@@ -64,6 +79,18 @@ TEST(WalkSamplerTest, LongWalksKeepTheirEndsHighAndLowWithinTheBound) {
       if (i > 0) {
         EXPECT_LT(kept[i - 1].round, kept[i].round);
       }
+    }
+  }
+}
+
+TEST(WalkSamplerTest, RoundsHandedOverInRunsKeepTheSamePoints) {
+  for (double rounds : {300.0, 5000.0, 100000.0}) {
+    const Walk oneByOne = RandomWalk(rounds, 8);
+    const Walk inRuns = RandomWalk(rounds, 8, 700);
+    ASSERT_EQ(inRuns.kept.size(), oneByOne.kept.size()) << rounds;
+    for (std::size_t i = 0; i < oneByOne.kept.size(); ++i) {
+      EXPECT_EQ(inRuns.kept[i].round, oneByOne.kept[i].round) << rounds;
+      EXPECT_EQ(inRuns.kept[i].bankroll, oneByOne.kept[i].bankroll) << rounds;
     }
   }
 }
