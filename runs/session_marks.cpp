@@ -19,9 +19,9 @@ void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
 void SessionMarks::Add(std::size_t rounds) {
   if (rounds == 0) return;
   const RoundsTally batch = FoldBatch(room_, rounds, before_, flatUnit_, kernel_);
+  before_ = room_.after[BatchRoom::Place(rounds - 1)];
   if (keepWalks_) AddToWalks(rounds, batch);
   tally_.Join(batch);
-  before_ = room_.after[BatchRoom::Place(rounds - 1)];
 }
 
 namespace {
@@ -55,8 +55,8 @@ class TwinBankrolls {
 void SessionMarks::AddToWalks(std::size_t rounds, const RoundsTally& batch) {
   const double first = roundsWalked_ + 1;
   roundsWalked_ += static_cast<double>(rounds);
-  const double last = room_.after[BatchRoom::Place(rounds - 1)];
-  walk_.AddRounds(first, rounds, {batch.peak, batch.low, last},
+  // before_ is already the bankroll the batch's last round left.
+  walk_.AddRounds(first, rounds, {batch.peak, batch.low, before_},
                   [this](std::size_t i) { return room_.after[BatchRoom::Place(i)]; });
   const double base = tally_.twinGain;
   flatWalk_.AddRounds(first, rounds,

@@ -21,7 +21,7 @@ class SessionMarks {
   // on its own.
   BatchRoom& Room() { return room_; }
   // Tallies the first `rounds` rounds written into the room. Out of line, so
-  // that its loop has the registers to itself.
+  // that the loop playing the rounds stays small.
   [[gnu::noinline]] void Add(std::size_t rounds);
 
   BankrollMarks SystemMarks() const;
