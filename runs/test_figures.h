@@ -10,14 +10,6 @@
 
 namespace quorvel {
 
-// One session's money as the figures read it, for the system or for its twin.
-struct SessionMoney {
-  double rounds = 0;
-  double winnings = 0;
-  double totalBet = 0;
-  const BankrollMarks* marks = nullptr;
-};
-
 // Mean, spread and percentiles of a set of values (percentiles by linear
 // interpolation between the sorted values, as most statistics programs do).
 struct Distribution {
@@ -63,10 +55,60 @@ struct TestFigures {
   std::array<int, 5> endedBy{};
 };
 
-SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions);
+// A mean and a maximum kept as values come, in the order they come.
+class RunningMeanMax {
+ public:
+  void Add(double value);
+  MeanAndMaximum Result() const;
 
-// The figures over the finished sessions of a test; a stopped session counts
-// only in endedBy.
+ private:
+  double count_ = 0;
+  double sum_ = 0;
+  double maximum_ = 0;
+};
+
+// What the figures need of one system's finished sessions: three numbers a
+// session, and counts and marks that run along.
+class SystemColumns {
+ public:
+  void Reserve(std::size_t sessions);
+  void Add(double winnings, double totalBet, const BankrollMarks& marks);
+  SystemFigures Figures(const std::vector<double>& rounds) const;
+  const std::vector<double>& Winnings() const { return winnings_; }
+  const std::vector<double>& TotalBets() const { return totalBet_; }
+
+ private:
+  std::vector<double> winnings_;
+  std::vector<double> totalBet_;
+  int won_ = 0;
+  int lost_ = 0;
+  int even_ = 0;
+  int ruined_ = 0;
+  RunningMeanMax largestStake_;
+  RunningMeanMax largestDrawdown_;
+};
+
+// The figures of a test gathered session by session, in session order: a few
+// tens of bytes a finished session, however many there are.
+class FigureColumns {
+ public:
+  // Room is made for `sessions` at once: grown as they come, the columns
+  // would hold up to twice that at their peak.
+  explicit FigureColumns(double startingBankroll = 0, int sessions = 0);
+  void Add(const SessionRecord& record);
+  // The figures over the finished sessions; a stopped session counts only in endedBy.
+  TestFigures Figures() const;
+
+ private:
+  double start_ = 0;
+  std::vector<double> rounds_;
+  SystemColumns system_;
+  SystemColumns flat_;
+  RunningMeanMax streaks_;
+  std::array<int, 5> endedBy_{};
+};
+
+// The figures of a test whose records were kept.
 TestFigures ComputeFigures(const TestResult& result);
 
 }  // namespace quorvel

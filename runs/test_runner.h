@@ -18,7 +18,7 @@ namespace quorvel {
 inline constexpr const char* kUnableToLoadData = "    Unable to Load Data. Please check OPTIONS.";
 
 // The most sessions a test runs; the log page holds the first kLastSessionRow.
-inline constexpr int kMostSessions = 100000;
+inline constexpr int kMostSessions = 10000000;
 
 struct TestPlan {
   int sessions = 1;              // 1..kMostSessions; the log page only up to 99

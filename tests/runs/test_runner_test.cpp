@@ -3,8 +3,12 @@
 
 #include "runs/test_runner.h"
 
+#include <algorithm>
 #include <thread>
 #include <tuple>
+
+#include "runs/session_feed.h"
+#include "runs/session_message.h"
 
 namespace quorvel {
 namespace {
@@ -76,6 +80,63 @@ TEST(TestRunnerTest, OneSeedGivesOneLogWhateverTheThreads) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(one.result.sessions[i].bankroll, two.result.sessions[i].bankroll);
   // Sessions have streams of their own: they do not repeat each other.
   EXPECT_NE(one.result.sessions[0].bankroll, one.result.sessions[1].bankroll);
+}
+
+TEST(TestRunnerTest, EverySessionGoesToOnePartInOrder) {
+  for (const auto& [sessions, parts] : {std::pair{1, 1}, {64, 2}, {65, 2}, {200, 3}, {129, 4}, {1000, 7}}) {
+    std::vector<int> owner(static_cast<std::size_t>(sessions), -1);
+    for (int part = 0; part < parts; ++part) {
+      const SessionShare share{parts, part};
+      for (int n = 0; n < share.Count(sessions); ++n) {
+        const int session = share.Session(n);
+        ASSERT_LT(session, sessions) << sessions << " sessions, part " << part;
+        EXPECT_EQ(owner[static_cast<std::size_t>(session)], -1) << "session " << session << " twice";
+        EXPECT_EQ(share.OwnerOf(session), part);
+        if (n > 0) EXPECT_GT(session, share.Session(n - 1));
+        owner[static_cast<std::size_t>(session)] = part;
+      }
+    }
+    EXPECT_EQ(std::count(owner.begin(), owner.end(), -1), 0) << sessions << " sessions in " << parts;
+  }
+}
+
+// A part of a test run elsewhere and sent as bytes gives the very sessions of the whole test.
+TEST(TestRunnerTest, APartSentAsBytesGivesTheSessionsOfTheWholeTest) {
+  TestBench whole;
+  whole.plan.sessions = 150;
+  whole.plan.handsPerSession = 40;
+  whole.plan.threads = 2;
+  whole.plan.trace = true;
+  whole.plan.walks = true;
+  ASSERT_EQ(whole.Go(), std::nullopt);
+  const SessionShare share{2, 1};
+  TestProgress progress;
+  SessionFeed feed(whole.base, whole.plan, share, whole.stop, progress);
+  std::string bytes;
+  for (int n = 0; n < share.Count(whole.plan.sessions); ++n) {
+    SessionRecord record;
+    ASSERT_TRUE(feed.Next(record));
+    PackSession(share.Session(n) + 1, record, bytes);
+  }
+  SessionRecord extra;
+  EXPECT_FALSE(feed.Next(extra));
+  std::string_view rest = bytes;
+  for (int n = 0; n < share.Count(whole.plan.sessions); ++n) {
+    const int session = share.Session(n);
+    std::string_view peek = rest;
+    EXPECT_FALSE(UnpackSession(session + 2, peek).has_value()) << "another number";
+    const std::optional<SessionRecord> got = UnpackSession(session + 1, rest);
+    ASSERT_TRUE(got.has_value());
+    const SessionRecord& want = whole.result.sessions[static_cast<std::size_t>(session)];
+    EXPECT_EQ(got->bankroll, want.bankroll);
+    EXPECT_EQ(got->flatBankroll, want.flatBankroll);
+    EXPECT_EQ(got->trace.size(), want.trace.size());
+    EXPECT_EQ(got->marks.walk.size(), want.marks.walk.size());
+    EXPECT_EQ(got->trace.back().bankroll, want.trace.back().bankroll);
+  }
+  EXPECT_TRUE(rest.empty());
+  std::string_view cut = std::string_view(bytes).substr(0, 20);
+  EXPECT_FALSE(UnpackSession(share.Session(0) + 1, cut).has_value());
 }
 
 TEST(TestRunnerTest, ALossLimitEndsASessionEarlyAndTheNextStartsAfresh) {
