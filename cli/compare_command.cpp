@@ -22,7 +22,6 @@ struct CompareOptions {
 struct Compared {
   LoadedSettings settings;
   ExecutedTest run;
-  TestFigures figures;
 };
 
 // The same seed gives the same rounds only to tables that deal alike.
@@ -37,7 +36,7 @@ std::string JsonText(const TestPlan& plan, const std::vector<Compared>& systems)
   for (const Compared& system : systems) {
     files.push_back({{"settingsFile", FileNameText(system.settings.name)},
                      {"stopped", system.run.result.stopped},
-                     {"figures", FiguresJson(system.figures)}});
+                     {"figures", FiguresJson(system.run.figures)}});
   }
   const nlohmann::ordered_json report = {{"seed", plan.seed},
                                          {"sessions", plan.sessions},
@@ -50,7 +49,7 @@ std::string JsonText(const TestPlan& plan, const std::vector<Compared>& systems)
 std::string CsvText(const std::vector<Compared>& systems) {
   std::string csv = "file,figure,system,flat\n";
   for (const Compared& system : systems) {
-    const std::string figures = FiguresCsv(system.figures);
+    const std::string figures = FiguresCsv(system.run.figures);
     std::size_t line = figures.find('\n') + 1;  // past the heading
     while (line < figures.size()) {
       const std::size_t end = figures.find('\n', line);
@@ -61,7 +60,7 @@ std::string CsvText(const std::vector<Compared>& systems) {
   return csv;
 }
 
-int RunCompare(const CompareOptions& options) {
+int RunCompare(const CompareOptions& options, SessionSource& source) {
   if (options.files.size() < 2) return Fail("compare needs two settings files or more");
   TestPlan plan;
   if (auto problem = ReadPlan(options.plan, plan)) return Fail(*problem);
@@ -84,12 +83,11 @@ int RunCompare(const CompareOptions& options) {
   std::vector<std::string> headings;
   std::vector<std::vector<FigureLine>> columns;
   for (Compared& system : systems) {
-    if (auto problem = ExecuteTest(system.settings, plan, system.run)) return Fail(*problem);
-    system.figures = ComputeFigures(system.run.result);
+    if (auto problem = ExecuteTest(system.settings, plan, source, {}, system.run)) return Fail(*problem);
     stopped = stopped || system.run.result.stopped;
     headings.push_back(std::filesystem::path(system.settings.name).filename().string());
-    std::vector<FigureLine> column = SystemLines(system.figures.system);
-    for (FigureLine& line : TestLines(system.figures)) column.push_back(std::move(line));
+    std::vector<FigureLine> column = SystemLines(system.run.figures.system);
+    for (FigureLine& line : TestLines(system.run.figures)) column.push_back(std::move(line));
     columns.push_back(std::move(column));
   }
   std::cout << "Seed: " << plan.seed << ", " << plan.sessions << " sessions of "
@@ -111,7 +109,7 @@ int RunCompare(const CompareOptions& options) {
 
 }  // namespace
 
-CLI::App* AddCompareCommand(CLI::App& app, int& exitCode) {
+CLI::App* AddCompareCommand(CLI::App& app, int& exitCode, SessionSource& source) {
   auto options = std::make_shared<CompareOptions>();
   CLI::App* compare = app.add_subcommand(
       "compare", "Run several settings files on the same cards and print their figures side by side");
@@ -119,7 +117,7 @@ CLI::App* AddCompareCommand(CLI::App& app, int& exitCode) {
   AddPlanOptions(*compare, options->plan);
   compare->add_option("--json", options->json, "Write every file's figures as JSON")->type_name("FILE");
   compare->add_option("--csv", options->csv, "Write every file's figures as CSV")->type_name("FILE");
-  compare->callback([options, &exitCode] { exitCode = RunCompare(*options); });
+  compare->callback([options, &exitCode, &source] { exitCode = RunCompare(*options, source); });
   return compare;
 }
 

@@ -18,6 +18,7 @@
 #include "config/default_settings.h"
 #include "engine/chart_check.h"
 #include "runs/return_data.h"
+#include "runs/test_merge.h"
 
 namespace quorvel::cli {
 namespace {
@@ -25,9 +26,9 @@ namespace {
 // Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
 // ends the program at once.
 std::atomic<bool> stopRequested{false};
-extern "C" void OnInterrupt(int) {
+extern "C" void OnInterrupt(int signal) {
   stopRequested.store(true);
-  std::signal(SIGINT, SIG_DFL);
+  std::signal(signal, SIG_DFL);
 }
 
 // Draws the bar until the test ends; it wakes at the end at once, so a short
@@ -75,7 +76,7 @@ class ProgressDrawer {
 }  // namespace
 
 void AddPlanOptions(CLI::App& command, PlanOptions& options) {
-  command.add_option("--sessions", options.sessions, "Sessions to run, 1 to 100000 (default 1)")
+  command.add_option("--sessions", options.sessions, "Sessions to run, 1 to 10000000 (default 1)")
       ->type_name("N");
   command.add_option("--hands", options.hands, "Rounds per session, or no-limit (default 1000)")
       ->type_name("N|no-limit");
@@ -135,15 +136,21 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   return std::nullopt;
 }
 
+std::optional<std::string> SetUpTable(const ActiveSettings& settings, const TestPlan& plan, Simulator& table) {
+  table.SetChartDirectory(ChartDirectory());
+  table.Seed(static_cast<uint32_t>(plan.seed));
+  table.ApplySettings(ToAppliedSettings(settings));
+  return ChartFileProblem(table.ChartFile());
+}
+
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
-                                       ExecutedTest& run) {
+                                       SessionSource& source, const SessionRows& rows, ExecutedTest& run) {
   Simulator base;
-  base.SetChartDirectory(ChartDirectory());
-  base.Seed(static_cast<uint32_t>(plan.seed));
-  base.ApplySettings(ToAppliedSettings(settings.active));
-  if (auto problem = ChartFileProblem(base.ChartFile())) return problem;
+  if (auto problem = SetUpTable(settings.active, plan, base)) return problem;
   // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
+  // A launcher ends a job with SIGTERM: it stops the test the same way.
   std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
   for (const std::string& warning : settings.warnings) {
     std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
   }
@@ -154,17 +161,24 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   TestProgress progress;
   std::optional<std::string> problem;
   ProgressDrawer bar(progress, plan);
-  std::thread runner([&] {
-    try {
-      problem = RunTest(base, plan, stopRequested, progress, run.result, run.stats, run.log);
-    } catch (const std::exception& e) {
-      problem = std::string("the test failed: ") + e.what();
-    }
-  });
-  runner.join();
+  TestMerge merge(base, plan, false, run.result, run.stats, run.log);
+  std::size_t number = 0;
+  try {
+    problem = source.Run(base, settings.active, plan, stopRequested, progress,
+                         [&](const SessionRecord& record) {
+                           if (rows) rows(++number, record);
+                           merge.Add(record);
+                         },
+                         run.threads);
+  } catch (const std::exception& e) {
+    problem = std::string("the test failed: ") + e.what();
+  }
+  merge.Finish();
+  run.figures = merge.Figures();
   run.seconds = bar.Finish();
   // The stop flag stays set: a Ctrl-C that stopped this test stops every later one too.
   std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
   return problem;
 }
 

@@ -1,14 +1,17 @@
 // Running a planned test from the command line: the table set up from settings, a progress bar, Ctrl-C.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "cli/session_source.h"
 #include "config/active_settings.h"
 #include "runs/session_stats.h"
+#include "runs/test_figures.h"
 #include "runs/test_log.h"
 #include "runs/test_runner.h"
 
@@ -33,17 +36,25 @@ struct LoadedSettings {
 // The settings named, else the last-used file, else the built-in defaults.
 std::optional<std::string> LoadSettings(const std::optional<std::string>& file, LoadedSettings& loaded);
 
+// The table a test starts from: the settings applied, the chart beside the program read and checked.
+std::optional<std::string> SetUpTable(const ActiveSettings& settings, const TestPlan& plan, Simulator& table);
+
 struct ExecutedTest {
-  TestResult result;
+  TestResult result;  // without the session records, which go to `rows` as they come
   SessionStats stats;
   TestLog log;
+  TestFigures figures;
+  int threads = 0;     // the worker threads used
   double seconds = 0;  // wall time
 };
 
-// Runs the plan on the settings with a progress bar on a terminal; Ctrl-C
-// stops it between rounds, and every later test at once. The warnings of the
-// settings are printed first.
+// Each session's record in order, numbered from 1, for the outputs written as they come.
+using SessionRows = std::function<void(std::size_t number, const SessionRecord& record)>;
+
+// Runs the plan on the settings from `source`, with a progress bar on a
+// terminal; Ctrl-C or SIGTERM stops it between rounds, and every later test at
+// once. The warnings of the settings are printed first.
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
-                                       ExecutedTest& run);
+                                       SessionSource& source, const SessionRows& rows, ExecutedTest& run);
 
 }  // namespace quorvel::cli

@@ -550,7 +550,7 @@ case_messages() {
   local -a cases=(
     "test --hands --seed 1|--hands: no value given (--seed is the next option) (see --help)"
     "test --seed abc|--seed takes a whole number from 0 to 4294967295, not 'abc'"
-    "test --sessions 100001|--sessions takes a whole number from 1 to 100000, not '100001'"
+    "test --sessions 10000001|--sessions takes a whole number from 1 to 10000000, not '10000001'"
     "test --sessions 100 --log x.txt|--log writes the log page, which holds 99 sessions: use it on tests of at most 99 sessions"
     "test --sessions 1001 --walks w.csv|--walks keeps every session's bankroll walk: use it on tests of at most 1000 sessions"
     "test --threads 0|--threads takes a whole number from 1 to 64, not '0'"
