@@ -10,6 +10,8 @@ packages=(
   # Qt Charts needs the OpenGL module's CMake files, which its package does not pull in.
   libqt6opengl6-dev
   xvfb xauth xdotool imagemagick
+  # quorvel-mpi: built only where Open MPI's development files are found.
+  libopenmpi-dev openmpi-bin
 )
 
 missing=()
