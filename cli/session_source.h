@@ -1,6 +1,8 @@
 // Where the sessions of a test are run: this process's worker threads, or every process of a job.
 #pragma once
 
+#include <unistd.h>
+
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -25,6 +27,8 @@ class SessionSource {
                                          const TestPlan& plan, const std::atomic<bool>& stop,
                                          TestProgress& progress, const SessionTaker& take,
                                          int& threads) = 0;
+  // Whether the progress bar goes to a terminal on stderr.
+  virtual bool ProgressOnTerminal() const { return isatty(STDERR_FILENO) != 0; }
 };
 
 // The sessions on this process's threads.

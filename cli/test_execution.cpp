@@ -35,8 +35,8 @@ extern "C" void OnInterrupt(int signal) {
 // test does not wait out its last tick.
 class ProgressDrawer {
  public:
-  ProgressDrawer(const TestProgress& progress, const TestPlan& plan)
-      : terminal_(isatty(STDERR_FILENO) != 0), started_(std::chrono::steady_clock::now()) {
+  ProgressDrawer(const TestProgress& progress, const TestPlan& plan, bool terminal)
+      : terminal_(terminal), started_(std::chrono::steady_clock::now()) {
     thread_ = std::thread([this, &progress, &plan] {
       std::unique_lock<std::mutex> lock(mutex_);
       while (!wake_.wait_for(lock, std::chrono::milliseconds(200), [this] { return finished_; })) {
@@ -160,7 +160,7 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   }
   TestProgress progress;
   std::optional<std::string> problem;
-  ProgressDrawer bar(progress, plan);
+  ProgressDrawer bar(progress, plan, source.ProgressOnTerminal());
   TestMerge merge(base, plan, false, run.result, run.stats, run.log);
   std::size_t number = 0;
   try {

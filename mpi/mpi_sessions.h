@@ -15,6 +15,9 @@ class MpiSessions : public cli::SessionSource {
   std::optional<std::string> Run(const Simulator& base, const ActiveSettings& settings, const TestPlan& plan,
                                  const std::atomic<bool>& stop, TestProgress& progress,
                                  const cli::SessionTaker& take, int& threads) override;
+  // A launcher relays a terminal as the standard output alone; stderr comes
+  // through a pipe, to the same terminal.
+  bool ProgressOnTerminal() const override { return isatty(STDOUT_FILENO) != 0; }
   // Tells the other ranks that no more tests come.
   void Dismiss();
 

@@ -25,8 +25,6 @@ std::optional<std::string> CheckPlan(const TestPlan& plan) {
   return std::nullopt;
 }
 
-int WorkerCount(const TestPlan& plan) { return std::max(1, std::min(plan.threads, plan.sessions)); }
-
 bool SessionsCanEnd(const Simulator& base, const TestPlan& plan) {
   const LimitModes& modes = base.Modes();
   if (plan.handsPerSession > 0 || modes.winLimitMode == 1 || modes.winLimitMode == 2 ||

@@ -35,9 +35,6 @@ inline bool PlanHasLog(const TestPlan& plan) { return plan.sessions <= kLastSess
 // Refuses a plan the test cannot run, with a message for the user.
 std::optional<std::string> CheckPlan(const TestPlan& plan);
 
-// The worker threads the plan runs on: no more than it has sessions.
-int WorkerCount(const TestPlan& plan);
-
 // Whether a session of the plan can end on its own: it has a round limit, a
 // win or loss limit, or an active END SESSION rule. Otherwise the test runs
 // until it is stopped.

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <thread>
-#include <tuple>
 
 #include "runs/session_feed.h"
 #include "runs/session_message.h"
@@ -49,6 +48,8 @@ TEST(TestRunnerTest, SessionsOfFixedLengthAreAllLogged) {
   ASSERT_EQ(run.Go(), std::nullopt);
   EXPECT_FALSE(run.result.stopped);
   EXPECT_EQ(run.result.handsPlayed, 2000);
+  EXPECT_EQ(run.result.sessionsFinished, 2);
+  EXPECT_EQ(run.result.unfinishedRounds, 0);
   EXPECT_EQ(run.progress.Rounds(), 2000u);
   EXPECT_EQ(run.progress.SessionsFinished(), 2);
   EXPECT_EQ(run.result.bankroll, 1000);  // every session returns to the start
@@ -88,12 +89,11 @@ TEST(TestRunnerTest, EverySessionGoesToOnePartInOrder) {
     for (int part = 0; part < parts; ++part) {
       const SessionShare share{parts, part};
       for (int n = 0; n < share.Count(sessions); ++n) {
-        const int session = share.Session(n);
-        ASSERT_LT(session, sessions) << sessions << " sessions, part " << part;
-        EXPECT_EQ(owner[static_cast<std::size_t>(session)], -1) << "session " << session << " twice";
-        EXPECT_EQ(share.OwnerOf(session), part);
-        if (n > 0) EXPECT_GT(session, share.Session(n - 1));
-        owner[static_cast<std::size_t>(session)] = part;
+        const auto session = static_cast<std::size_t>(share.Session(n));
+        EXPECT_EQ(owner.at(session), -1) << "session " << session << " twice";
+        EXPECT_EQ(share.OwnerOf(static_cast<int>(session)), part);
+        EXPECT_TRUE(n == 0 || share.Session(n) > share.Session(n - 1)) << "out of order at " << n;
+        owner[session] = part;
       }
     }
     EXPECT_EQ(std::count(owner.begin(), owner.end(), -1), 0) << sessions << " sessions in " << parts;
@@ -128,15 +128,16 @@ TEST(TestRunnerTest, APartSentAsBytesGivesTheSessionsOfTheWholeTest) {
     const std::optional<SessionRecord> got = UnpackSession(session + 1, rest);
     ASSERT_TRUE(got.has_value());
     const SessionRecord& want = whole.result.sessions[static_cast<std::size_t>(session)];
-    EXPECT_EQ(got->bankroll, want.bankroll);
     EXPECT_EQ(got->flatBankroll, want.flatBankroll);
-    EXPECT_EQ(got->trace.size(), want.trace.size());
     EXPECT_EQ(got->marks.walk.size(), want.marks.walk.size());
     EXPECT_EQ(got->trace.back().bankroll, want.trace.back().bankroll);
   }
   EXPECT_TRUE(rest.empty());
   std::string_view cut = std::string_view(bytes).substr(0, 20);
   EXPECT_FALSE(UnpackSession(share.Session(0) + 1, cut).has_value());
+  // A part with no block of a small test runs nothing.
+  whole.plan.sessions = 1;
+  EXPECT_EQ(SessionFeed(whole.base, whole.plan, share, whole.stop, progress).Workers(), 0);
 }
 
 TEST(TestRunnerTest, ALossLimitEndsASessionEarlyAndTheNextStartsAfresh) {
@@ -174,26 +175,16 @@ TEST(TestRunnerTest, NoLimitSessionsRunUntilALimitEndsEach) {
   }
 }
 
-TEST(TestRunnerTest, StoppingLogsOnlyFinishedSessions) {
-  TestBench run;
-  run.plan.sessions = 3;
-  run.plan.handsPerSession = 1000;
-  run.stop = true;
-  ASSERT_EQ(run.Go(), std::nullopt);
-  EXPECT_TRUE(run.result.stopped);
-  EXPECT_EQ(run.result.handsPlayed, 0);
-  // The page still has a row per requested session, from the (empty) tables.
-  EXPECT_EQ(run.stats.sessionWinnings[1], 0);
-  EXPECT_FALSE(run.log.Lines()[3].empty());
-}
-
 TEST(TestRunnerTest, AStopSaysHowManyFinishedAndWhatTheUnfinishedPlayed) {
-  TestBench finished;
-  finished.plan.sessions = 3;
-  finished.plan.handsPerSession = 200;
-  ASSERT_EQ(finished.Go(), std::nullopt);
-  EXPECT_EQ(finished.result.sessionsFinished, 3);
-  EXPECT_EQ(finished.result.unfinishedRounds, 0);
+  TestBench early;  // stopped before its first round
+  early.plan.sessions = 3;
+  early.stop = true;
+  ASSERT_EQ(early.Go(), std::nullopt);
+  EXPECT_TRUE(early.result.stopped);
+  EXPECT_EQ(early.result.handsPlayed, 0);
+  // The page still has a row per requested session, from the (empty) tables.
+  EXPECT_EQ(early.stats.sessionWinnings[1], 0);
+  EXPECT_FALSE(early.log.Lines()[3].empty());
 
   // Sessions without any end: a stop leaves every one unfinished, after rounds were played.
   TestBench endless;
@@ -245,17 +236,8 @@ TEST(TestRunnerTest, KnowsWhetherASessionCanEndOnItsOwn) {
   }
 }
 
-TEST(TestRunnerTest, UsesNoMoreThreadsThanSessions) {
-  TestPlan plan;
-  for (auto [threads, sessions, used] : {std::tuple{64, 3, 3}, {2, 10, 2}, {1, 1, 1}, {8, 8, 8}}) {
-    plan.threads = threads;
-    plan.sessions = sessions;
-    EXPECT_EQ(WorkerCount(plan), used) << threads << " threads, " << sessions << " sessions";
-  }
-}
-
 TEST(TestRunnerTest, RefusesImpossiblePlansAndAMissingChart) {
-  for (int sessions : {0, -1, 100001}) {
+  for (int sessions : {0, -1, kMostSessions + 1}) {
     TestBench run;
     run.plan.sessions = sessions;
     EXPECT_NE(run.Go(), std::nullopt) << sessions;
