@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <thread>
 #include <vector>
@@ -21,6 +22,7 @@ constexpr int kBlockTag = 1;
 constexpr int kStopTag = 2;
 // How often a rank that waits looks for a stop or a block.
 constexpr std::chrono::milliseconds kLook{20};
+constexpr std::chrono::microseconds kNap{200};
 
 // Each rank's answer to an order: its worker threads, or why it cannot run it.
 struct Readiness {
@@ -28,10 +30,22 @@ struct Readiness {
   char problem[500] = {};
 };
 
+// MPI's own waits spin a processor the rank's workers need: this one sleeps between looks.
+void Wait(MPI_Request& request, const std::function<void()>& meanwhile = {}) {
+  for (int done = 0;;) {
+    MPI_Test(&request, &done, MPI_STATUS_IGNORE);
+    if (done != 0) return;
+    if (meanwhile) meanwhile();
+    std::this_thread::sleep_for(kNap);
+  }
+}
+
 // Rank 0 sends the order's length (0: no more tests), then its bytes.
 void Broadcast(std::string& bytes) {
   uint64_t length = bytes.size();
-  MPI_Bcast(&length, 1, MPI_UINT64_T, 0, MPI_COMM_WORLD);
+  MPI_Request request;
+  MPI_Ibcast(&length, 1, MPI_UINT64_T, 0, MPI_COMM_WORLD, &request);
+  Wait(request);
   bytes.resize(length);
   if (length > 0) MPI_Bcast(bytes.data(), static_cast<int>(length), MPI_BYTE, 0, MPI_COMM_WORLD);
 }
@@ -88,7 +102,9 @@ void RunShare(const TestOrder& order, const Simulator& base, SessionShare share)
     }
     LookForStop();
     // Sent when rank 0 takes it, so a rank runs at most its feed's window ahead.
-    MPI_Ssend(bytes.data(), static_cast<int>(bytes.size()), MPI_BYTE, 0, kBlockTag, MPI_COMM_WORLD);
+    MPI_Request request;
+    MPI_Issend(bytes.data(), static_cast<int>(bytes.size()), MPI_BYTE, 0, kBlockTag, MPI_COMM_WORLD, &request);
+    Wait(request, LookForStop);
   }
 }
 
@@ -183,7 +199,7 @@ int MpiSessions::Gather(const Simulator& base, const TestPlan& plan, const std::
       MPI_Iprobe(owner, kBlockTag, MPI_COMM_WORLD, &arrived, &status);
       if (arrived == 0) {
         ForwardStop(stop);
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
+        std::this_thread::sleep_for(kNap);
       }
     }
     int length = 0;

@@ -112,9 +112,9 @@ SessionFeed::SessionFeed(const Simulator& base, const TestPlan& plan, SessionSha
 
 SessionFeed::~SessionFeed() {
   {
-    // A reader that leaves early lets the workers finish the window and go.
+    // A reader that leaves early lets the workers go after the session each is on.
     std::lock_guard<std::mutex> lock(mutex_);
-    handedOn_ = count_;
+    closing_ = true;
   }
   changed_.notify_all();
   for (std::thread& thread : threads_) thread.join();
@@ -124,8 +124,8 @@ void SessionFeed::Work(int worker) {
   uint64_t workerRounds = 0;
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return started_ < handedOn_ + kWindow || started_ >= count_; });
-    if (started_ >= count_ || stop_.load(std::memory_order_relaxed)) break;
+    changed_.wait(lock, [this] { return started_ < handedOn_ + kWindow || started_ >= count_ || closing_; });
+    if (started_ >= count_ || closing_ || stop_.load(std::memory_order_relaxed)) break;
     const int n = started_++;
     lock.unlock();
     SessionRecord record;

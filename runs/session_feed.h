@@ -65,6 +65,7 @@ class SessionFeed {
   int started_ = 0;   // sessions taken by workers
   int handedOn_ = 0;  // sessions given to the reader
   int working_ = 0;   // workers still running
+  bool closing_ = false;
   std::vector<std::thread> threads_;
 };
 
