@@ -17,6 +17,9 @@ namespace quorvel::cli {
 
 using SessionTaker = std::function<void(const SessionRecord&)>;
 
+// A bar redrawn in place, a line now and then, or nothing.
+enum class ProgressStyle { kBar, kLines, kNone };
+
 class SessionSource {
  public:
   virtual ~SessionSource() = default;
@@ -27,8 +30,10 @@ class SessionSource {
                                          const TestPlan& plan, const std::atomic<bool>& stop,
                                          TestProgress& progress, const SessionTaker& take,
                                          int& threads) = 0;
-  // Whether the progress bar goes to a terminal on stderr.
-  virtual bool ProgressOnTerminal() const { return isatty(STDERR_FILENO) != 0; }
+  // How progress shows on stderr: a bar on a terminal, else nothing.
+  virtual ProgressStyle Progress() const {
+    return isatty(STDERR_FILENO) != 0 ? ProgressStyle::kBar : ProgressStyle::kNone;
+  }
 };
 
 // The sessions on this process's threads.

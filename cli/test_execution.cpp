@@ -35,16 +35,18 @@ extern "C" void OnInterrupt(int signal) {
 // test does not wait out its last tick.
 class ProgressDrawer {
  public:
-  ProgressDrawer(const TestProgress& progress, const TestPlan& plan, bool terminal)
-      : terminal_(terminal), started_(std::chrono::steady_clock::now()) {
-    thread_ = std::thread([this, &progress, &plan] {
+  ProgressDrawer(const TestProgress& progress, const TestPlan& plan, ProgressStyle style)
+      : terminal_(style == ProgressStyle::kBar), started_(std::chrono::steady_clock::now()) {
+    thread_ = std::thread([this, &progress, &plan, style] {
+      constexpr std::chrono::milliseconds kTick{200};
+      constexpr int kTicksALine = 50;  // a line every 10 s where the bar cannot be redrawn
       std::unique_lock<std::mutex> lock(mutex_);
-      while (!wake_.wait_for(lock, std::chrono::milliseconds(200), [this] { return finished_; })) {
-        if (!terminal_) continue;
-        std::cerr << '\r'
+      for (int tick = 1; !wake_.wait_for(lock, kTick, [this] { return finished_; }); ++tick) {
+        if (style == ProgressStyle::kNone || (style == ProgressStyle::kLines && tick % kTicksALine != 0)) continue;
+        std::cerr << (terminal_ ? "\r" : "")
                   << ProgressLine(progress.Rounds(), plan.handsPerSession * plan.sessions,
                                   progress.SessionsFinished(), plan.sessions, Seconds())
-                  << "\033[K" << std::flush;
+                  << (terminal_ ? "\033[K" : "\n") << std::flush;
       }
     });
   }
@@ -160,7 +162,7 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   }
   TestProgress progress;
   std::optional<std::string> problem;
-  ProgressDrawer bar(progress, plan, source.ProgressOnTerminal());
+  ProgressDrawer bar(progress, plan, source.Progress());
   TestMerge merge(base, plan, false, run.result, run.stats, run.log);
   std::size_t number = 0;
   try {

@@ -94,7 +94,7 @@ void RunShare(const TestOrder& order, const Simulator& base, SessionShare share)
   for (int n = 0; n < count;) {
     bytes.clear();
     // A block of the share is a block of the test.
-    for (int k = 0; k < kSessionBlock && n < count; ++k, ++n) {
+    for (int k = 0; k < share.block && n < count; ++k, ++n) {
       while (!feed.WaitReady(kLook)) LookForStop();
       SessionRecord record;
       feed.Next(record);
@@ -126,7 +126,7 @@ void FollowOrders(int rank, int ranks) {
     } else {
       problem = cli::SetUpTable(order->settings, order->plan, base);
     }
-    const SessionShare share{ranks, rank};
+    const SessionShare share = SessionShare::Of(order ? order->plan.sessions : 0, ranks, rank);
     if (problem) {
       std::strncpy(ready.problem, problem->c_str(), sizeof ready.problem - 1);
     } else {
@@ -177,12 +177,12 @@ std::optional<std::string> MpiSessions::Run(const Simulator& base, const ActiveS
 
 int MpiSessions::Gather(const Simulator& base, const TestPlan& plan, const std::atomic<bool>& stop,
                         TestProgress& progress, const cli::SessionTaker& take) {
-  const SessionShare mine{ranks_, 0};
+  const SessionShare mine = SessionShare::Of(plan.sessions, ranks_, 0);
   SessionFeed feed(base, plan, mine, stop, progress);
   uint64_t otherRounds = 0;
   std::string bytes;
-  for (int first = 0; first < plan.sessions; first += kSessionBlock) {
-    const int last = std::min(plan.sessions, first + kSessionBlock);
+  for (int first = 0; first < plan.sessions; first += mine.block) {
+    const int last = std::min(plan.sessions, first + mine.block);
     const int owner = mine.OwnerOf(first);
     if (owner == 0) {
       for (int index = first; index < last; ++index) {

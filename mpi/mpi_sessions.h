@@ -15,9 +15,11 @@ class MpiSessions : public cli::SessionSource {
   std::optional<std::string> Run(const Simulator& base, const ActiveSettings& settings, const TestPlan& plan,
                                  const std::atomic<bool>& stop, TestProgress& progress,
                                  const cli::SessionTaker& take, int& threads) override;
-  // A launcher relays a terminal as the standard output alone; stderr comes
-  // through a pipe, to the same terminal.
-  bool ProgressOnTerminal() const override { return isatty(STDOUT_FILENO) != 0; }
+  // Under a launcher stderr is a pipe, to a terminal or to a batch job's log
+  // alike: a line now and then reads well in both.
+  cli::ProgressStyle Progress() const override {
+    return isatty(STDERR_FILENO) != 0 ? cli::ProgressStyle::kBar : cli::ProgressStyle::kLines;
+  }
   // Tells the other ranks that no more tests come.
   void Dismiss();
 

@@ -90,17 +90,19 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
 
 }  // namespace
 
-int SessionShare::Count(int sessions) const {
-  const int blocks = sessions / kSessionBlock;  // whole ones
-  const int owned = (blocks + parts - 1 - part) / parts;
-  const int rest = sessions % kSessionBlock;  // the last block's, when it is not whole
-  return owned * kSessionBlock + (rest > 0 && blocks % parts == part ? rest : 0);
+SessionShare SessionShare::Of(int sessions, int parts, int part) {
+  constexpr int kBlocksAPart = 4;
+  return {parts, part, std::clamp(sessions / (parts * kBlocksAPart), 1, 64)};
 }
 
-int SessionShare::Session(int n) const {
-  const int block = n / kSessionBlock * parts + part;
-  return block * kSessionBlock + n % kSessionBlock;
+int SessionShare::Count(int sessions) const {
+  const int blocks = sessions / block;  // whole ones
+  const int owned = (blocks + parts - 1 - part) / parts;
+  const int rest = sessions % block;  // the last block's, when it is not whole
+  return owned * block + (rest > 0 && blocks % parts == part ? rest : 0);
 }
+
+int SessionShare::Session(int n) const { return (n / block * parts + part) * block + n % block; }
 
 SessionFeed::SessionFeed(const Simulator& base, const TestPlan& plan, SessionShare share,
                          const std::atomic<bool>& stop, TestProgress& progress)

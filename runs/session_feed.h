@@ -14,15 +14,18 @@
 
 namespace quorvel {
 
-// The sessions of a test go out in blocks of kSessionBlock, dealt in turn to
-// the `parts` processes that share it; one process runs them all.
-inline constexpr int kSessionBlock = 64;
+// The sessions of a test go out in blocks, dealt in turn to the `parts`
+// processes that share it; one process runs them all.
 struct SessionShare {
   int parts = 1;
-  int part = 0;  // 0..parts-1: this process
+  int part = 0;    // 0..parts-1: this process
+  int block = 64;  // sessions a block
 
+  // Blocks small enough that every part gets several of a small test, and
+  // at most 64 sessions, so a part's results go out in pieces of some 6 KB.
+  static SessionShare Of(int sessions, int parts, int part);
   // Which part runs the block that holds session `index` (0-based).
-  int OwnerOf(int index) const { return index / kSessionBlock % parts; }
+  int OwnerOf(int index) const { return index / block % parts; }
   // How many of `sessions` sessions this part runs, and the n-th of them (0-based).
   int Count(int sessions) const;
   int Session(int n) const;

@@ -24,7 +24,7 @@ mask() {
 "$cli" settings new l.sav --players 1 --win-limit stop --win-amount 100 --loss-limit stop --loss-amount 200 \
   >/dev/null || fail "settings"
 
-# name | arguments; the outputs are named after the case. 99 sessions is a block of 64 and one of 35.
+# name | arguments; the outputs are named after the case. Every rank runs some of the sessions.
 cases=(
   "all|test --settings m.sav --sessions 99 --hands 300 --seed 5 --threads 2 --log all.log --json all.json --csv all.csv --walks all.walks --trace all.trace"
   "limits|test --settings l.sav --sessions 300 --hands 100 --seed 6 --threads 1 --json limits.json --csv limits.csv"
