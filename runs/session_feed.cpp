@@ -108,8 +108,10 @@ SessionFeed::SessionFeed(const Simulator& base, const TestPlan& plan, SessionSha
                          const std::atomic<bool>& stop, TestProgress& progress)
     : base_(base), plan_(plan), share_(share), stop_(stop), progress_(progress),
       count_(share.Count(plan.sessions)), window_(kWindow) {
-  working_ = std::min(std::max(1, plan.threads), count_);
-  for (int worker = 0; worker < working_; ++worker) threads_.emplace_back(&SessionFeed::Work, this, worker);
+  // Counted before any starts: a worker that finds nothing left leaves at once.
+  const int workers = std::min(std::max(1, plan.threads), count_);
+  working_ = workers;
+  for (int worker = 0; worker < workers; ++worker) threads_.emplace_back(&SessionFeed::Work, this, worker);
 }
 
 SessionFeed::~SessionFeed() {
