@@ -47,6 +47,16 @@ $(diff "$file" "mpi$ranks/${file#cli/}" | head -20)"
   done
 done
 
+# SIGTERM, as a launcher or a batch system sends it, stops every rank; rank 0 reports and saves.
+"${launch[@]}" -np 2 "$mpi" test --settings m.sav --sessions 8 --hands 100000000 --seed 8 --threads 1 \
+  --json stopped.json >stopped.out 2>/dev/null &
+launcher=$!
+sleep 2
+kill -TERM "$launcher"
+timeout 60 tail --pid="$launcher" -f /dev/null || { kill -9 "$launcher"; fail "the run went on after SIGTERM"; }
+grep -q '^Stopped: 0 of 8 sessions finished.$' stopped.out || fail "no report of the stop: $(head -3 stopped.out)"
+grep -q '"stopped": true' stopped.json || fail "no JSON saved after the stop"
+
 # A rank killed mid-test: the run ends with an error, never a hang. Each rank notes its process id first.
 "${launch[@]}" -np 2 bash -c 'echo $$ >rank.$OMPI_COMM_WORLD_RANK; exec "$0" "$@"' "$mpi" \
   test --settings m.sav --sessions 1000 --hands 1000000 --seed 8 --threads 1 >killed.out 2>killed.err &
