@@ -49,7 +49,7 @@ TEST(SaveFile, WritesANewFileAndReplacesAnOldOne) {
   for (const bool commit : {false, true}) {
     if (OutputFile output; output.Open(old)) {
       for (const std::string& piece : pieces) output.Write(piece);
-      if (commit) EXPECT_TRUE(output.Commit());
+      EXPECT_TRUE(!commit || output.Commit());
     }
     EXPECT_EQ(ReadText(old), commit ? pieces[0] + pieces[1] + pieces[2] : kNew);
   }
