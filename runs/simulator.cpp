@@ -65,7 +65,7 @@ void Simulator::DealCards() {
   const HandArea& hands = engine.hands;
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
                                                      hands[20] != 0, hands[30] != 0};
-  const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay);
+  const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay, engine.handDoubled);
   const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
   lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, stakes, context);
 
@@ -171,12 +171,16 @@ void Simulator::EndOfRoundTest() {
   if (track_.sessionHand == 1) {
     track_.maxHigh = track_.maxLow = WholeDollars(bankroll);
     track_.maxHighHand = track_.maxLowHand = 1;
+    track_.exactHigh = track_.exactLow = bankroll;
   }
-  if (static_cast<float>(track_.maxHigh) < bankroll) {
+  // Ties keep the earlier round.
+  if (bankroll > track_.exactHigh) {
+    track_.exactHigh = bankroll;
     track_.maxHigh = WholeDollars(bankroll);
     track_.maxHighHand = track_.sessionHand;
   }
-  if (static_cast<float>(track_.maxLow) > bankroll) {
+  if (bankroll < track_.exactLow) {
+    track_.exactLow = bankroll;
     track_.maxLow = WholeDollars(bankroll);
     track_.maxLowHand = track_.sessionHand;
   }

@@ -29,12 +29,16 @@ struct AppliedSettings {
 enum class SessionEndCause : int8_t { kRoundCount, kWinLimit, kLossLimit, kEndRule, kStopped };
 
 // The current session's high and low: whole dollars and session round numbers.
+// The exact amounts are kept beside them, so a high or low of $1403.50 that
+// comes back keeps the round it was first reached at.
 struct SessionTrack {
   int32_t sessionHand = 0;
   int32_t maxHigh = 0;
   int32_t maxHighHand = 0;
   int32_t maxLow = 0;
   int32_t maxLowHand = 0;
+  double exactHigh = 0;
+  double exactLow = 0;
 };
 
 class Simulator : private SessionEndSink {
