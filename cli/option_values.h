@@ -16,7 +16,7 @@ std::string Quoted(std::string_view text);
 
 bool IsDigit(char c);
 
-// Digits only: no sign, blank or decimal point; short enough not to overflow.
+// Digits only: no sign, blank or decimal point; short enough, past its leading zeros, not to overflow.
 std::optional<int64_t> WholeNumber(std::string_view text);
 
 // Reads a whole number from low to high into `value`, or says what the option

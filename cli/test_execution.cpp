@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
@@ -14,21 +13,16 @@
 
 #include "cli/option_values.h"
 #include "cli/progress_bar.h"
+#include "cli/settings_reader.h"
 #include "cli/startup.h"
+#include "cli/stop_signals.h"
 #include "config/default_settings.h"
+#include "config/settings_cursor.h"
 #include "engine/chart_check.h"
 #include "runs/return_data.h"
 
 namespace quorvel::cli {
 namespace {
-
-// Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
-// ends the program at once.
-std::atomic<bool> stopRequested{false};
-extern "C" void OnInterrupt(int) {
-  stopRequested.store(true);
-  std::signal(SIGINT, SIG_DFL);
-}
 
 // Draws the bar until the test ends; it wakes at the end at once, so a short
 // test does not wait out its last tick.
@@ -126,13 +120,30 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
       return std::nullopt;
     }
   }
-  ActiveReadResult read = ReadActiveSettings(file, {});
-  if (!read.status) {
-    const char* whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
-    return read.status.message + whose;
+  // A file without its whole fixed part is refused in the words the settings commands use.
+  const FileStart bytes = ReadSettingsFile(file);
+  const std::string name = "the settings file '" + file.string() + "' ";
+  std::optional<std::string> refusal;
+  if (bytes.error != 0) {
+    refusal = name + ReadProblem(bytes.error);
+  } else if (bytes.bytes.size() < kFixedPartSize) {
+    refusal = name + DecodeSettingsExactly(bytes.bytes).error;
   }
-  loaded = {read.settings, file.string(), std::move(read.warnings)};
+  if (refusal) return *refusal + (named ? "" : " (the last-used settings; --settings FILE gives others)");
+  ActiveReadResult read = ReadActiveSettingsBytes(bytes.bytes, {});
+  loaded = {read.settings, file.string(), std::move(read.warnings), file};
   return std::nullopt;
+}
+
+std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
+  Simulator table;
+  table.SetChartDirectory(ChartDirectory());
+  table.ApplySettings(ToAppliedSettings(settings.active));
+  std::vector<RunFile> inputs;
+  if (!settings.file.empty()) inputs.push_back(Shown("the settings file", settings.file));
+  inputs.push_back(Shown("the last-used settings file", StartupDirectory() / kLastUsedSettingsFile));
+  inputs.push_back(Shown("the chart file", table.ChartFile()));
+  return inputs;
 }
 
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
@@ -143,7 +154,7 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   base.ApplySettings(ToAppliedSettings(settings.active));
   if (auto problem = ChartFileProblem(base.ChartFile())) return problem;
   // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
-  std::signal(SIGINT, OnInterrupt);
+  CatchStopSignals();
   for (const std::string& warning : settings.warnings) {
     std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
   }
@@ -156,15 +167,13 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   ProgressDrawer bar(progress, plan);
   std::thread runner([&] {
     try {
-      problem = RunTest(base, plan, stopRequested, progress, run.result, run.stats, run.log);
+      problem = RunTest(base, plan, StopRequested(), progress, run.result, run.stats, run.log);
     } catch (const std::exception& e) {
       problem = std::string("the test failed: ") + e.what();
     }
   });
   runner.join();
   run.seconds = bar.Finish();
-  // The stop flag stays set: a Ctrl-C that stopped this test stops every later one too.
-  std::signal(SIGINT, SIG_DFL);
   return problem;
 }
 

@@ -116,7 +116,9 @@ bool SessionsCanEnd(const Simulator& base, const TestPlan& plan) {
   }
   const ActiveRuleList& rules = base.progression.ActiveRules();
   for (int i = 0; i < rules.count; ++i) {
-    if (base.progression.Table().ruleAction[rules.index[i]] == kEndSession) return true;
+    // The rule at 0 wins and 0 losses waits for nothing, so it never acts.
+    const int rule = rules.index[i];
+    if (rule != 0 && base.progression.Table().ruleAction[rule] == kEndSession) return true;
   }
   return false;
 }
