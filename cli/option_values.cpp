@@ -43,6 +43,14 @@ std::optional<std::string> ReadDecks(std::string_view option, const std::string&
   return std::nullopt;
 }
 
+std::string SentencePart(std::string sentence) {
+  if (!sentence.empty() && sentence.back() == '.') sentence.pop_back();
+  if (!sentence.empty() && sentence[0] >= 'A' && sentence[0] <= 'Z') {
+    sentence[0] = static_cast<char>(sentence[0] - 'A' + 'a');
+  }
+  return sentence;
+}
+
 std::optional<std::string> RequireName(std::string_view option,
                                        const std::optional<std::string>& name) {
   if (name && name->empty()) return std::string(option) + " needs a file name, not an empty text";

@@ -28,6 +28,10 @@ std::optional<std::string> ReadWhole(std::string_view option, const std::string&
 std::optional<std::string> ReadDecks(std::string_view option, const std::string& text,
                                      int64_t& value);
 
+// A sentence of the core's, to go after a colon in a message: its first letter
+// small and its full stop dropped.
+std::string SentencePart(std::string sentence);
+
 // A file name option that was given must name something: "--log needs a file name".
 std::optional<std::string> RequireName(std::string_view option,
                                        const std::optional<std::string>& name);

@@ -18,6 +18,7 @@
 #include "cli/stop_signals.h"
 #include "config/default_settings.h"
 #include "config/settings_cursor.h"
+#include "config/settings_values.h"
 #include "engine/chart_check.h"
 #include "runs/return_data.h"
 
@@ -129,8 +130,14 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   } else if (bytes.bytes.size() < kFixedPartSize) {
     refusal = name + DecodeSettingsExactly(bytes.bytes).error;
   }
-  if (refusal) return *refusal + (named ? "" : " (the last-used settings; --settings FILE gives others)");
   ActiveReadResult read = ReadActiveSettingsBytes(bytes.bytes, {});
+  // Values no table can play, read as the test would play them; `settings set` mends them.
+  if (!refusal) {
+    if (auto problem = CheckSettingsValues(read.settings.options)) {
+      refusal = name + "cannot be played: " + SentencePart(problem->message);
+    }
+  }
+  if (refusal) return *refusal + (named ? "" : " (the last-used settings; --settings FILE gives others)");
   loaded = {read.settings, file.string(), std::move(read.warnings), file};
   return std::nullopt;
 }

@@ -574,6 +574,39 @@ case_output_clashes() {
   expect_message "--log '/dev/stdout' is the same file as the standard output: an output may replace neither an input nor another output"
 }
 
+# Fault: values no table can play ran without a word; the log garbled amounts beyond 32 bits.
+case_impossible_settings() {
+  expect_ok settings new b.sav --min 10 --max 1000
+  local entry name bytes offset message n=0
+  local -a cases=(
+    "7|-5\0|starting bankroll must be more than 0 (it is -\$5)"
+    "16|-10\0|bet unit must be more than \$0 (it is -\$10)"
+    "537|-5\n-1\n|bet minimum must be from \$0 to \$9999 (it is -\$5)"
+    "537|10\n99999999999999999999\n|bet maximum must be from \$1 to \$9999 (it is \$2147483647)"
+    "537|500\n5\n|bet minimum (\$500) must not be above the bet maximum (\$5)"
+    "6|\0011000\000\000\000\000\001|starting bankroll cannot be counted in units when the bet unit is a percent of it"
+    "6|\0019999999\000\0001000\000\000\000\000|starting bankroll is too large: the bankroll could reach \$9999999000, more than the log can hold (\$2147483647)"
+  )
+  for entry in "${cases[@]}"; do
+    IFS='|' read -r offset bytes message <<<"$entry"
+    name=bad$((n += 1)).sav
+    head -c "$offset" b.sav >"$name"
+    # shellcheck disable=SC2059
+    printf -- "$bytes" >>"$name"
+    [ "$offset" -eq 537 ] || tail -c +$(($(wc -c <"$name") + 1)) b.sav >>"$name"
+    expect_refused test --settings "$name" --hands 5
+    expect_message "the settings file '$name' cannot be played: $message"
+    expect_refused compare b.sav "$name" --hands 5
+    expect_ok settings show "$name"
+  done
+  # settings new refuses such an amount; settings set mends it, and refuses to keep it.
+  expect_refused settings new x.sav --bankroll 9999999 --bankroll-in-units --unit 1000
+  expect_message "starting bankroll is too large: the bankroll could reach \$9999999000, more than the log can hold (\$2147483647)"
+  expect_refused settings set "$name" --players 2
+  expect_ok settings set "$name" --bankroll 100
+  expect_ok test --settings "$name" --hands 5
+}
+
 # Fault: a damaged chart file dealt by a broken chart with exit 0.
 case_damaged_charts() {
   program_copy
@@ -613,10 +646,10 @@ case_damaged_charts() {
 # Fault: settings files that show and set refuse ran silently in a test.
 case_damaged_settings_warn() {
   expect_ok settings new b.sav --min 10 --max 1000
-  head -c 541 b.sav >cut.sav
+  head -c 542 b.sav >cut.sav
   expect_ok test --settings cut.sav --hands 10 --seed 1 --json cut.json
-  expect_message "warning: cut.sav: bet maximum line '1' is cut short: playing \$1"
-  grep -qF '"bet maximum line '"'1'"' is cut short: playing $1"' cut.json || fail "the warning is not in the JSON"
+  expect_message "warning: cut.sav: bet maximum line '10' is cut short: playing \$10"
+  grep -qF '"bet maximum line '"'10'"' is cut short: playing $10"' cut.json || fail "the warning is not in the JSON"
   { head -c 537 b.sav; printf '10\nabc\n'; } >abc.sav
   expect_ok test --settings abc.sav --hands 10
   expect_message "warning: abc.sav: bet maximum 'abc' is not a whole number: playing \$200"
@@ -715,7 +748,8 @@ case_truncation_sweep() {
     [ "$code" -eq $((full ? 0 : 2)) ] || fail "set exits $code at $size bytes"
     [ "$full" -eq 1 ] || [ cut.sav -ef before.sav ] || fail "set changed a refused file at $size bytes"
     run test --settings before.sav --hands 1 --seed 1
-    if [ "$size" -lt 537 ]; then
+    # At 541 bytes the limit lines read 10 and 1: a maximum below the minimum.
+    if [ "$size" -lt 537 ] || [ "$size" -eq 541 ]; then
       [ "$code" -eq 2 ] || fail "test exits $code at $size bytes"
     elif [ "$full" -eq 0 ]; then
       [ "$code" -eq 0 ] && grep -q 'warning: before.sav: bet m' err.txt ||
