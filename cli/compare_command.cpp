@@ -1,9 +1,9 @@
 // `quorvel-cli compare`: several settings files on the same cards, their figures side by side.
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <utility>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/figure_table.h"
 #include "cli/json_report.h"
@@ -110,8 +110,7 @@ int RunCompare(const CompareOptions& options) {
             << " rounds, each file on the same sessions\n\n";
   PrintColumns(std::cout, headings, columns);
   if (stopped) std::cout << "\nStopped: the figures cover the sessions that finished.\n";
-  std::cout.flush();
-  std::fflush(stdout);
+  FlushStandardOutput();
   int exitCode = 0;
   auto save = [&exitCode](const std::optional<std::string>& name, const std::string& text) {
     if (!name) return;

@@ -1,9 +1,9 @@
 // `quorvel-cli test`: an automatic test, as the test screen's Start runs it.
-#include <cstdio>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json_report.h"
 #include "cli/option_values.h"
@@ -106,8 +106,7 @@ int RunTestCommand(const TestOptions& options) {
                     figures, executed.log, WorkerCount(plan), executed.seconds};
   PrintReport(std::cout, run);
   // Out before the saves, so a signal that ends the program during them cannot cost the report.
-  std::cout.flush();
-  std::fflush(stdout);
+  FlushStandardOutput();
   if (const int failed = SaveOutputs(options, run)) return failed;
   return StopExitCode();
 }
