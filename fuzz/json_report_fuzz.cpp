@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   TestLog log;
   log.Start(1);
   log.Review(SessionStats{});
-  const cli::TestRun run{plan, name, read.settings, read.warnings, result, log, 1, 0.5};
+  const TestFigures figures = ComputeFigures(result);
+  const cli::TestRun run{plan, name, read.settings, read.warnings, result, figures, log, 1, 0.5};
 
   // Any bytes must give JSON that reads back, with the texts decoded byte for byte.
   const nlohmann::json json = nlohmann::json::parse(cli::JsonReportText(run));

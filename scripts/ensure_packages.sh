@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  # clang and its fuzzing runtime build the libFuzzer targets.
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
