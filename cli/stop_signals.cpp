@@ -19,7 +19,9 @@ std::atomic<int> heldSignal{-1};
 [[noreturn]] void EndBy(int signal) {
   std::signal(signal, SIG_DFL);
   std::raise(signal);
-  std::_Exit(128 + signal);  // not reached: the default action ends the program
+  // Inside the signal's own handler the raised signal waits until the handler returns:
+  // end with the code the shell would show for it.
+  std::_Exit(128 + signal);
 }
 
 extern "C" void OnStopSignal(int signal) {
@@ -42,7 +44,13 @@ void CatchStopSignals() {
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signal : kStopSignals) sigaction(signal, &action, nullptr);
+  for (const int signal : kStopSignals) {
+    // A hangup ignored on purpose (nohup) stays ignored.
+    struct sigaction current {};
+    const bool ignored = sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+    if (signal == SIGHUP && ignored) continue;
+    sigaction(signal, &action, nullptr);
+  }
 }
 
 std::atomic<bool>& StopRequested() { return stopRequested; }

@@ -9,8 +9,8 @@
 
 namespace quorvel::cli {
 
-// Installs the handlers (again harmlessly). The first stop signal sets the
-// flag and is remembered; a later one ends the program, though never in the
+// Installs the handlers (again harmlessly), leaving a SIGHUP that nohup
+// ignores ignored. The first stop signal sets the flag and is remembered; a later one ends the program, though never in the
 // middle of a save.
 void CatchStopSignals();
 

@@ -23,7 +23,8 @@ int ReadChartFile(const std::filesystem::path& file, StrategyChart& chart) {
   const int count = static_cast<int>(read.bytes.size());
   // A short file overwrites only the cells it holds; the rest keep their codes.
   for (int i = 0; i < count; ++i) {
-    chart.cells[i / kChartColumns][i % kChartColumns] = static_cast<char>(read.bytes[static_cast<std::size_t>(i)]);
+    const auto byte = read.bytes[static_cast<std::size_t>(i)];
+    chart.cells[i / kChartColumns][i % kChartColumns] = static_cast<char>(byte);
   }
   return count;
 }
