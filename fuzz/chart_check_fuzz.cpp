@@ -2,10 +2,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -13,21 +11,12 @@
 #include "engine/chart_check.h"
 #include "engine/file_read.h"
 #include "engine/strategy_chart.h"
+#include "fuzz/fuzz_support.h"
+
+using quorvel::fuzz::Require;
+using quorvel::fuzz::ScratchFile;
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-const std::filesystem::path& ScratchFile() {
-  static const std::filesystem::path file = [] {
-    std::random_device device;
-    return std::filesystem::temp_directory_path() /
-           ("quorvel-chart-check-fuzz-" + std::to_string(device()) + ".dat");
-  }();
-  return file;
-}
 
 // A whole chart, by the codes each row may hold.
 bool WholeChart(std::string_view bytes) {

@@ -1,20 +1,14 @@
 // Fuzzes the JSON report over arbitrary settings bytes, which also name the settings file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
 
 #include "cli/json_report.h"
+#include "fuzz/fuzz_support.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+using quorvel::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace quorvel;

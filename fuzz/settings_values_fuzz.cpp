@@ -1,23 +1,17 @@
 // Fuzzes the check of settings values over the options any settings bytes give.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <span>
 #include <string>
 
 #include "config/active_settings.h"
 #include "config/settings_values.h"
+#include "fuzz/fuzz_support.h"
 #include "money/session_money.h"
 #include "runs/return_data.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+using quorvel::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace quorvel;
