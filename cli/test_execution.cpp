@@ -124,20 +124,14 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   // A file without its whole fixed part is refused in the words the settings commands use.
   const FileStart bytes = ReadSettingsFile(file);
   const std::string name = "the settings file '" + file.string() + "' ";
-  std::optional<std::string> refusal;
-  if (bytes.error != 0) {
-    refusal = name + ReadProblem(bytes.error);
-  } else if (bytes.bytes.size() < kFixedPartSize) {
-    refusal = name + DecodeSettingsExactly(bytes.bytes).error;
-  }
+  const std::string whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
+  if (bytes.error != 0) return name + ReadProblem(bytes.error) + whose;
+  if (bytes.bytes.size() < kFixedPartSize) return name + DecodeSettingsExactly(bytes.bytes).error + whose;
   ActiveReadResult read = ReadActiveSettingsBytes(bytes.bytes, {});
   // Values no table can play, read as the test would play them; `settings set` mends them.
-  if (!refusal) {
-    if (auto problem = CheckSettingsValues(read.settings.options)) {
-      refusal = name + "cannot be played: " + SentencePart(problem->message);
-    }
+  if (auto problem = CheckSettingsValues(read.settings.options)) {
+    return name + "cannot be played: " + SentencePart(problem->message) + whose;
   }
-  if (refusal) return *refusal + (named ? "" : " (the last-used settings; --settings FILE gives others)");
   loaded = {read.settings, file.string(), std::move(read.warnings), file};
   return std::nullopt;
 }
