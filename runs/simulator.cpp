@@ -38,7 +38,8 @@ void Simulator::ApplySettings(const AppliedSettings& settings) {
   ReadChartFile(ChartFile(), engine.chart);
   engine.shoe.ResetDeck();
   engine.shoe.ShuffleThreeTimes();
-  if (run.testRunning == 0) {
+  // Also after a refused AUTO: the table shows the settings it now deals by.
+  if (run.testRunning != 1) {
     display_->SetLabel(Label::bettotal, "");
     display_->SetLabel(Label::ELabel, "");
     display_->SetLabel(Label::Label1, GetCaption(money.bet));
@@ -100,7 +101,8 @@ void Simulator::ResetVariables(int level) {
     money.handsLost = 0;
     money.bankroll = money.startingBankroll;
   }
-  if (run.testRunning != 0 || level > 3) return;
+  // A refused AUTO (-1) runs no test: the table's labels are reset as in manual play.
+  if (run.testRunning == 1 || level > 3) return;
   display_->Vanish();
   display_->ProcessEvents();
   if (level == 0) {

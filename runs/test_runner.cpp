@@ -85,6 +85,7 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   // unit their product is the same sum as adding the stakes one by one.
   record.flatTotalBet = table.money.stakesPlayed * record.flatUnit;
   record.flatMarks = marks.FlatMarks(record.rounds);
+  if (!record.finished && record.rounds > 0) record.table = std::make_shared<Simulator>(table, nullptr);
   if (record.finished) {
     progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
                              record.totalBet);
@@ -174,6 +175,7 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
         result.bankroll = record.bankroll;
         result.winsInRow = record.winsInRow;
         result.lossesInRow = record.lossesInRow;
+        result.stoppedTable = record.table;
         stoppedSessionSeen = true;
       }
     }

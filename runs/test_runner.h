@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,6 +73,8 @@ struct SessionRecord {
   double flatTotalBet = 0;
   BankrollMarks flatMarks;
   std::vector<TraceRow> trace;
+  // A stopped session's table as it was stopped: stake, progression history, shoe.
+  std::shared_ptr<const Simulator> table;
 };
 
 struct TestResult {
@@ -94,6 +97,8 @@ struct TestResult {
   double bankroll = 0;
   int32_t winsInRow = 0;
   int32_t lossesInRow = 0;
+  // The table of that stopped session, which manual play carries on.
+  std::shared_ptr<const Simulator> stoppedTable;
 };
 
 // Runs the plan from a table whose settings were just applied. Finished

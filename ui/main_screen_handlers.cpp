@@ -73,18 +73,18 @@ void TForm1::ShowBetFigures() {
 
 void TForm1::Reset1Click() {
   if (dealing_) return;
-  controller_.Reset1Click();
+  Controller().Reset1Click();
   AfterReturnData();
 }
 
 void TForm1::Shuffle1Click() {
   // The workers copy the table at every session start: it must not change under them.
-  if (dealing_ || controller_.Running()) return;
+  if (dealing_ || Controller().Running()) return;
   table_.Shuffle1Click();
 }
 
 void TForm1::Stats1Click() {
-  if (controller_.Running()) {
+  if (Controller().Running()) {
     ShowLiveFigures();
     return;
   }
@@ -145,7 +145,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (controller_.Running()) controller_.StopTests();
+  if (Controller().Running()) Controller().StopTests();
   // Edits made on the options screen survive to the next start, even after
   // "EXIT WITHOUT RESETTING TEST"; a failed save is reported by the screen.
   if (screens_.options != nullptr && screens_.options->OptionsShown()) {

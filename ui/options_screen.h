@@ -83,6 +83,7 @@ class TStrategy : public QDialog {
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();

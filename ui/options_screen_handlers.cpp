@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -213,6 +214,15 @@ void TStrategy::FormClose() {
     keepOldSettings_ = true;
   }
   saveOnClose_ = true;
+}
+
+void TStrategy::keyPressEvent(QKeyEvent* event) {
+  // People read Escape as cancel: it leaves like "EXIT WITHOUT RESETTING TEST".
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    BitBtn2Click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TStrategy::changeEvent(QEvent* event) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <map>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "config/default_settings.h"
 #include "runs/test_controller.h"
@@ -85,8 +87,13 @@ TEST(TestControllerTest, StopEndsATestWithoutARoundLimit) {
 TEST(TestControllerTest, StopAfterARefusedAutoLeavesTheTableAsItIs) {
   Screen screen;
   EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kRefused);
+  screen.display.labels[Label::counter1] = "77";
   screen.controller.Reset1Click();  // the chart loads; AUTO is still refused
   ASSERT_EQ(screen.table.run.testRunning, -1);
+  // The table shows the settings it now deals by, and nothing of before.
+  EXPECT_EQ(screen.display.labels[Label::newwinnings], "1000");
+  EXPECT_EQ(screen.display.labels[Label::Label1], "10");
+  EXPECT_EQ(screen.display.labels[Label::counter1], "");
   EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kStopped);
   EXPECT_EQ(screen.table.money.bankroll, 1000);
   EXPECT_EQ(screen.table.run.handsPlayed, 0);
@@ -94,14 +101,35 @@ TEST(TestControllerTest, StopAfterARefusedAutoLeavesTheTableAsItIs) {
   EXPECT_EQ(screen.display.labels[Label::Auto], "AUTO");
 }
 
-TEST(TestControllerTest, StopShowsTheInterruptedSessionsRuns) {
+TEST(TestControllerTest, StopCarriesOnTheInterruptedSessionAndEndsOnce) {
   Screen screen;
+  std::vector<TestEnd> ends;
+  screen.controller.SetEndNotice([&](TestEnd end) { ends.push_back(end); });
   screen.controller.Reset1Click();
+  // More processors than workers: the test runs on as many as it can.
+  ASSERT_EQ(screen.controller.StartTests(2, 0, 11, 200), std::nullopt);
+  EXPECT_NE(screen.controller.StartTests(2, 0, 11, 1), std::nullopt);  // one test at a time
+  while (screen.controller.Progress().Rounds() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_TRUE(screen.controller.StopTests());
+  // Every later path to the end finds the test ended: no second report.
+  EXPECT_FALSE(screen.controller.StopTests());
+  EXPECT_FALSE(screen.controller.FinishTest());
+  screen.controller.Reset1Click();
+  EXPECT_EQ(ends, std::vector<TestEnd>{TestEnd::kStopped});
   ASSERT_EQ(screen.controller.StartTests(2, 0, 11, 1), std::nullopt);
   while (screen.controller.Progress().Rounds() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   screen.controller.StopTests();
+  EXPECT_EQ(screen.controller.Phase(), TestPhase::kStopped);
   const SessionRecord& interrupted = screen.controller.Result().sessions[0];
   ASSERT_FALSE(interrupted.finished);
+  // The table goes on from where the session stopped, not from the test's start.
+  const Simulator& stopped = *interrupted.table;
+  EXPECT_EQ(screen.table.money.bet, stopped.money.bet);
+  EXPECT_EQ(screen.table.money.betUnits, stopped.money.betUnits);
+  EXPECT_EQ(screen.table.money.resultHistory, stopped.money.resultHistory);
+  EXPECT_EQ(screen.table.engine.shoe.drawPosition, stopped.engine.shoe.drawPosition);
+  EXPECT_EQ(screen.table.engine.shoe.cards, stopped.engine.shoe.cards);
+  EXPECT_EQ(screen.display.labels[Label::PHLabel].front(), '$');
   EXPECT_EQ(screen.table.money.winsInRow, interrupted.winsInRow);
   EXPECT_EQ(screen.table.money.lossesInRow, interrupted.lossesInRow);
   EXPECT_EQ(screen.display.labels[Label::test3], std::to_string(interrupted.winsInRow));
@@ -123,12 +151,18 @@ TEST(TestControllerTest, LiveFiguresSumTheFinishedSessions) {
   EXPECT_DOUBLE_EQ(progress.FinishedWinnings(), result.winnings);
 }
 
-TEST(TestControllerTest, RefusesASessionCountTheLogCannotHold) {
+TEST(TestControllerTest, RefusesWhatTheLogOrTheProgressCannotHold) {
   Screen screen;
   screen.controller.Reset1Click();
-  EXPECT_NE(screen.controller.StartTests(0, 1000, 1, 1), std::nullopt);
-  EXPECT_NE(screen.controller.StartTests(100, 1000, 1, 1), std::nullopt);
+  const std::pair<int, double> refused[] = {{0, 1000}, {100, 1000}, {1, 1e30}, {1, 100000001}, {1, 0.5}, {1, -1}};
+  for (auto [sessions, hands] : refused) {
+    EXPECT_NE(screen.controller.StartTests(sessions, hands, 1, 1), std::nullopt) << sessions << " " << hands;
+  }
+  EXPECT_EQ(screen.controller.StartTests(1, 1e30, 1, 1),
+            "The number of hands per session must be from 1 to 100000000, or 0 for no limit.");
   EXPECT_EQ(screen.table.run.testRunning, 0);
+  EXPECT_EQ(WorkerThreadsFor(0), 1);
+  EXPECT_EQ(WorkerThreadsFor(65), 64);
 }
 
 }  // namespace
