@@ -1,4 +1,5 @@
 // Automatic tests from the window: the test screen, a seeded test end to end, STOP, the log.
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "config/default_settings.h"
 #include "ui/main_screen.h"
+#include "ui/test_lifetime.h"
 #include "ui/test_progress_panel.h"
 #include "ui/test_screen.h"
 #include "ui_fixture.h"
@@ -57,6 +59,8 @@ class AutoTestTest : public QObject {
   void BadNumbersAreRefusedBeforeTheTestStarts();
   void SeededTestMatchesTheCommandLine();
   void StopAnswersAtOnceAndLogsOnlyFinishedSessions();
+  void EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens_data();
+  void EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens();
   void CloseWithTheLogShownReturnsToSetup();
   void StatsDuringATestShowLiveFiguresAndTheTestRunsOn();
   void FailedLogSaveIsReported();
@@ -94,6 +98,7 @@ void AutoTestTest::BadNumbersAreRefusedBeforeTheTestStarts() {
       {"2500", "x", "", "'x' is not a valid integer value"},
       {"2500", "0", "", "The number of sessions must be from 1 to 99."},
       {"2500", "-1", "", "The number of sessions must be from 1 to 99."},
+      {"1e30", "3", "", "The number of hands per session must be from 1 to 100000000, or 0 for no limit."},
       {"2500", "3", "seven", "'seven' is not a valid seed: give a whole number from 0 to 4294967295"},
   };
   for (const Case& c : cases) {
@@ -173,10 +178,65 @@ void AutoTestTest::StopAnswersAtOnceAndLogsOnlyFinishedSessions() {
   QVERIFY(controller.Result().stopped);
   QCOMPARE(window.form.Auto->text(), QString("AUTO"));
   QVERIFY(!window.form.Progress->isVisibleTo(&window.form));
-  QVERIFY(!window.form.QPanel->isHidden());  // the wide layout shows its panels again
+  QTRY_VERIFY(!window.form.QPanel->isHidden());  // the wide layout shows its panels again
   QCOMPARE(window.form.counter1->text().toDouble(), controller.Result().handsPlayed);
   QCOMPARE(controller.Stats().sessionWinnings[1], 0);
   QCOMPARE(controller.Stats().sessionMaxHigh[1], 0);
+}
+
+void AutoTestTest::EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens_data() {
+  QTest::addColumn<QString>("hands");
+  QTest::addColumn<QString>("end");
+  QTest::newRow("STOP") << "0" << "stop";
+  QTest::newRow("RESET") << "0" << "reset";
+  QTest::newRow("closing the window") << "0" << "close";
+  QTest::newRow("STOP once the workers are done") << "500" << "stop";
+  QTest::newRow("the last session") << "500" << "poll";
+}
+
+void AutoTestTest::EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens() {
+  QFETCH(QString, hands);
+  QFETCH(QString, end);
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Window window(modals);
+  TForm1& form = window.form;
+  modals.actions["AutoTest"] = [&](QDialog&) {
+    if (modals.shown.size() == 1) {
+      Fill(window.autoTest, hands, "1", "5");
+      window.autoTest.start1Click();
+    }
+    return 0;
+  };
+  int ends = 0;
+  QObject::connect(&form.Lifetime(), &TestLifetime::Ended, [&] { ++ends; });
+  form.show();
+  form.AutoClick();
+  // DEAL, OPTIONS and "Shuffle Now" do nothing during a test, and look it; RESET stays.
+  QVERIFY(!form.Deal->isEnabled() && !form.OptButton->isEnabled() && !form.Shuffle1->isEnabled());
+  QVERIFY(form.Reset1->isEnabled());
+  TestController& controller = form.Controller();
+  if (hands == "0") {
+    QTRY_VERIFY(controller.Progress().Rounds() > 0);
+  } else {
+    QTRY_VERIFY(controller.WorkersDone());
+  }
+  if (end == "stop") form.AutoClick();
+  if (end == "reset") form.Reset1Click();
+  if (end == "close") form.close();
+  // The poll's tick falls due after the end (or is the end): it finds the test ended.
+  form.Lifetime().Poll();
+  form.Lifetime().Poll();
+  QCoreApplication::processEvents();
+  QCOMPARE(ends, 1);
+  QVERIFY(!form.Lifetime().PollActive());
+  QCOMPARE(controller.Phase(), end == "poll" ? TestPhase::kFinished : TestPhase::kStopped);
+  QCOMPARE(modals.shown.size(), end == "poll" ? 2 : 1);
+  QVERIFY(form.Deal->isEnabled() && form.OptButton->isEnabled() && form.Shuffle1->isEnabled());
+  if (end == "reset") {
+    QCOMPARE(form.newwinnings->text(), QString("1000"));
+    QCOMPARE(form.counter1->text(), QString(""));
+  }
 }
 
 void AutoTestTest::StatsDuringATestShowLiveFiguresAndTheTestRunsOn() {
@@ -215,8 +275,10 @@ void AutoTestTest::CloseWithTheLogShownReturnsToSetup() {
   TAutoTest& screen = window.autoTest;
   RunShortTest(window);
   screen.show();
+  emit screen.Edit1->editingFinished();  // leaving the sessions box keeps the finished test's log
   screen.ReviewClick();
   QVERIFY(screen.LogShown());
+  QVERIFY(!screen.Log1->toPlainText().split('\n')[8].isEmpty());
   QVERIFY(!screen.SaveLog->isHidden());
   screen.Close1Click();
   QVERIFY(!screen.LogShown());

@@ -182,25 +182,31 @@ void OptionsScreenTest::RunTestHandsTheScreenOver() {
 }
 
 void OptionsScreenTest::ExitWithoutResettingKeepsTheTableUntilClose() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  auto form = std::make_unique<TForm1>(modals, QSize(1024, 768));
-  form->SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
-  modals.actions["Strategy"] = [&](QDialog& dialog) {
-    dialog.show();
-    ChooseTableAndMoney(options.strategy);
-    options.strategy.BitBtn2->click();
-    return 0;
-  };
-  form->OptButtonClick();
-  QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
-  QCOMPARE(form->Table().money.bankroll, 1000.0);
-  QCOMPARE(options.strategy.BRDollar->text(), QString("500"));  // the edits stay
-  form->show();
-  form->Exit1Click();  // closing keeps the edits for the next start
-  QCOMPARE(Bytes(startup.LastUsedFile()),
-           CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string())));
+  for (const bool escape : {false, true}) {  // Escape is read as cancel
+    testing::StartupDirectory startup;
+    testing::AnsweringModals modals;
+    Options options{modals, startup.Path()};
+    auto form = std::make_unique<TForm1>(modals, QSize(1024, 768));
+    form->SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
+    modals.actions["Strategy"] = [&](QDialog& dialog) {
+      dialog.show();
+      ChooseTableAndMoney(options.strategy);
+      if (escape) {
+        QTest::keyClick(&options.strategy, Qt::Key_Escape);
+      } else {
+        options.strategy.BitBtn2->click();
+      }
+      return 0;
+    };
+    form->OptButtonClick();
+    QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
+    QCOMPARE(form->Table().money.bankroll, 1000.0);
+    QCOMPARE(options.strategy.BRDollar->text(), QString("500"));  // the edits stay
+    form->show();
+    form->Exit1Click();  // closing keeps the edits for the next start
+    QCOMPARE(Bytes(startup.LastUsedFile()),
+             CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string())));
+  }
 }
 
 void OptionsScreenTest::ChartsMenuSavesOnlyAShownScreen() {

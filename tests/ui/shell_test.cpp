@@ -95,6 +95,8 @@ void ShellTest::FirstStartDealsByTheDefaults() {
   QVERIFY(table.engine.chart.Loaded());
   QCOMPARE(form.newwinnings->text(), QString("1000"));
   QCOMPARE(form.Label1->text(), QString("10"));
+  TForm1 second(modals, {1024, 768});  // every start deals other cards
+  QVERIFY(second.Table().engine.shoe.cards != table.engine.shoe.cards);
 }
 
 QTEST_MAIN(ShellTest)
