@@ -1,6 +1,7 @@
 // The round as the table plays it, the table reset and applying settings.
 #include "runs/simulator.h"
 
+#include "engine/chart_check.h"
 #include "money/bet_sizing.h"
 #include "money/caption.h"
 #include "money/limits.h"
@@ -21,7 +22,8 @@ Simulator::Simulator(const Simulator& base, Display* display)
       run(base.run),
       display_(display ? display : &NullDisplay()),
       modes_(base.modes_),
-      chartDirectory_(base.chartDirectory_) {
+      chartDirectory_(base.chartDirectory_),
+      chartProblem_(base.chartProblem_) {
   engine.SetDisplay(display_);
 }
 
@@ -36,6 +38,7 @@ void Simulator::ApplySettings(const AppliedSettings& settings) {
   engine.shoe.SetCutPoint(engine.Rules().penetration);
   SetUpSessionMoney(money, settings.money);
   ReadChartFile(ChartFile(), engine.chart);
+  chartProblem_ = ChartFileProblem(ChartFile());
   engine.shoe.ResetDeck();
   engine.shoe.ShuffleThreeTimes();
   // Also after a refused AUTO: the table shows the settings it now deals by.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "config/settings_damage.h"
 #include "money/caption.h"
 #include "money/whole_dollars.h"
 #include "runs/format_totals.h"
@@ -32,8 +33,8 @@ AutoOutcome TestController::RunTests() {
   Display& screen = table_.Screen();
   screen.SetLabel(Label::Q2, "");
   screen.SetLabel(Label::Q3, "");
-  if (!table_.engine.chart.Loaded()) {
-    screen.SetLabel(Label::Suspend, kUnableToLoadData);
+  if (std::optional<std::string> refusal = DealRefusal(table_)) {
+    screen.SetLabel(Label::Suspend, *refusal);
     table_.run.runRequested = false;
     table_.run.testRunning = -1;
     return AutoOutcome::kRefused;
@@ -72,8 +73,8 @@ std::optional<std::string> TestController::StartTests(int sessions, double hands
   // Seeded before the settings shuffle the shoe, as the command line does, so
   // one seed gives the same log from either.
   table_.Seed(static_cast<uint32_t>(seed));
-  ReturnData(table_, active_, lastUsedFile_);
-  if (!table_.engine.chart.Loaded()) return std::string(kUnableToLoadData);
+  ApplyLastUsed();
+  if (std::optional<std::string> refusal = DealRefusal(table_)) return refusal;
 
   // The log's start amount is taken after the settings are applied again, so
   // winnings are counted from the bankroll the sessions really start from.
@@ -187,6 +188,15 @@ SettingsStatus TestController::Reset1Click() {
   if (Running()) StopTests();
   Display& screen = table_.Screen();
   for (Label label : {Label::test1, Label::test2, Label::test3, Label::test4}) screen.SetLabel(label, "0");
+  return ApplyLastUsed();
+}
+
+SettingsStatus TestController::ApplyLastUsed() {
+  if (std::optional<std::string> damage = SettingsFileDamage(lastUsedFile_)) {
+    active_ = DefaultActiveSettings();
+    table_.ApplySettings(ToAppliedSettings(active_));
+    return {false, *damage};
+  }
   return ReturnData(table_, active_, lastUsedFile_);
 }
 

@@ -65,6 +65,9 @@ class TestController {
   // hand. Does nothing unless a running test's workers are done; true when it
   // ended the test.
   bool FinishTest();
+  // The last-used settings applied afresh (ReturnData). A damaged file is not
+  // played from: the new user's settings are, and the file stays as it is.
+  SettingsStatus ApplyLastUsed();
   // RESET: stops a running test, zero counters on screen and the last-used
   // settings applied afresh.
   SettingsStatus Reset1Click();

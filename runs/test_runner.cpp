@@ -1,6 +1,8 @@
 // Running the sessions of a test on worker threads and merging their results.
 #include "runs/test_runner.h"
 
+#include <cctype>
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -93,6 +95,16 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
 }
 
 }  // namespace
+
+std::optional<std::string> DealRefusal(const Simulator& table) {
+  if (const std::optional<std::string>& problem = table.ChartProblem()) {
+    std::string reason = *problem;
+    if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    return std::string(kUnableToLoadData) + "\n" + reason + ".";
+  }
+  if (!table.engine.chart.Loaded()) return std::string(kUnableToLoadData);
+  return std::nullopt;
+}
 
 std::optional<std::string> CheckPlan(const TestPlan& plan) {
   if (plan.sessions < 1 || plan.sessions > kMostSessions) {

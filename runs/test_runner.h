@@ -18,6 +18,10 @@ namespace quorvel {
 
 inline constexpr const char* kUnableToLoadData = "    Unable to Load Data. Please check OPTIONS.";
 
+// Why the table must not deal: no chart loaded, or its file is damaged. The
+// "Unable to Load Data" text, then the file and the reason when they are known.
+std::optional<std::string> DealRefusal(const Simulator& table);
+
 // The most sessions a test runs; the log page holds the first kLastSessionRow.
 inline constexpr int kMostSessions = 100000;
 

@@ -9,10 +9,11 @@
 #include <QPushButton>
 #include <chrono>
 
+#include "config/settings_damage.h"
 #include "config/settings_file.h"
-#include "runs/return_data.h"
 #include "ui/table_image.h"
 #include "ui/test_progress_panel.h"
+#include "ui/version.h"
 
 namespace quorvel::ui {
 namespace {
@@ -94,8 +95,7 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
     centralWidget()->setStyleSheet(ClientStyle("11px", "13px"));
     setFixedSize(kDesignedClient.width(), kDesignedClient.height() + MainMenu1->sizeHint().height());
     LoadBackground();
-    ReturnData(table_, active_, lastUsedFile_);
-    AfterReturnData();
+    ApplyLastUsedAtStart();
     return;
   }
   SetUpHiResScreen(display);
@@ -117,9 +117,18 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   SetPanel(Panel15, 300, 48, 23);
   Memo1->setFixedHeight(Scaled(235, geometry_.scale));
   LayOutSidePanel();
-  ReturnData(table_, active_, lastUsedFile_);
-  AfterReturnData();
+  ApplyLastUsedAtStart();
   ShowSettingsMemo();
+}
+
+void TForm1::ApplyLastUsedAtStart() {
+  const SettingsStatus applied = Controller().ApplyLastUsed();
+  AfterReturnData();
+  // A missing file is a first start; anything else the table cannot play from is said.
+  if (!applied && std::filesystem::exists(lastUsedFile_)) {
+    modals_.ShowError(this, kProgramTitle,
+                      QString::fromStdString(DamagedLastUsedMessage(lastUsedFile_, applied.message)));
+  }
 }
 
 TForm1::~TForm1() = default;

@@ -143,6 +143,8 @@ class TForm1 : public QMainWindow, public Display {
   void LoadBackground();
   // The table restarted from the last-used settings file.
   void AfterReturnData();
+  // The same at start, saying so when the file is damaged.
+  void ApplyLastUsedAtStart();
   void RefreshStatistics();
   void OpenOptions();
   void ChooseTest();

@@ -7,7 +7,6 @@
 #include "runs/format_totals.h"
 #include "runs/general_text.h"
 #include "runs/money_figures.h"
-#include "runs/return_data.h"
 #include "ui/main_screen.h"
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
@@ -36,7 +35,7 @@ void TForm1::OpenOptions() {
   if (screens_.options == nullptr || dealing_ || Controller().Running()) return;
   modals_.Exec(*screens_.options);
   if (screens_.options->KeepOldSettings()) return;
-  ReturnData(table_, active_, lastUsedFile_);
+  Controller().ApplyLastUsed();
   AfterReturnData();
   ShowSettingsMemo();
 }

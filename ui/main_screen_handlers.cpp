@@ -25,6 +25,11 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 void TForm1::DealClick() {
   if (table_.run.testRunning == 1) return;
+  // No round is dealt without a whole chart: the table says which file and why.
+  if (std::optional<std::string> refusal = DealRefusal(table_)) {
+    SetLabel(Label::Suspend, *refusal);
+    return;
+  }
   if (table_.money.sessionBlocked) {
     if (screens_.limit != nullptr) modals_.Exec(*screens_.limit);
     return;
@@ -147,10 +152,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   }
   if (Controller().Running()) Controller().StopTests();
   // Edits made on the options screen survive to the next start, even after
-  // "EXIT WITHOUT RESETTING TEST"; a failed save is reported by the screen.
-  if (screens_.options != nullptr && screens_.options->OptionsShown()) {
-    screens_.options->SaveData(screens_.options->LastUsedFile());
-  }
+  // "EXIT WITHOUT RESETTING TEST"; untouched values are not written back over
+  // what quorvel-cli may have written since.
+  if (screens_.options != nullptr) screens_.options->SaveUnsavedEdits();
   QMainWindow::closeEvent(event);
 }
 

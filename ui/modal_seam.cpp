@@ -13,6 +13,10 @@ void ModalSeam::ShowError(QWidget* parent, const QString& title, const QString& 
   QMessageBox::critical(parent, title, message);
 }
 
+bool ModalSeam::Ask(QWidget* parent, const QString& title, const QString& question) {
+  return QMessageBox::question(parent, title, question) == QMessageBox::Yes;
+}
+
 QString ModalSeam::SaveFileName(QWidget* parent, const QString& title, const QString& directory,
                                 const QString& filter, const QString& defaultSuffix) {
   QFileDialog dialog(parent, title, directory, filter);
