@@ -11,6 +11,7 @@
 
 #include "config/settings_damage.h"
 #include "config/settings_file.h"
+#include "ui/modal_seam.h"
 #include "ui/table_image.h"
 #include "ui/test_progress_panel.h"
 #include "ui/version.h"

@@ -81,6 +81,8 @@ class OptionsScreenTest : public QObject {
   void ChartsMenuSavesOnlyAShownScreen();
   void FailedSavesAreReportedAndNothingIsApplied();
   void OpenShowsTheFileAndNamesIt();
+  void TypedValuesNoTableCanPlayAreRefused();
+  void OutsideChangesAreNotOverwrittenUnasked();
 };
 
 void OptionsScreenTest::UnitGroupsExcludeEachOther() {
@@ -240,6 +242,7 @@ void OptionsScreenTest::FailedSavesAreReportedAndNothingIsApplied() {
   form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
 
   modals.saveAnswer = QString::fromStdString((startup.Path() / "missing" / "my.sav").string());
+  options.strategy.show();
   options.strategy.SaveAsClick();
   QCOMPARE(modals.errors.size(), 1);
   QVERIFY(modals.errors[0].contains("my.sav"));
@@ -274,9 +277,94 @@ void OptionsScreenTest::OpenShowsTheFileAndNamesIt() {
   QCOMPARE(s.BRDollar->text(), QString("500"));
   QCOMPARE(s.BetULim->text(), QString("500"));
   QVERIFY(modals.errors.isEmpty());
-  modals.openAnswer = QString::fromStdString((startup.Path() / "nothing.sav").string());
-  options.strategy.Open2Click();
-  QCOMPARE(modals.errors.size(), 1);
+  // A missing or damaged file is refused with its reason; the screen keeps what it held.
+  const QString cut = QString::fromStdString((startup.Path() / "cut.sav").string());
+  QFile out(cut);
+  QVERIFY(out.open(QIODevice::WriteOnly));
+  out.write(Bytes(file.toStdString()).left(200));
+  out.close();
+  s.BRDollar->setText("640");
+  for (const QString& refused : {QString::fromStdString((startup.Path() / "nothing.sav").string()), cut}) {
+    modals.openAnswer = refused;
+    options.strategy.Open2Click();
+    QVERIFY2(modals.errors.back().startsWith(refused + " was not opened: "), qPrintable(modals.errors.back()));
+  }
+  QCOMPARE(modals.errors.size(), 2);
+  QVERIFY(modals.errors.back().contains("ends after 200 of its 537"));
+  QCOMPARE(s.BRDollar->text(), QString("640"));
+  QCOMPARE(s.NumPlayers->text(), QString("2"));
+}
+
+void OptionsScreenTest::TypedValuesNoTableCanPlayAreRefused() {
+  struct Case {
+    const char* box;
+    QString text;
+    QString message;
+  };
+  const Case cases[] = {
+      {"BRDollar", "abc", "starting bankroll 'abc' is not a"},
+      {"BRDollar", "-5000", "starting bankroll must be more than 0"},
+      {"BUDollar", "0", "bet unit must be more than $0"},
+      {"BetLLim", "600", "bet minimum ($600) must not be above the bet maximum"},
+  };
+  for (const Case& c : cases) {
+    testing::StartupDirectory startup;
+    testing::AnsweringModals modals;
+    Options options{modals, startup.Path()};
+    TForm1 form(modals, {1024, 768});
+    form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
+    auto* box = options.strategy.findChild<QLineEdit*>(c.box);
+    bool stayedOpen = false;
+    modals.actions["Strategy"] = [&](QDialog& dialog) {
+      dialog.show();
+      options.strategy.BetULim->setText("500");
+      box->setText(c.text);
+      options.strategy.BitBtn1->click();  // RUN TEST WITH NEW SETTINGS
+      stayedOpen = dialog.isVisible();     // on the refused box
+      options.strategy.SaveAsClick();      // SAVE SETUP
+      return 0;
+    };
+    modals.saveAnswer = QString::fromStdString((startup.Path() / "saved.sav").string());
+    form.OptButtonClick();
+    QVERIFY(stayedOpen);
+    QCOMPARE(modals.errors.size(), 2);
+    QVERIFY2(modals.errors[0].contains(c.message, Qt::CaseInsensitive), qPrintable(modals.errors[0]));
+    QCOMPARE(options.strategy.focusWidget(), box);
+    QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
+    QVERIFY(!std::filesystem::exists(startup.Path() / "saved.sav"));
+    QCOMPARE(form.Table().money.bankroll, 1000.0);
+  }
+}
+
+void OptionsScreenTest::OutsideChangesAreNotOverwrittenUnasked() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Options options{modals, startup.Path()};
+  auto form = std::make_unique<TForm1>(modals, QSize(1024, 768));
+  form->SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
+  modals.actions["Strategy"] = [&](QDialog& dialog) {
+    dialog.show();
+    options.strategy.BitBtn2->click();
+    return 0;
+  };
+  form->OptButtonClick();
+  // quorvel-cli writes the file meanwhile; the window, with nothing edited, leaves it.
+  const QByteArray outside =
+      CommandLineSettings(QString::fromStdString(startup.LastUsedFile().string()));
+  QVERIFY(!outside.isEmpty());
+  form->show();
+  form->Exit1Click();
+  QCOMPARE(Bytes(startup.LastUsedFile()), outside);
+  QVERIFY(modals.questions.isEmpty());
+  // Edited, the window asks first; No keeps the file, Yes writes the edits.
+  options.strategy.BRDollar->setText("900");
+  for (const bool answer : {false, true}) {
+    modals.answer = answer;
+    options.strategy.SaveUnsavedEdits();
+    QVERIFY(modals.questions.back().contains("has changed since this window read it"));
+    QCOMPARE(Bytes(startup.LastUsedFile()) == outside, !answer);
+  }
+  QCOMPARE(modals.questions.size(), 2);
 }
 
 QTEST_MAIN(OptionsScreenTest)

@@ -1,14 +1,19 @@
 // The shell: the about box, help, closing, and the settings file left alone.
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "config/default_settings.h"
 #include "ui/about_box.h"
+#include "ui/alert_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_screen.h"
+#include "ui/options_screen.h"
+#include "ui/progression_screen.h"
 #include "ui_fixture.h"
 
 using namespace quorvel;
@@ -22,6 +27,7 @@ class ShellTest : public QObject {
   void HelpShowsOurPagesOrSaysItIsMissing();
   void ClosingWithoutOptionsLeavesTheLastUsedFile();
   void FirstStartDealsByTheDefaults();
+  void DamagedLastUsedFileIsSaidAndKeptUntilReplaced();
 };
 
 void ShellTest::MenusHoldTheirItemsAndSpacers() {
@@ -97,6 +103,70 @@ void ShellTest::FirstStartDealsByTheDefaults() {
   QCOMPARE(form.Label1->text(), QString("10"));
   TForm1 second(modals, {1024, 768});  // every start deals other cards
   QVERIFY(second.Table().engine.shoe.cards != table.engine.shoe.cards);
+}
+
+void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
+  struct Case {
+    QByteArray contents;  // "folder": a folder in the file's place
+    QString reason;
+  };
+  const QByteArray whole = [] {
+    const std::vector<uint8_t> bytes = EncodeSettings(DefaultSettings());
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  }();
+  const Case cases[] = {
+      {whole.left(300), "ends after 300 of its 537 fixed bytes"},
+      {QByteArray(600, '\xAB'), "more"},
+      {QByteArray(1 << 22, '\xAB'), "more"},
+      {QByteArray(), "ends after 0 of its 537 fixed bytes"},
+      {"folder", "is a folder"},
+  };
+  for (const Case& c : cases) {
+    testing::StartupDirectory startup;
+    const QString file = QString::fromStdString(startup.LastUsedFile().string());
+    if (c.contents == "folder") {
+      QVERIFY(QDir().mkpath(file));
+    } else {
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly));
+      out.write(c.contents);
+    }
+    testing::AnsweringModals modals;
+    TAlert alert;
+    TProgression progression(modals, alert, {1024, 768});
+    TStrategy options(modals, progression, startup.Path());
+    {
+      TForm1 form(modals, {1024, 768});
+      form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
+      QCOMPARE(modals.errors.size(), 1);
+      QVERIFY2(modals.errors[0].startsWith("The last-used settings file " + file + " is damaged: "),
+               qPrintable(modals.errors[0]));
+      QVERIFY(modals.errors[0].contains(c.reason));
+      QCOMPARE(form.Table().money.bankroll, 1000.0);  // the new user's settings
+      QCOMPARE(form.Table().engine.Rules().decks, 6);
+      form.Reset1Click();
+      QCOMPARE(form.Table().money.bankroll, 1000.0);
+      form.show();
+      form.Exit1Click();
+    }
+    if (c.contents != "folder") QCOMPARE(QFile(file).size(), c.contents.size());  // untouched
+    // New settings applied: the damaged file is kept beside the new one.
+    TForm1 form(modals, {1024, 768});
+    form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
+    QString shown;
+    modals.actions["Strategy"] = [&](QDialog& dialog) {
+      dialog.show();
+      shown = options.BRDollar->text();
+      options.BRDollar->setText("700");
+      options.BitBtn1->click();
+      return 0;
+    };
+    form.OptButtonClick();
+    QCOMPARE(shown, QString("1000"));  // the defaults, not the damage
+    QCOMPARE(form.Table().money.bankroll, 700.0);
+    QVERIFY(QFileInfo::exists(file + ".damaged"));
+    if (c.contents != "folder") QCOMPARE(QFile(file + ".damaged").size(), c.contents.size());
+  }
 }
 
 QTEST_MAIN(ShellTest)
