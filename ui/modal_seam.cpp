@@ -7,7 +7,12 @@
 
 namespace quorvel::ui {
 
-int ModalSeam::Exec(QDialog& dialog) { return dialog.exec(); }
+int ModalSeam::Exec(QDialog& dialog) {
+  // Modal to the screen that opened it, not to the program: the help window,
+  // which has no parent, stays usable.
+  dialog.setWindowModality(Qt::WindowModal);
+  return dialog.exec();
+}
 
 void ModalSeam::ShowError(QWidget* parent, const QString& title, const QString& message) {
   QMessageBox::critical(parent, title, message);

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 #include "config/default_settings.h"
@@ -61,7 +62,7 @@ void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   TForm1 form(modals, {640, 480});
-  THelpWindow missing(modals, startup.Path() / "help" / "index.html", &form);
+  THelpWindow missing(modals, startup.Path() / "help" / "index.html");
   form.SetScreens({nullptr, nullptr, nullptr, &missing});
   form.ContentsClick();
   QCOMPARE(modals.errors.size(), 1);
@@ -69,12 +70,29 @@ void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   QVERIFY(!missing.isVisible());
 
   const QString source = qEnvironmentVariable("QUORVEL_SOURCE_DIR");
-  THelpWindow help(modals, std::filesystem::path(qPrintable(source)) / "data" / "help" / "index.html", &form);
+  THelpWindow help(modals, std::filesystem::path(qPrintable(source)) / "data" / "help" / "index.html");
   form.SetScreens({nullptr, nullptr, nullptr, &help});
   form.ContentsClick();
   QVERIFY(help.isVisible());
   QVERIFY(help.Browser->toPlainText().contains("DEAL"));
   QCOMPARE(modals.errors.size(), 1);
+
+  // A screen open modally over the main screen blocks it, not help.
+  struct BlockWatch : QObject {
+    bool blocked = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+      blocked = blocked || event->type() == QEvent::WindowBlocked;
+      return false;
+    }
+  } helpWatch, formWatch;
+  form.show();
+  help.installEventFilter(&helpWatch);
+  form.installEventFilter(&formWatch);
+  QDialog screen(&form);
+  QTimer::singleShot(0, &screen, &QDialog::accept);
+  ModalSeam().Exec(screen);
+  QVERIFY(formWatch.blocked);
+  QVERIFY(!helpWatch.blocked);
 }
 
 void ShellTest::ClosingWithoutOptionsLeavesTheLastUsedFile() {
