@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "config/settings_cursor.h"
 #include "config/settings_damage.h"
 #include "money/caption.h"
 #include "money/whole_dollars.h"
@@ -192,6 +193,7 @@ SettingsStatus TestController::Reset1Click() {
 }
 
 SettingsStatus TestController::ApplyLastUsed() {
+  NoteLastUsedFile();
   if (std::optional<std::string> damage = SettingsFileDamage(lastUsedFile_)) {
     active_ = DefaultActiveSettings();
     table_.ApplySettings(ToAppliedSettings(active_));
@@ -199,5 +201,19 @@ SettingsStatus TestController::ApplyLastUsed() {
   }
   return ReturnData(table_, active_, lastUsedFile_);
 }
+
+namespace {
+
+std::vector<uint8_t> FileBytes(const std::filesystem::path& file) {
+  std::vector<uint8_t> bytes;
+  ReadSettingsBytes(file, bytes);
+  return bytes;
+}
+
+}  // namespace
+
+bool TestController::LastUsedChangedOutside() const { return FileBytes(lastUsedFile_) != lastUsedSeen_; }
+
+void TestController::NoteLastUsedFile() { lastUsedSeen_ = FileBytes(lastUsedFile_); }
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "config/active_settings.h"
 #include "runs/session_stats.h"
@@ -68,6 +69,11 @@ class TestController {
   // The last-used settings applied afresh (ReturnData). A damaged file is not
   // played from: the new user's settings are, and the file stays as it is.
   SettingsStatus ApplyLastUsed();
+  // Whether the last-used file differs from what the table last read of it,
+  // or was told of (quorvel-cli writes the same file).
+  bool LastUsedChangedOutside() const;
+  // The file as it is now is the window's own (written by a screen, not applied).
+  void NoteLastUsedFile();
   // RESET: stops a running test, zero counters on screen and the last-used
   // settings applied afresh.
   SettingsStatus Reset1Click();
@@ -100,6 +106,7 @@ class TestController {
   SessionStats stats_;
   TestLog log_;
   std::optional<std::string> problem_;
+  std::vector<uint8_t> lastUsedSeen_;
   TestPhase phase_ = TestPhase::kIdle;
   std::function<void(TestEnd)> endNotice_;
   std::thread worker_;

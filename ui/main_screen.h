@@ -147,6 +147,9 @@ class TForm1 : public QMainWindow, public Display {
   void ApplyLastUsedAtStart();
   void RefreshStatistics();
   void OpenOptions();
+  // Before the last-used file is applied again: a change made outside the
+  // window is said, and played only if the user agrees.
+  bool AcceptOutsideChange();
   void ChooseTest();
   std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed);
   // The one reaction to a test's end; only a finished test opens its screens.

@@ -47,9 +47,20 @@ void TForm1::AutoClick() {
     case AutoOutcome::kStopped:  // a stopped test reports its end
       return;
     case AutoOutcome::kChooseTest:
-      ChooseTest();
+      if (AcceptOutsideChange()) ChooseTest();
       return;
   }
+}
+
+bool TForm1::AcceptOutsideChange() {
+  if (!Controller().LastUsedChangedOutside()) return true;
+  const QString question =
+      QString("The last-used settings file %1 has changed since this window read it (quorvel-cli "
+              "writes it too). Play its new settings?")
+          .arg(QString::fromStdString(lastUsedFile_.string()));
+  if (!modals_.Ask(this, windowTitle(), question)) return false;
+  if (screens_.options != nullptr) screens_.options->ReloadLastUsed();
+  return true;
 }
 
 void TForm1::ChooseTest() {

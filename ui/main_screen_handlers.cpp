@@ -78,6 +78,8 @@ void TForm1::ShowBetFigures() {
 
 void TForm1::Reset1Click() {
   if (dealing_) return;
+  if (Controller().Running()) Controller().StopTests();
+  if (!AcceptOutsideChange()) return;
   Controller().Reset1Click();
   AfterReturnData();
 }
@@ -105,7 +107,11 @@ void TForm1::TWindowClick() {
 }
 
 void TForm1::Chart1Click() {
-  if (screens_.options != nullptr) screens_.options->RequestClose();
+  if (screens_.options != nullptr) {
+    screens_.options->RequestClose();
+    // Saved by the window's own screen, to be applied at the next RESET.
+    Controller().NoteLastUsedFile();
+  }
   if (screens_.charts == nullptr) return;
   const TableOptions& options = active_.options;
   screens_.charts->ChartData(options.decks, options.dealerHitsSoft17 != 0,

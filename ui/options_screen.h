@@ -38,6 +38,8 @@ class TStrategy : public QDialog {
   void LoadOptionsData(const std::filesystem::path& file);
   // At the program's end: edits not yet in the last-used file are written to it.
   void SaveUnsavedEdits();
+  // The last-used file was changed outside and is played now: the screen shows it.
+  void ReloadLastUsed();
   // A close asked for by another screen: it saves like a close (when the
   // screen has been shown in this run) but applies nothing.
   void RequestClose();

@@ -162,6 +162,13 @@ void TStrategy::NoteLastUsedFile() {
   lastUsedHeld_ = Encoded(Shown());
 }
 
+void TStrategy::ReloadLastUsed() {
+  // Before the first showing the screen loads the file then anyway.
+  if (!optionsShown_ || SettingsFileDamage(lastUsedFile_)) return;
+  LoadOptionsData(lastUsedFile_);
+  NoteLastUsedFile();
+}
+
 void TStrategy::SaveUnsavedEdits() {
   if (optionsShown_ && Encoded(Shown()) != lastUsedHeld_) HandOver();
 }

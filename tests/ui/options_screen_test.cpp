@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "config/default_settings.h"
 #include "ui/alert_dialog.h"
 #include "ui/main_screen.h"
 #include "ui/options_screen.h"
@@ -348,23 +349,33 @@ void OptionsScreenTest::OutsideChangesAreNotOverwrittenUnasked() {
     return 0;
   };
   form->OptButtonClick();
-  // quorvel-cli writes the file meanwhile; the window, with nothing edited, leaves it.
+  // quorvel-cli writes the file meanwhile: RESET asks before it plays it.
   const QByteArray outside =
       CommandLineSettings(QString::fromStdString(startup.LastUsedFile().string()));
   QVERIFY(!outside.isEmpty());
+  for (const bool answer : {false, true}) {
+    modals.answer = answer;
+    form->Reset1Click();
+    QVERIFY(modals.questions.back().contains("has changed since this window read it"));
+    QCOMPARE(form->Table().money.bankroll, answer ? 500.0 : 1000.0);
+  }
+  QCOMPARE(options.strategy.BRDollar->text(), QString("500"));  // the screen shows what plays
+  // With nothing edited, closing leaves the file.
   form->show();
   form->Exit1Click();
   QCOMPARE(Bytes(startup.LastUsedFile()), outside);
-  QVERIFY(modals.questions.isEmpty());
-  // Edited, the window asks first; No keeps the file, Yes writes the edits.
+  QCOMPARE(modals.questions.size(), 2);
+  // Changed outside again and edited here: No keeps the file, Yes writes the edits.
+  QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
+  const QByteArray again = Bytes(startup.LastUsedFile());
   options.strategy.BRDollar->setText("900");
   for (const bool answer : {false, true}) {
     modals.answer = answer;
     options.strategy.SaveUnsavedEdits();
     QVERIFY(modals.questions.back().contains("has changed since this window read it"));
-    QCOMPARE(Bytes(startup.LastUsedFile()) == outside, !answer);
+    QCOMPARE(Bytes(startup.LastUsedFile()) == again, !answer);
   }
-  QCOMPARE(modals.questions.size(), 2);
+  QCOMPARE(modals.questions.size(), 4);
 }
 
 QTEST_MAIN(OptionsScreenTest)
