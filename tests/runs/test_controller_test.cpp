@@ -46,11 +46,20 @@ TEST(TestControllerTest, AutoWithoutAChartIsRefusedUntilOneIsLoaded) {
   EXPECT_EQ(screen.table.run.testRunning, -1);
   EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kRefused);  // and again
 
-  screen.controller.Reset1Click();  // settings applied: the chart loads
+  screen.display.labels[Label::counter1] = "77";
+  screen.controller.Reset1Click();  // settings applied: the chart loads; AUTO is still refused
   ASSERT_TRUE(screen.table.engine.chart.Loaded());
+  ASSERT_EQ(screen.table.run.testRunning, -1);
+  // The table shows the settings it now deals by, and nothing of before.
+  EXPECT_EQ(screen.display.labels[Label::newwinnings], "1000");
+  EXPECT_EQ(screen.display.labels[Label::Label1], "10");
+  EXPECT_EQ(screen.display.labels[Label::counter1], "");
   EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kStopped);  // hides the message
   EXPECT_TRUE(screen.display.hidden[Label::Suspend]);
+  EXPECT_EQ(screen.display.labels[Label::Auto], "AUTO");
   EXPECT_EQ(screen.table.run.testRunning, 0);
+  EXPECT_EQ(screen.table.money.bankroll, 1000);  // no test ran: the table stays as it is
+  EXPECT_EQ(screen.table.run.handsPlayed, 0);
   EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kChooseTest);
 }
 
@@ -70,35 +79,12 @@ TEST(TestControllerTest, AFinishedTestShowsItsCountersAndLog) {
   EXPECT_EQ(screen.display.labels[Label::PHLabel], "$0.00");
   EXPECT_EQ(screen.display.labels[Label::test1], std::to_string(screen.controller.Result().handsWon));
   EXPECT_FALSE(screen.controller.Log().Lines()[2].empty());
-}
-
-TEST(TestControllerTest, StopEndsATestWithoutARoundLimit) {
-  Screen screen;
-  screen.controller.Reset1Click();
-  ASSERT_EQ(screen.controller.StartTests(3, 0, 9, 2), std::nullopt);
-  while (screen.controller.Progress().Rounds() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kStopped);
-  EXPECT_FALSE(screen.controller.Running());
-  EXPECT_TRUE(screen.controller.Result().stopped);
-  EXPECT_GT(screen.table.run.handsPlayed, 0);
-  EXPECT_EQ(screen.table.run.testRunning, 0);
-}
-
-TEST(TestControllerTest, StopAfterARefusedAutoLeavesTheTableAsItIs) {
-  Screen screen;
-  EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kRefused);
-  screen.display.labels[Label::counter1] = "77";
-  screen.controller.Reset1Click();  // the chart loads; AUTO is still refused
-  ASSERT_EQ(screen.table.run.testRunning, -1);
-  // The table shows the settings it now deals by, and nothing of before.
-  EXPECT_EQ(screen.display.labels[Label::newwinnings], "1000");
-  EXPECT_EQ(screen.display.labels[Label::Label1], "10");
-  EXPECT_EQ(screen.display.labels[Label::counter1], "");
-  EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kStopped);
-  EXPECT_EQ(screen.table.money.bankroll, 1000);
-  EXPECT_EQ(screen.table.run.handsPlayed, 0);
-  EXPECT_TRUE(screen.display.hidden[Label::Suspend]);
-  EXPECT_EQ(screen.display.labels[Label::Auto], "AUTO");
+  // The live figures sum the finished sessions.
+  const TestProgress& progress = screen.controller.Progress();
+  EXPECT_EQ(progress.SessionsFinished(), 2);
+  EXPECT_EQ(progress.FinishedRounds(), 2000);
+  EXPECT_DOUBLE_EQ(progress.FinishedTotalBet(), screen.controller.Result().totalBet);
+  EXPECT_DOUBLE_EQ(progress.FinishedWinnings(), screen.controller.Result().winnings);
 }
 
 TEST(TestControllerTest, StopCarriesOnTheInterruptedSessionAndEndsOnce) {
@@ -110,7 +96,9 @@ TEST(TestControllerTest, StopCarriesOnTheInterruptedSessionAndEndsOnce) {
   ASSERT_EQ(screen.controller.StartTests(2, 0, 11, 200), std::nullopt);
   EXPECT_NE(screen.controller.StartTests(2, 0, 11, 1), std::nullopt);  // one test at a time
   while (screen.controller.Progress().Rounds() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  EXPECT_TRUE(screen.controller.StopTests());
+  EXPECT_EQ(screen.controller.RunTests(), AutoOutcome::kStopped);  // STOP
+  EXPECT_TRUE(screen.controller.Result().stopped);
+  EXPECT_EQ(screen.table.run.testRunning, 0);
   // Every later path to the end finds the test ended: no second report.
   EXPECT_FALSE(screen.controller.StopTests());
   EXPECT_FALSE(screen.controller.FinishTest());
@@ -135,20 +123,6 @@ TEST(TestControllerTest, StopCarriesOnTheInterruptedSessionAndEndsOnce) {
   EXPECT_EQ(screen.display.labels[Label::test3], std::to_string(interrupted.winsInRow));
   EXPECT_EQ(screen.display.labels[Label::test4], std::to_string(interrupted.lossesInRow));
   EXPECT_GT(interrupted.winsInRow + interrupted.lossesInRow, 0);
-}
-
-TEST(TestControllerTest, LiveFiguresSumTheFinishedSessions) {
-  Screen screen;
-  screen.controller.Reset1Click();
-  ASSERT_EQ(screen.controller.StartTests(3, 500, 4, 2), std::nullopt);
-  screen.WaitForWorkers();
-  const TestProgress& progress = screen.controller.Progress();
-  screen.controller.FinishTest();
-  const TestResult& result = screen.controller.Result();
-  EXPECT_EQ(progress.SessionsFinished(), 3);
-  EXPECT_EQ(progress.FinishedRounds(), 1500);
-  EXPECT_DOUBLE_EQ(progress.FinishedTotalBet(), result.totalBet);
-  EXPECT_DOUBLE_EQ(progress.FinishedWinnings(), result.winnings);
 }
 
 TEST(TestControllerTest, RefusesWhatTheLogOrTheProgressCannotHold) {

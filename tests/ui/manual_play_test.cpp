@@ -301,24 +301,21 @@ void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
 }
 
 void ManualPlayTest::NoRoundWithoutAWholeChart() {
-  struct Case {
-    QByteArray contents;  // of the six-deck chart; empty: the folder is gone
-    QString reason;
-  };
-  const Case cases[] = {
+  // The six-deck chart's contents (none: the folder is gone) and what is said.
+  const std::pair<QByteArray, QString> cases[] = {
       {"", "6sdn.dat' does not exist."},
       {QByteArray(100, 'H'), "6sdn.dat' holds 100 of its 280 bytes."},
       {QByteArray(280, 'Z'), "6sdn.dat' holds 'Z' at byte 0, which is no code of a pair row."},
   };
-  for (const Case& c : cases) {
+  for (const auto& [contents, reason] : cases) {
     testing::StartupDirectory startup;
     const QString chart = QString::fromStdString((startup.Path() / "chartdata" / "6sdn.dat").string());
-    if (c.contents.isEmpty()) {
+    if (contents.isEmpty()) {
       QDir(QString::fromStdString((startup.Path() / "chartdata").string())).removeRecursively();
     } else {
       QFile file(chart);
       QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      file.write(c.contents);
+      file.write(contents);
     }
     testing::AnsweringModals modals;
     TForm1 form(modals, {1024, 768});
@@ -326,7 +323,7 @@ void ManualPlayTest::NoRoundWithoutAWholeChart() {
     QCOMPARE(form.Table().run.handsPlayed, 0.0);
     QVERIFY(!form.Suspend->isHidden());
     QVERIFY(form.Suspend->text().startsWith("    Unable to Load Data. Please check OPTIONS.\nThe chart file '"));
-    QVERIFY2(form.Suspend->text().endsWith(c.reason), qPrintable(form.Suspend->text()));
+    QVERIFY2(form.Suspend->text().endsWith(reason), qPrintable(form.Suspend->text()));
     form.AutoClick();  // no test either
     QCOMPARE(form.Table().run.testRunning, -1);
     QVERIFY(!form.Controller().Running());

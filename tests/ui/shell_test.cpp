@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "config/default_settings.h"
 #include "ui/about_box.h"
 #include "ui/alert_dialog.h"
 #include "ui/help_window.h"
@@ -124,30 +123,23 @@ void ShellTest::FirstStartDealsByTheDefaults() {
 }
 
 void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
-  struct Case {
-    QByteArray contents;  // "folder": a folder in the file's place
-    QString reason;
-  };
-  const QByteArray whole = [] {
-    const std::vector<uint8_t> bytes = EncodeSettings(DefaultSettings());
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  }();
-  const Case cases[] = {
-      {whole.left(300), "ends after 300 of its 537 fixed bytes"},
+  // The file's contents ("folder": a folder in its place) and the reason given.
+  const std::pair<QByteArray, QString> cases[] = {
+      {QByteArray(300, '\x01'), "ends after 300 of its 537 fixed bytes"},
       {QByteArray(600, '\xAB'), "more"},
       {QByteArray(1 << 22, '\xAB'), "more"},
       {QByteArray(), "ends after 0 of its 537 fixed bytes"},
       {"folder", "is a folder"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [contents, reason] : cases) {
     testing::StartupDirectory startup;
     const QString file = QString::fromStdString(startup.LastUsedFile().string());
-    if (c.contents == "folder") {
+    if (contents == "folder") {
       QVERIFY(QDir().mkpath(file));
     } else {
       QFile out(file);
       QVERIFY(out.open(QIODevice::WriteOnly));
-      out.write(c.contents);
+      out.write(contents);
     }
     testing::AnsweringModals modals;
     TAlert alert;
@@ -159,7 +151,7 @@ void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
       QCOMPARE(modals.errors.size(), 1);
       QVERIFY2(modals.errors[0].startsWith("The last-used settings file " + file + " is damaged: "),
                qPrintable(modals.errors[0]));
-      QVERIFY(modals.errors[0].contains(c.reason));
+      QVERIFY(modals.errors[0].contains(reason));
       QCOMPARE(form.Table().money.bankroll, 1000.0);  // the new user's settings
       QCOMPARE(form.Table().engine.Rules().decks, 6);
       form.Reset1Click();
@@ -167,7 +159,7 @@ void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
       form.show();
       form.Exit1Click();
     }
-    if (c.contents != "folder") QCOMPARE(QFile(file).size(), c.contents.size());  // untouched
+    if (contents != "folder") QCOMPARE(QFile(file).size(), contents.size());  // untouched
     // New settings applied: the damaged file is kept beside the new one.
     TForm1 form(modals, {1024, 768});
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
@@ -183,7 +175,7 @@ void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
     QCOMPARE(shown, QString("1000"));  // the defaults, not the damage
     QCOMPARE(form.Table().money.bankroll, 700.0);
     QVERIFY(QFileInfo::exists(file + ".damaged"));
-    if (c.contents != "folder") QCOMPARE(QFile(file + ".damaged").size(), c.contents.size());
+    if (contents != "folder") QCOMPARE(QFile(file + ".damaged").size(), contents.size());
   }
 }
 
