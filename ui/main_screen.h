@@ -161,6 +161,7 @@ class TForm1 : public QMainWindow, public Display {
   void ShowResultPerHand();
   void ShowBetFigures();
   QLabel* LabelWidget(Label label) const;
+  void ShowSuspend(const QString& caption);
   QString BackgroundPath() const;
 
   ModalSeam& modals_;
