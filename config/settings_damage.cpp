@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "config/settings_cursor.h"
 #include "config/settings_values.h"
 
 namespace quorvel {
@@ -35,6 +36,12 @@ std::optional<std::string> SettingsFileDamage(const std::filesystem::path& file)
     return std::nullopt;
   }
   return SettingsDamage(ReadActiveSettings(file, DefaultActiveSettings()));
+}
+
+std::vector<uint8_t> SettingsBytesNow(const std::filesystem::path& file) {
+  std::vector<uint8_t> bytes;
+  ReadSettingsBytes(file, bytes);
+  return bytes;
 }
 
 std::string DamagedLastUsedMessage(const std::filesystem::path& file, const std::string& damage) {

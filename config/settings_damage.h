@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/active_settings.h"
 
@@ -16,6 +17,10 @@ std::optional<std::string> SettingsDamage(const ActiveReadResult& read);
 
 // The same for `file`; nothing when it does not exist (a first start).
 std::optional<std::string> SettingsFileDamage(const std::filesystem::path& file);
+
+// The file's bytes as the readers take them now, so that a change made by
+// another program since the last look can be noticed.
+std::vector<uint8_t> SettingsBytesNow(const std::filesystem::path& file);
 
 // What the programs say when the last-used file is damaged: which file, why,
 // and that the new user's settings are played while the file is kept.

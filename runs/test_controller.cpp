@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "config/settings_cursor.h"
 #include "config/settings_damage.h"
 #include "money/caption.h"
 #include "money/whole_dollars.h"
@@ -202,18 +201,10 @@ SettingsStatus TestController::ApplyLastUsed() {
   return ReturnData(table_, active_, lastUsedFile_);
 }
 
-namespace {
-
-std::vector<uint8_t> FileBytes(const std::filesystem::path& file) {
-  std::vector<uint8_t> bytes;
-  ReadSettingsBytes(file, bytes);
-  return bytes;
+bool TestController::LastUsedChangedOutside() const {
+  return SettingsBytesNow(lastUsedFile_) != lastUsedSeen_;
 }
 
-}  // namespace
-
-bool TestController::LastUsedChangedOutside() const { return FileBytes(lastUsedFile_) != lastUsedSeen_; }
-
-void TestController::NoteLastUsedFile() { lastUsedSeen_ = FileBytes(lastUsedFile_); }
+void TestController::NoteLastUsedFile() { lastUsedSeen_ = SettingsBytesNow(lastUsedFile_); }
 
 }  // namespace quorvel

@@ -9,7 +9,6 @@
 #include <QSpinBox>
 
 #include "config/default_settings.h"
-#include "config/settings_cursor.h"
 #include "config/settings_damage.h"
 #include "config/settings_values.h"
 #include "money/lenient_number.h"
@@ -26,12 +25,6 @@ const QString kSettingsFilter = "Saved Files (*.sav)";
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-std::vector<uint8_t> FileBytes(const std::filesystem::path& file) {
-  std::vector<uint8_t> bytes;
-  ReadSettingsBytes(file, bytes);
-  return bytes;
-}
 
 std::vector<uint8_t> Encoded(const OptionsWorkingCopy& copy) { return EncodeSettings(ToSettingsFile(copy)); }
 
@@ -134,7 +127,7 @@ bool TStrategy::HandOver() {
   if (!TypedValuesPass()) return false;
   const QString name = Text(lastUsedFile_.string());
   // quorvel-cli writes the same file: its change is not overwritten unasked.
-  if (FileBytes(lastUsedFile_) != lastUsedSeen_ &&
+  if (SettingsBytesNow(lastUsedFile_) != lastUsedSeen_ &&
       !modals_.Ask(this, windowTitle(),
                    QString("The last-used settings file %1 has changed since this window read it. "
                            "Write this screen's settings over it?").arg(name))) {
@@ -158,7 +151,7 @@ bool TStrategy::HandOver() {
 }
 
 void TStrategy::NoteLastUsedFile() {
-  lastUsedSeen_ = FileBytes(lastUsedFile_);
+  lastUsedSeen_ = SettingsBytesNow(lastUsedFile_);
   lastUsedHeld_ = Encoded(Shown());
 }
 
