@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/display.h"
@@ -55,6 +57,9 @@ class Simulator : private SessionEndSink {
   const std::filesystem::path& ChartDirectory() const { return chartDirectory_; }
   // The chart file the current rules deal by.
   std::filesystem::path ChartFile() const;
+  // Why no round may be dealt by that file (missing, wrong size, unknown
+  // codes), as found when the settings were applied; nothing for a whole chart.
+  const std::optional<std::string>& ChartProblem() const { return chartProblem_; }
 
   // Makes settings active and restarts from them: rules, progression rules,
   // full reset, cut point, session money, chart, a fresh shoe.
@@ -96,6 +101,7 @@ class Simulator : private SessionEndSink {
   Display* display_;
   LimitModes modes_;
   std::filesystem::path chartDirectory_ = "chartdata";
+  std::optional<std::string> chartProblem_;
   int8_t lastRoundOutcome_ = 0;
   float lastNet_ = 0;
   SessionEndCause endCause_ = SessionEndCause::kRoundCount;

@@ -51,7 +51,8 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
   setObjectName("Charts");
   setWindowTitle("Basic Strategy Charts");
   setFixedSize(688, 586);
-  setStyleSheet("TCharts { background: white; }");
+  // A style sheet names a class in a namespace with "--" for "::".
+  setStyleSheet("quorvel--ui--TCharts { background: white; }");
 
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");

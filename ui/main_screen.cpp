@@ -7,12 +7,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
+#include <chrono>
 
+#include "config/settings_damage.h"
 #include "config/settings_file.h"
-#include "runs/return_data.h"
+#include "ui/modal_seam.h"
 #include "ui/table_image.h"
 #include "ui/test_progress_panel.h"
+#include "ui/version.h"
 
 namespace quorvel::ui {
 namespace {
@@ -29,6 +31,13 @@ QString ClientStyle(const QString& topBarFont, const QString& panelFont) {
                  "QFrame#QPanel QLabel, QFrame#Panel1 QLabel { background: transparent; font-size: %2; }"
                  "QFrame#Panel2 QLabel { background: transparent; font-size: %1; }")
       .arg(topBarFont, panelFont);
+}
+
+// Every start deals other cards: the clock in microseconds, so that two starts
+// within one second differ too.
+uint32_t ClockSeed() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }
 
 QFrame* MakePanel(QWidget* parent, const char* name, QRect place, QFrame::Shadow shadow) {
@@ -70,14 +79,14 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
       // new user's defaults rather than by a zero bankroll and a zero unit.
       active_(DefaultActiveSettings()),
       table_(this),
-      controller_(table_, active_, lastUsedFile_) {
+      lifetime_(table_, active_, lastUsedFile_) {
   setObjectName("Form1");
   setWindowTitle("Quorvel Main Screen");
   table_.SetChartDirectory(startupDirectory_ / "chartdata");
-  // A few updates a second: enough to watch, too few to cost the test anything.
-  pollTimer_ = new QTimer(this);
-  pollTimer_->setInterval(250);
-  connect(pollTimer_, &QTimer::timeout, this, &TForm1::PollTest);
+  table_.Seed(ClockSeed());
+  connect(&lifetime_, &TestLifetime::Progressed, this, [this] { Progress->Update(Controller().Progress()); });
+  // Queued: the screens react after the path that ended the test has returned.
+  connect(&lifetime_, &TestLifetime::Ended, this, &TForm1::TestEnded, Qt::QueuedConnection);
   CreateMenu();
   CreateControls();
   memo_.fill("");
@@ -87,8 +96,7 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
     centralWidget()->setStyleSheet(ClientStyle("11px", "13px"));
     setFixedSize(kDesignedClient.width(), kDesignedClient.height() + MainMenu1->sizeHint().height());
     LoadBackground();
-    ReturnData(table_, active_, lastUsedFile_);
-    AfterReturnData();
+    ApplyLastUsedAtStart();
     return;
   }
   SetUpHiResScreen(display);
@@ -110,9 +118,18 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   SetPanel(Panel15, 300, 48, 23);
   Memo1->setFixedHeight(Scaled(235, geometry_.scale));
   LayOutSidePanel();
-  ReturnData(table_, active_, lastUsedFile_);
-  AfterReturnData();
+  ApplyLastUsedAtStart();
   ShowSettingsMemo();
+}
+
+void TForm1::ApplyLastUsedAtStart() {
+  const SettingsStatus applied = Controller().ApplyLastUsed();
+  AfterReturnData();
+  // A missing file is a first start; anything else the table cannot play from is said.
+  if (!applied && std::filesystem::exists(lastUsedFile_)) {
+    modals_.ShowError(this, kProgramTitle,
+                      QString::fromStdString(DamagedLastUsedMessage(lastUsedFile_, applied.message)));
+  }
 }
 
 TForm1::~TForm1() = default;

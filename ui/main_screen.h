@@ -15,6 +15,7 @@
 #include "runs/simulator.h"
 #include "runs/test_controller.h"
 #include "ui/display_geometry.h"
+#include "ui/test_lifetime.h"
 
 class QAction;
 class QFrame;
@@ -22,7 +23,6 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace quorvel::ui {
 
@@ -88,7 +88,8 @@ class TForm1 : public QMainWindow, public Display {
   void GetDirectory();
 
   Simulator& Table() { return table_; }
-  TestController& Controller() { return controller_; }
+  TestController& Controller() { return lifetime_.Controller(); }
+  TestLifetime& Lifetime() { return lifetime_; }
   const ActiveSettings& Active() const { return active_; }
   const DisplayGeometry& Geometry() const { return geometry_; }
   const std::filesystem::path& StartupDirectory() const { return startupDirectory_; }
@@ -142,16 +143,25 @@ class TForm1 : public QMainWindow, public Display {
   void LoadBackground();
   // The table restarted from the last-used settings file.
   void AfterReturnData();
+  // The same at start, saying so when the file is damaged.
+  void ApplyLastUsedAtStart();
   void RefreshStatistics();
   void OpenOptions();
+  // Before the last-used file is applied again: a change made outside the
+  // window is said, and played only if the user agrees.
+  bool AcceptOutsideChange();
   void ChooseTest();
   std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed);
-  void PollTest();
+  // The one reaction to a test's end; only a finished test opens its screens.
+  void TestEnded(bool finished);
+  // DEAL, OPTIONS and "Shuffle Now" do nothing during a test, and look it.
+  void EnableTableControls(bool enabled);
   void ShowPanelsAfterTest();
   void ShowLiveFigures();
   void ShowResultPerHand();
   void ShowBetFigures();
   QLabel* LabelWidget(Label label) const;
+  void ShowSuspend(const QString& caption);
   QString BackgroundPath() const;
 
   ModalSeam& modals_;
@@ -161,12 +171,11 @@ class TForm1 : public QMainWindow, public Display {
   std::filesystem::path lastUsedFile_;
   ActiveSettings active_;
   Simulator table_;
-  TestController controller_;
+  TestLifetime lifetime_;
   CardPlace cardPlace_;
   SettingsMemo memo_;
   bool backgroundTried_ = false;
   bool dealing_ = false;
-  QTimer* pollTimer_;
   std::array<QLabel*, static_cast<int>(Label::Auto)> labels_{};
 };
 

@@ -53,7 +53,7 @@ int Run() {
   TCharts charts(modals, main.StartupDirectory() / "chartdata", &main);
   TAboutBox about(&main);
   THitLimit limit(&main);
-  THelpWindow help(modals, helpFile, &main);
+  THelpWindow help(modals, helpFile);
   TAutoTest autoTest(modals, main.Controller(), display, main.StartupDirectory(), &main);
   TResults results(modals, display, main.StartupDirectory(), &main);
   autoTest.SetResultsScreen(&results);

@@ -87,7 +87,6 @@ void TAutoTest::CreateControls() {
   Edit1->setObjectName("Edit1");
   Edit1->setMaxLength(2);
   Edit1->setGeometry(445, 283, 40, 28);
-  connect(Edit1, &QLineEdit::editingFinished, this, &TAutoTest::Edit1Exit);
 
   SeedLabel = label("SeedLabel", "Seed:", {130, 360, 60, 28});
   SeedEdit = new QLineEdit(this);
@@ -173,8 +172,6 @@ void TAutoTest::numtestsChange() { UpdateBox(); }
 void TAutoTest::UpdateBox() {
   Target->setText(QString::fromStdString(GeneralText(HandsOfItem(numtests->currentIndex()))));
 }
-
-void TAutoTest::Edit1Exit() { controller_.Log().EmptyLinesFromTwo(); }
 
 std::optional<uint64_t> TAutoTest::ReadSeed() {
   const QString text = SeedEdit->text().trimmed();

@@ -112,6 +112,7 @@ void ChartsScreenTest::ChartsMenuShowsTheActiveRules() {
   form.Chart1Click();
   QCOMPARE(charts.windowTitle(), QString("Basic Strategy Chart, 6 decks, S17, DAS, no surrender"));
   QCOMPARE(charts.rowLabels[0]->text(), QString("Y Y Y Y Y Y Y Y Y Y "));
+  QCOMPARE(charts.grab().toImage().pixelColor(charts.width() - 3, 300), QColor(Qt::white));
 }
 
 QTEST_MAIN(ChartsScreenTest)

@@ -61,6 +61,7 @@ class ManualPlayTest : public QObject {
   void CardPastTheEdgeIsClipped();
   void MemoListsTwentyFiveRules();
   void MissingTablePictureIsReportedOnceAndPlayGoesOn();
+  void NoRoundWithoutAWholeChart();
 };
 
 void ManualPlayTest::DealDrawsEveryCardWhereItLands_data() {
@@ -297,6 +298,38 @@ void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
   form.DealClick();
   const CardPlace first = GetImagePosition(0, 1.25f);
   QVERIFY(IsCardFace(form.Image1->Picture().toImage(), first.cardX + 2, first.cardY + 45));
+}
+
+void ManualPlayTest::NoRoundWithoutAWholeChart() {
+  // The six-deck chart's contents (none: the folder is gone) and what is said.
+  const std::pair<QByteArray, QString> cases[] = {
+      {"", "6sdn.dat' does not exist."},
+      {QByteArray(100, 'H'), "6sdn.dat' holds 100 of its 280 bytes."},
+      {QByteArray(280, 'Z'), "6sdn.dat' holds 'Z' at byte 0, which is no code of a pair row."},
+  };
+  for (const auto& [contents, reason] : cases) {
+    testing::StartupDirectory startup;
+    const QString chart = QString::fromStdString((startup.Path() / "chartdata" / "6sdn.dat").string());
+    if (contents.isEmpty()) {
+      QDir(QString::fromStdString((startup.Path() / "chartdata").string())).removeRecursively();
+    } else {
+      QFile file(chart);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(contents);
+    }
+    testing::AnsweringModals modals;
+    TForm1 form(modals, {1024, 768});
+    form.DealClick();
+    QCOMPARE(form.Table().run.handsPlayed, 0.0);
+    QVERIFY(!form.Suspend->isHidden());
+    const QString refusal = QString::fromStdString(DealRefusal(form.Table()).value_or(""));
+    QVERIFY(refusal.startsWith("    Unable to Load Data. Please check OPTIONS.\nThe chart file '"));
+    QVERIFY2(refusal.endsWith(reason), qPrintable(refusal));
+    QVERIFY(form.Suspend->text().contains("6sdn.dat"));
+    form.AutoClick();  // no test either
+    QCOMPARE(form.Table().run.testRunning, -1);
+    QVERIFY(!form.Controller().Running());
+  }
 }
 
 QTEST_MAIN(ManualPlayTest)

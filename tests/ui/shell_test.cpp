@@ -1,14 +1,19 @@
 // The shell: the about box, help, closing, and the settings file left alone.
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 #include "ui/about_box.h"
+#include "ui/alert_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_screen.h"
+#include "ui/options_screen.h"
+#include "ui/progression_screen.h"
 #include "ui_fixture.h"
 
 using namespace quorvel;
@@ -22,6 +27,7 @@ class ShellTest : public QObject {
   void HelpShowsOurPagesOrSaysItIsMissing();
   void ClosingWithoutOptionsLeavesTheLastUsedFile();
   void FirstStartDealsByTheDefaults();
+  void DamagedLastUsedFileIsSaidAndKeptUntilReplaced();
 };
 
 void ShellTest::MenusHoldTheirItemsAndSpacers() {
@@ -55,7 +61,7 @@ void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   TForm1 form(modals, {640, 480});
-  THelpWindow missing(modals, startup.Path() / "help" / "index.html", &form);
+  THelpWindow missing(modals, startup.Path() / "help" / "index.html");
   form.SetScreens({nullptr, nullptr, nullptr, &missing});
   form.ContentsClick();
   QCOMPARE(modals.errors.size(), 1);
@@ -63,12 +69,29 @@ void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   QVERIFY(!missing.isVisible());
 
   const QString source = qEnvironmentVariable("QUORVEL_SOURCE_DIR");
-  THelpWindow help(modals, std::filesystem::path(qPrintable(source)) / "data" / "help" / "index.html", &form);
+  THelpWindow help(modals, std::filesystem::path(qPrintable(source)) / "data" / "help" / "index.html");
   form.SetScreens({nullptr, nullptr, nullptr, &help});
   form.ContentsClick();
   QVERIFY(help.isVisible());
   QVERIFY(help.Browser->toPlainText().contains("DEAL"));
   QCOMPARE(modals.errors.size(), 1);
+
+  // A screen open modally over the main screen blocks it, not help.
+  struct BlockWatch : QObject {
+    bool blocked = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+      blocked = blocked || event->type() == QEvent::WindowBlocked;
+      return false;
+    }
+  } helpWatch, formWatch;
+  form.show();
+  help.installEventFilter(&helpWatch);
+  form.installEventFilter(&formWatch);
+  QDialog screen(&form);
+  QTimer::singleShot(0, &screen, &QDialog::accept);
+  ModalSeam().Exec(screen);
+  QVERIFY(formWatch.blocked);
+  QVERIFY(!helpWatch.blocked);
 }
 
 void ShellTest::ClosingWithoutOptionsLeavesTheLastUsedFile() {
@@ -95,6 +118,65 @@ void ShellTest::FirstStartDealsByTheDefaults() {
   QVERIFY(table.engine.chart.Loaded());
   QCOMPARE(form.newwinnings->text(), QString("1000"));
   QCOMPARE(form.Label1->text(), QString("10"));
+  TForm1 second(modals, {1024, 768});  // every start deals other cards
+  QVERIFY(second.Table().engine.shoe.cards != table.engine.shoe.cards);
+}
+
+void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
+  // The file's contents ("folder": a folder in its place) and the reason given.
+  const std::pair<QByteArray, QString> cases[] = {
+      {QByteArray(300, '\x01'), "ends after 300 of its 537 fixed bytes"},
+      {QByteArray(600, '\xAB'), "more"},
+      {QByteArray(1 << 22, '\xAB'), "more"},
+      {QByteArray(), "ends after 0 of its 537 fixed bytes"},
+      {"folder", "is a folder"},
+  };
+  for (const auto& [contents, reason] : cases) {
+    testing::StartupDirectory startup;
+    const QString file = QString::fromStdString(startup.LastUsedFile().string());
+    if (contents == "folder") {
+      QVERIFY(QDir().mkpath(file));
+    } else {
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly));
+      out.write(contents);
+    }
+    testing::AnsweringModals modals;
+    TAlert alert;
+    TProgression progression(modals, alert, {1024, 768});
+    TStrategy options(modals, progression, startup.Path());
+    {
+      TForm1 form(modals, {1024, 768});
+      form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
+      QCOMPARE(modals.errors.size(), 1);
+      QVERIFY2(modals.errors[0].startsWith("The last-used settings file " + file + " is damaged: "),
+               qPrintable(modals.errors[0]));
+      QVERIFY(modals.errors[0].contains(reason));
+      QCOMPARE(form.Table().money.bankroll, 1000.0);  // the new user's settings
+      QCOMPARE(form.Table().engine.Rules().decks, 6);
+      form.Reset1Click();
+      QCOMPARE(form.Table().money.bankroll, 1000.0);
+      form.show();
+      form.Exit1Click();
+    }
+    if (contents != "folder") QCOMPARE(QFile(file).size(), contents.size());  // untouched
+    // New settings applied: the damaged file is kept beside the new one.
+    TForm1 form(modals, {1024, 768});
+    form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
+    QString shown;
+    modals.actions["Strategy"] = [&](QDialog& dialog) {
+      dialog.show();
+      shown = options.BRDollar->text();
+      options.BRDollar->setText("700");
+      options.BitBtn1->click();
+      return 0;
+    };
+    form.OptButtonClick();
+    QCOMPARE(shown, QString("1000"));  // the defaults, not the damage
+    QCOMPARE(form.Table().money.bankroll, 700.0);
+    QVERIFY(QFileInfo::exists(file + ".damaged"));
+    if (contents != "folder") QCOMPARE(QFile(file + ".damaged").size(), contents.size());
+  }
 }
 
 QTEST_MAIN(ShellTest)

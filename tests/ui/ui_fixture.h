@@ -30,6 +30,10 @@ class AnsweringModals : public ui::ModalSeam {
     return QDialog::Accepted;
   }
   void ShowError(QWidget*, const QString&, const QString& message) override { errors << message; }
+  bool Ask(QWidget*, const QString&, const QString& question) override {
+    questions << question;
+    return answer;
+  }
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&,
                        const QString&) override {
     return saveAnswer;
@@ -42,6 +46,8 @@ class AnsweringModals : public ui::ModalSeam {
   QStringList shown;
   QStringList texts;
   QStringList errors;
+  QStringList questions;
+  bool answer = true;
   QString saveAnswer;
   QString openAnswer;
 };

@@ -89,7 +89,7 @@ check_screens() {
   import -window "$progression" "$shots/progression.png"
   xdotool mousemove --window "$progression" 12 12 key alt+e
   sleep 0.3
-  xdotool mousemove --window "$options" 12 12 key Escape  # the close box: saved and applied
+  xdotool mousemove --window "$options" 12 12 key Escape  # read as cancel: nothing applied
   sleep 0.5
   x=$(awk -v s="$scale" 'BEGIN { print int(336 * s) + 32 }')
   xdotool mousemove --window "$main" "$x" "$y" click 1
@@ -140,7 +140,87 @@ check_results() {
   sleep 0.3
 }
 
+# Starts the program in DIR, answering the message about a damaged last-used
+# file first; prints the main window's id.
+start_program() {
+  local dir=$1 log=$2 box
+  (cd "$dir" && exec "$bin_dir/quorvel") >"$log" 2>&1 &
+  echo $! >"$work/pid"
+  box=$(find_window "Quorvel Progression Tester") || return 1
+  sleep 0.3
+  [ -f "$shots/damaged-settings.png" ] || import -window "$box" "$shots/damaged-settings.png"
+  xdotool mousemove --window "$box" 20 20 key Return
+  find_window "Quorvel Main Screen"
+}
+
+# A click on a main-screen button at its designed place (x, y) at scale 1.25.
+click_button() {
+  xdotool mousemove --window "$1" "$(awk -v x="$2" 'BEGIN { print int(x * 1.25) + 32 }')" \
+    "$(awk -v y="$3" 'BEGIN { print 20 + int(y * 1.25) + 12 }')" click 1
+}
+
+# Deals one round and keeps the table picture, where the cards lie.
+deal_and_capture() {
+  click_button "$1" 408 129
+  sleep 0.8
+  import -window "$1" -crop "800x517+0+45" +repage "$2"
+}
+
+# A damaged last-used file at start, RESET during a running test, and two
+# starts that deal other cards. The damaged file is the same after both runs.
+check_lifetime() {
+  local dir="$work/lifetime" main tests pid
+  mkdir -p "$dir"
+  cp -r "$bin_dir/chartdata" "$bin_dir/help" "$bin_dir"/*.bmp "$dir/"
+  head -c 600 /dev/urandom >"$dir/chartdata/a7d70sd7f897.sav"
+  cp "$dir/chartdata/a7d70sd7f897.sav" "$work/damaged.sav"
+  for run in 1 2; do
+    main=$(start_program "$dir" "$work/lifetime-$run.log") || { echo "FAIL: no message about the damaged file"; return 1; }
+    pid=$(cat "$work/pid")
+    sleep 1
+    deal_and_capture "$main" "$work/deal-$run.png"
+    if [ "$run" = 1 ]; then
+      click_button "$main" 336 129  # AUTO
+      tests=$(find_window "Quorvel Test Screen") || return 1
+      sleep 0.3
+      xdotool mousemove --window "$tests" 300 190 click 1 key ctrl+a type 0  # no round limit
+      xdotool mousemove --window "$tests" 465 297 click 1 key ctrl+a type 01
+      xdotool mousemove --window "$tests" 593 304 click 1
+      sleep 1.5
+      click_button "$main" 176 129  # RESET
+      sleep 1.5  # several ticks of the progress poll
+      if xdotool search --onlyvisible --name '^(Results|Quorvel Test Screen)$' >/dev/null 2>&1; then
+        echo "FAIL: a screen opened by itself after RESET during a test"
+        return 1
+      fi
+      import -window "$main" "$shots/reset-during-test.png"
+    fi
+    # Options > Exit closes the program as a user would.
+    xdotool mousemove --window "$main" 300 300 key alt+o
+    sleep 0.3
+    xdotool key e
+    for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+    if kill -0 "$pid" 2>/dev/null; then
+      echo "FAIL: the program did not close from its menu"
+      kill "$pid"
+      return 1
+    fi
+    cmp -s "$work/damaged.sav" "$dir/chartdata/a7d70sd7f897.sav" ||
+      { echo "FAIL: the damaged last-used file changed"; return 1; }
+  done
+  if [ "$(compare -metric AE "$work/deal-1.png" "$work/deal-2.png" null: 2>&1 || true)" = "0" ]; then
+    echo "FAIL: two starts dealt the same cards"
+    return 1
+  fi
+  echo "ok lifetime: damaged file said and kept, RESET during a test opened nothing, two starts dealt apart"
+}
+
 # Inside xvfb-run the script runs again for one size.
+if [ "${3:-}" = "--lifetime" ]; then
+  work=$4
+  check_lifetime
+  exit
+fi
 if [ "${3:-}" = "--size" ]; then
   work=$4
   check_size "$5" "$6" "$7" "$8"
@@ -154,4 +234,5 @@ for size in "640 480 1.0 640x480" "1024 768 1.25 1024x768" "1920 1080 1.6 1920x1
   set -- $size
   xvfb-run -a -s "-screen 0 ${1}x${2}x24" "$0" "$bin_dir" "$shots" --size "$work" "$@" || status=1
 done
+xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$bin_dir" "$shots" --lifetime "$work" || status=1
 exit $status
