@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "config/settings_file.h"
 #include "runs/return_data.h"
@@ -63,7 +65,6 @@ QLabel* ValuePanel(QWidget* parent, const char* panelName, const char* valueName
 TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
     : QMainWindow(parent),
       modals_(modals),
-      geometry_(ChooseGeometry(display.width())),
       startupDirectory_(std::filesystem::current_path()),
       lastUsedFile_(startupDirectory_ / kLastUsedSettingsFile),
       // Until a last-used file exists (a first start), the table deals by the
@@ -81,11 +82,16 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   CreateMenu();
   CreateControls();
   memo_.fill("");
+  // The window and its frame stay inside the display's free area.
+  display -= QSize(kFrameAllowance.width, kFrameAllowance.height);
+  geometry_ = ChooseGeometry({display.width(), display.height() - MainMenu1->sizeHint().height()});
 
   if (!geometry_.wideLayout) {
     // The top bar's captions and values share 120 pixels.
     centralWidget()->setStyleSheet(ClientStyle("11px", "13px"));
     setFixedSize(kDesignedClient.width(), kDesignedClient.height() + MainMenu1->sizeHint().height());
+    GiveValuesRoom();
+    CentreOnScreen();
     LoadBackground();
     ReturnData(table_, active_, lastUsedFile_);
     AfterReturnData();
@@ -109,10 +115,20 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   SetPanel(Panel14, 300, 8, 23);
   SetPanel(Panel15, 300, 48, 23);
   Memo1->setFixedHeight(Scaled(235, geometry_.scale));
-  LayOutSidePanel();
+  // Panels sized by the scale end inside the panel that holds them.
+  StatsPanel->resize(std::min(StatsPanel->width(), QPanel->width() - StatsPanel->x() - 4), StatsPanel->height());
+  GiveValuesRoom();
+  CentreOnScreen();
   ReturnData(table_, active_, lastUsedFile_);
   AfterReturnData();
   ShowSettingsMemo();
+}
+
+void TForm1::CentreOnScreen() {
+  const QRect area = screen()->availableGeometry();
+  const QSize outer = size() + QSize(kFrameAllowance.width, kFrameAllowance.height);
+  move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+       area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 TForm1::~TForm1() = default;
@@ -287,10 +303,13 @@ void TForm1::LayOutSidePanel() {
       label->setGeometry(panel->rect().adjusted(4, 2, -4, -2));
     }
   }
-  const int memoHeight = Memo1->height();
-  const int bottom = Panel1->height() - 4;
-  Memo1->setGeometry(2, bottom - memoHeight, Panel1->width() - 4, memoHeight);
+  // The memo keeps its height where the panel has room under the counters, and scrolls
+  // where it has less.
   const int barHeight = Label11->sizeHint().height() + 4;
+  const int bottom = Panel1->height() - 4;
+  const int room = bottom - (Panel5->geometry().bottom() + 8) - barHeight;
+  const int memoHeight = std::min(Memo1->height(), room);
+  Memo1->setGeometry(2, bottom - memoHeight, Panel1->width() - 4, memoHeight);
   Label11->setGeometry(2, Memo1->y() - barHeight, Panel1->width() - 4, barHeight);
 }
 
@@ -312,7 +331,6 @@ void TForm1::SetUpHiResScreen(QSize display) {
   const int t20 = Scaled(20, scale);
   const int w640 = Scaled(640, scale);
   const int h456 = Scaled(456, scale);
-  const int fifth = w640 / 5;
   const int split = w640 < 1000 ? w640 - 10 : w640;
 
   QPanel->move(0, QPanel->y());
@@ -334,17 +352,23 @@ void TForm1::SetUpHiResScreen(QSize display) {
                         Scaled(Progress->width(), scale), Scaled(Progress->height(), scale));
   Image1->move(0, t20);
 
-  QPanel->setGeometry(0, h456 - 20, split, formHeight - h456);
-  Panel1->setGeometry(split, t20, formWidth - split, formHeight - t20);
+  // The statistics panel reaches the form's foot, where a strip of the black form showed.
+  QPanel->setGeometry(0, h456 - 20, split, formHeight - (h456 - 20));
+  // Under the top bar, which keeps its 25 pixels at every scale.
+  const int sideTop = std::max(t20, Panel2->height());
+  Panel1->setGeometry(split, sideTop, formWidth - split, formHeight - sideTop);
 
+  // The buttons' widths grow with the gaps between them, so a caption has room at any scale.
   for (QPushButton* b : {Auto, Deal, Reset1, OptButton}) {
-    b->move(Scaled(b->x(), scale), Scaled(b->y(), scale));
+    b->setGeometry(Scaled(b->x(), scale), Scaled(b->y(), scale), Scaled(b->width(), scale), b->height());
   }
 
   Panel2->resize(formWidth, Panel2->height());
   for (QFrame* panel : {Panel17, Panel18, Panel19, Panel20, Panel21}) {
     panel->resize(Scaled(panel->width(), scale), panel->height());
   }
+  // The top bar's values share the form's whole width, which the side panel widened.
+  const int fifth = formWidth / 5;
   Panel18->move(fifth, Panel18->y());
   Panel19->move(2 * fifth, Panel19->y());
   Panel20->move(3 * fifth, Panel20->y());

@@ -49,8 +49,8 @@ struct Screens {
 class TForm1 : public QMainWindow, public Display {
   Q_OBJECT
  public:
-  // Creates the screen for a display of `display` device-independent pixels,
-  // records the working directory as the start-up directory and applies the
+  // Creates the screen for a display whose free area is `display` device-independent
+  // pixels, records the working directory as the start-up directory and applies the
   // last-used settings.
   TForm1(ModalSeam& modals, QSize display, QWidget* parent = nullptr);
   ~TForm1() override;
@@ -138,6 +138,11 @@ class TForm1 : public QMainWindow, public Display {
   void MoveLabel(QLabel* label);
   void SetPanel(QFrame* panel, int width, int top, int height);
   void LayOutSidePanel();
+  // Widens each value's panel, within its place, to hold the widest value beside its
+  // caption, and fits the buttons' captions to their widths.
+  void GiveValuesRoom();
+  // In the middle of the screen's free area, its frame allowed for.
+  void CentreOnScreen();
   void FormShow();
   void LoadBackground();
   // The table restarted from the last-used settings file.

@@ -25,12 +25,11 @@
 namespace quorvel::ui {
 namespace {
 
-// The layout follows the display's width; the window's height is what the
-// desktop leaves free.
+// What the desktop leaves free for windows.
 QSize DisplaySize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {640, 480};
-  return {screen->geometry().width(), screen->availableGeometry().height()};
+  return screen->availableGeometry().size();
 }
 
 int Run() {

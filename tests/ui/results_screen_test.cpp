@@ -144,11 +144,11 @@ void ResultsScreenTest::TableShowsTheSystemBesideItsTwin() {
   };
   const Row rows[] = {
       {"Rounds", "600", "600"},
-      {"Total bet", "6000.00", "6000.00"},
-      {"Winnings", "150.00", "50.00"},
+      {"Total bet", "$6,000.00", "$6,000.00"},
+      {"Winnings", "$150.00", "$50.00"},
       {"Sessions won / lost / even", "2 / 1 / 0", "2 / 1 / 0"},
-      {"Session winnings: median", "100.00", "20.00"},
-      {"Largest stake: mean / max", "46.67 / 80.00", "10.00 / 10.00"},
+      {"Session winnings: median", "$100.00", "$20.00"},
+      {"Largest stake: mean / max", "$46.67 / $80.00", "$10.00 / $10.00"},
   };
   for (const Row& row : rows) {
     const int at = RowOf(table, row.label);
