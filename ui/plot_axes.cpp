@@ -2,6 +2,7 @@
 #include "ui/plot_axes.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLocale>
 #include <QValueAxis>
 #include <algorithm>
@@ -38,16 +39,16 @@ QValueAxis* Axis(QChart& chart, Qt::Alignment side, const QString& title, double
 
 }  // namespace
 
-void StartPlot(QChart& chart, const QString& title) {
-  chart.removeAllSeries();
-  for (QAbstractAxis* axis : chart.axes()) {
-    chart.removeAxis(axis);
-    delete axis;
-  }
-  chart.setTitle(title);
-  chart.setLocale(kNumbers);
-  chart.setLocalizeNumbers(true);
-  chart.legend()->setAlignment(Qt::AlignBottom);
+QChart& StartPlot(QChartView& view, const QString& title) {
+  QChart* old = view.chart();
+  auto* chart = new QChart;
+  view.setChart(chart);
+  delete old;
+  chart->setTitle(title);
+  chart->setLocale(kNumbers);
+  chart->setLocalizeNumbers(true);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  return *chart;
 }
 
 QValueAxis* MoneyAxis(QChart& chart, Qt::Alignment side, const QString& title, double low, double high) {

@@ -6,13 +6,15 @@
 
 class QAbstractSeries;
 class QChart;
+class QChartView;
 class QValueAxis;
 
 namespace quorvel::ui {
 
-// Empties the chart of its series and axes and gives it its title; numbers on its axes show
-// thousands separated.
-void StartPlot(QChart& chart, const QString& title);
+// A new, empty chart in the view, titled; numbers on its axes show thousands separated.
+// Each drawing gets a chart of its own: the labels of axes removed from a chart while it is
+// hidden stay drawn under the new ones.
+QChart& StartPlot(QChartView& view, const QString& title);
 
 // A dollar axis over low..high, ticks at round amounts: "$-1,200".
 QValueAxis* MoneyAxis(QChart& chart, Qt::Alignment side, const QString& title, double low, double high);

@@ -5,6 +5,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QCursor>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -66,8 +67,8 @@ std::vector<QString> WalkPages(const TestResult& result) {
   return pages;
 }
 
-void DrawWalks(QChart& chart, const TestResult& result, int page) {
-  StartPlot(chart, "Bankroll walks: the system solid, its flat-bet twin dashed");
+void DrawWalks(QChartView& view, const TestResult& result, int page) {
+  QChart& chart = StartPlot(view, "Bankroll walks: the system solid, its flat-bet twin dashed");
   // Ten sessions' names stand in one column beside the plot, none cut.
   chart.legend()->setAlignment(Qt::AlignRight);
   const std::vector<std::size_t> finished = FinishedSessions(result);
@@ -111,8 +112,8 @@ void DrawWalks(QChart& chart, const TestResult& result, int page) {
   }
 }
 
-void DrawWinnings(QChart& chart, const WinningsHistogram& histogram) {
-  StartPlot(chart, "Session winnings: sessions per bin of winnings in dollars");
+void DrawWinnings(QChartView& view, const WinningsHistogram& histogram) {
+  QChart& chart = StartPlot(view, "Session winnings: sessions per bin of winnings in dollars");
   auto* system = new QBarSet("System");
   auto* flat = new QBarSet("Flat bet");
   system->setColor(QColor(kSystemColour));
@@ -142,8 +143,8 @@ void DrawWinnings(QChart& chart, const WinningsHistogram& histogram) {
   Attach(chart, series);
 }
 
-void DrawStakes(QChart& chart, const TestResult& result) {
-  StartPlot(chart, "Largest stake of each session");
+void DrawStakes(QChartView& view, const TestResult& result) {
+  QChart& chart = StartPlot(view, "Largest stake of each session");
   auto* system = new QScatterSeries;
   auto* flat = new QScatterSeries;
   system->setName("System");

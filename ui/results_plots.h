@@ -1,12 +1,12 @@
 // The plots of a test's results, drawn into Qt Charts from what the core kept and counted.
-// Each plot is one function over a chart; what they share (axes, titles) is in plot_axes.
+// Each plot is one function that draws a new chart into its view; what they share (axes, titles) is in plot_axes.
 #pragma once
 
 #include <QString>
 #include <cstddef>
 #include <vector>
 
-class QChart;
+class QChartView;
 
 namespace quorvel {
 struct TestResult;
@@ -28,10 +28,10 @@ std::vector<QString> WalkPages(const TestResult& result);
 
 // The bankroll walks of the finished sessions on page `page`: the system's walk solid, its
 // flat-bet twin's dashed in the same colour.
-void DrawWalks(QChart& chart, const TestResult& result, int page);
+void DrawWalks(QChartView& view, const TestResult& result, int page);
 // The finished sessions' winnings: the system's and the twin's counts side by side per bin.
-void DrawWinnings(QChart& chart, const WinningsHistogram& histogram);
+void DrawWinnings(QChartView& view, const WinningsHistogram& histogram);
 // Each finished session's largest stake, for the system and for the twin.
-void DrawStakes(QChart& chart, const TestResult& result);
+void DrawStakes(QChartView& view, const TestResult& result);
 
 }  // namespace quorvel::ui

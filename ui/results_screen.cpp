@@ -122,8 +122,8 @@ void TResults::ShowResult(const TestResult& result) {
   for (const QString& page : WalkPages(result_)) WalkSessions->addItem(page);
   WalkSessions->setEnabled(WalkSessions->count() > 1);
   WalkSessionsChange();
-  DrawWinnings(*WinningsView->chart(), HistogramOfWinnings(result_));
-  DrawStakes(*StakesView->chart(), result_);
+  DrawWinnings(*WinningsView, HistogramOfWinnings(result_));
+  DrawStakes(*StakesView, result_);
 }
 
 void TResults::FillTable() {
@@ -150,7 +150,7 @@ void TResults::FillTable() {
 }
 
 void TResults::WalkSessionsChange() {
-  DrawWalks(*WalksView->chart(), result_, std::max(0, WalkSessions->currentIndex()));
+  DrawWalks(*WalksView, result_, std::max(0, WalkSessions->currentIndex()));
 }
 
 QChartView* TResults::ShownPlot() const {
