@@ -111,6 +111,17 @@ std::vector<FigureLine> TestLines(const TestFigures& f) {
   return lines;
 }
 
+std::array<std::string, 2> StoppedTestMessage(const TestResult& result) {
+  const std::size_t sessions = result.sessions.size();
+  if (result.sessionsFinished == 0) {
+    return {"Test stopped before any of its " + std::to_string(sessions) + " sessions finished.",
+            "A stopped session counts in no figure: there are no results to show."};
+  }
+  return {"Test stopped: " + std::to_string(result.sessionsFinished) + " of " + std::to_string(sessions) +
+              " sessions finished.",
+          "Their figures and plots: press AUTO, then Results."};
+}
+
 std::string ScreenText(const std::string& text, bool money) {
   std::string shown;
   std::size_t at = 0;

@@ -1,6 +1,7 @@
 // The figures of a test as lines of text, the same on the screen and on the command line.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ std::vector<FigureLine> TestLines(const TestFigures& figures);
 // with `money` a dollar sign on each number: ScreenText("-49860.00 / 2.5", true) is
 // "-$49,860.00 / $2.5".
 std::string ScreenText(const std::string& text, bool money);
+
+// The statistics panel's two message lines after STOP: how many sessions finished, and where
+// their figures are.
+std::array<std::string, 2> StoppedTestMessage(const TestResult& result);
 
 // A CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);

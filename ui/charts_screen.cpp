@@ -24,7 +24,8 @@ constexpr std::array<int, 10> kHardTops = {357, 382, 405, 426, 450, 474, 498, 52
 // Letters sit in the grid's columns only if every character is exactly half a column wide.
 QFont ChartLetterFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPixelSize(15);
+  // A little under the designed 15 pixels, so "Ds" in one cell stands apart from the next.
+  font.setPixelSize(13);
   const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('H'));
   font.setLetterSpacing(QFont::AbsoluteSpacing, kChartColumnWidth / 2.0 - advance);
   return font;
@@ -50,7 +51,8 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
     : QDialog(parent), modals_(modals), chartDirectory_(std::move(chartDirectory)) {
   setObjectName("Charts");
   setWindowTitle("Basic Strategy Charts");
-  setFixedSize(688, 586);
+  // Tall enough for the grid's last row of hard totals.
+  setFixedSize(688, kChartGridHeight + 6);
   setStyleSheet("TCharts { background: white; }");
 
   Image1 = new QLabel(this);
@@ -77,25 +79,32 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
 
   Button1 = new QPushButton("&Close Charts", this);
   Button1->setObjectName("Button1");
-  Button1->setGeometry(32, 326, 129, 35);
+  // The legend stands under the pairs grid, not over its last row, each memo tall enough for
+  // its lines.
+  Button1->setGeometry(32, 346, 129, 35);
   Button1->setToolTip("close charts");
   Button1->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &TCharts::Button1Click);
 
-  Memo1 = Legend(this, "Memo1", {32, 358, 129, 59},
+  Memo1 = Legend(this, "Memo1", {32, 384, 129, 76},
                  "\nY = Yes, split the pair\nN = No, don't split the \npair\n");
-  Memo2 = Legend(this, "Memo2", {160, 326, 137, 83},
+  Memo2 = Legend(this, "Memo2", {160, 346, 137, 114},
                  "H = Hit\nS = Stand\nD = Double; if unable, \nHit\nDs = Double; if unable, \nStand");
-  Memo3 = Legend(this, "Memo3", {32, 406, 265, 43},
+  Memo3 = Legend(this, "Memo3", {32, 462, 265, 50},
                  "R = Surrender; if unable, Hit \nRs = Surrender; if unable, Stand \n"
                  "Ry = Surrender; if unable, Split ");
   Memo3->setStyleSheet("QPlainTextEdit { background: olive; color: white; }");
+  Memo1->setAccessibleName("Legend of the pairs");
+  Memo2->setAccessibleName("Legend of hit, stand and double");
+  Memo3->setAccessibleName("Legend of surrender");
 }
 
 void TCharts::ChartData(uint8_t decks, bool dealerHitsSoft17, bool lateSurrender,
                         bool noDoubleAfterSplit) {
   const ChartRules rules{decks, dealerHitsSoft17, noDoubleAfterSplit, lateSurrender};
   setWindowTitle(QString::fromStdString(ChartCaption(rules)));
+  // The surrender letters appear only in the charts of late surrender.
+  Memo3->setVisible(lateSurrender);
 
   StrategyChart chart;
   const int bytesRead = ReadChartFile(chartDirectory_ / ChartFileName(rules), chart);

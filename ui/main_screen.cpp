@@ -8,8 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
+#include <tuple>
 
 #include "config/settings_file.h"
 #include "runs/return_data.h"
@@ -29,7 +31,12 @@ QString ClientStyle(const QString& topBarFont, const QString& panelFont) {
                  " QFrame#QPanel, QFrame#QPanel QFrame,"
                  " QFrame#Panel1, QFrame#Panel1 QFrame { background: #d4d0c8; }"
                  "QFrame#QPanel QLabel, QFrame#Panel1 QLabel { background: transparent; font-size: %2; }"
-                 "QFrame#Panel2 QLabel { background: transparent; font-size: %1; }")
+                 "QFrame#Panel2 QLabel { background: transparent; font-size: %1; }"
+                 // The table's buttons show the focus as a gold ring, plain to see on the felt.
+                 "#Client > QPushButton { background: #f7f7f7; color: black; border: 1px solid #222;"
+                 " border-radius: 3px; }"
+                 "#Client > QPushButton:pressed { background: #d8d8d8; }"
+                 "#Client > QPushButton:focus { border: 3px solid #ffc400; }")
       .arg(topBarFont, panelFont);
 }
 
@@ -62,9 +69,10 @@ QLabel* ValuePanel(QWidget* parent, const char* panelName, const char* valueName
 
 }  // namespace
 
-TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
+TForm1::TForm1(ModalSeam& modals, QSize display, QSize frame, QWidget* parent)
     : QMainWindow(parent),
       modals_(modals),
+      frame_(frame),
       startupDirectory_(std::filesystem::current_path()),
       lastUsedFile_(startupDirectory_ / kLastUsedSettingsFile),
       // Until a last-used file exists (a first start), the table deals by the
@@ -83,7 +91,7 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   CreateControls();
   memo_.fill("");
   // The window and its frame stay inside the display's free area.
-  display -= QSize(kFrameAllowance.width, kFrameAllowance.height);
+  display -= frame_;
   geometry_ = ChooseGeometry({display.width(), display.height() - MainMenu1->sizeHint().height()});
 
   if (!geometry_.wideLayout) {
@@ -126,7 +134,7 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
 
 void TForm1::CentreOnScreen() {
   const QRect area = screen()->availableGeometry();
-  const QSize outer = size() + QSize(kFrameAllowance.width, kFrameAllowance.height);
+  const QSize outer = size() + frame_;
   move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
        area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
@@ -208,6 +216,17 @@ void TForm1::CreateControls() {
   OptButton = button("OptButton", "OPTIONS", {248, 129, 81, 24});
   Auto = button("Auto", "AUTO", {336, 129, 65, 24});
   Deal = button("Deal", "DEAL", {408, 129, 65, 24});
+  // Each button has a key of its own, said in its tip and in the help.
+  for (auto [b, key, tip] : {std::tuple{Deal, "Ctrl+D", "Deal one round"},
+                             std::tuple{Reset1, "Ctrl+R", "Start the table afresh from the settings"},
+                             std::tuple{Auto, "Ctrl+T", "Run an automatic test, or stop the one running"},
+                             std::tuple{OptButton, "Ctrl+O", "Change the table and money settings"}}) {
+    const QKeySequence sequence(key);
+    b->setToolTip(QString("%1 (%2)").arg(tip, sequence.toString(QKeySequence::NativeText)));
+    b->setAccessibleDescription(b->toolTip());
+    QPushButton* pressed = b;
+    connect(new QShortcut(sequence, this), &QShortcut::activated, pressed, [pressed] { pressed->click(); });
+  }
   connect(Deal, &QPushButton::clicked, this, &TForm1::DealClick);
   connect(Reset1, &QPushButton::clicked, this, &TForm1::Reset1Click);
   connect(OptButton, &QPushButton::clicked, this, &TForm1::OptButtonClick);

@@ -50,9 +50,10 @@ class TForm1 : public QMainWindow, public Display {
   Q_OBJECT
  public:
   // Creates the screen for a display whose free area is `display` device-independent
-  // pixels, records the working directory as the start-up directory and applies the
+  // pixels, inside a window frame of `frame`; records the working directory as the start-up directory and applies the
   // last-used settings.
-  TForm1(ModalSeam& modals, QSize display, QWidget* parent = nullptr);
+  TForm1(ModalSeam& modals, QSize display, QSize frame = {kFrameAllowance.width, kFrameAllowance.height},
+         QWidget* parent = nullptr);
   ~TForm1() override;
 
   void SetScreens(const Screens& screens);
@@ -162,6 +163,7 @@ class TForm1 : public QMainWindow, public Display {
   ModalSeam& modals_;
   Screens screens_;
   DisplayGeometry geometry_;
+  QSize frame_;
   std::filesystem::path startupDirectory_;
   std::filesystem::path lastUsedFile_;
   ActiveSettings active_;

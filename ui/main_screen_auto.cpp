@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "runs/figures_text.h"
 #include "runs/format_totals.h"
 #include "runs/general_text.h"
 #include "runs/money_figures.h"
@@ -46,11 +47,15 @@ void TForm1::AutoClick() {
   switch (controller_.RunTests()) {
     case AutoOutcome::kRefused:
       return;
-    case AutoOutcome::kStopped:
+    case AutoOutcome::kStopped: {
       pollTimer_->stop();
       ShowPanelsAfterTest();
+      const std::array<std::string, 2> message = StoppedTestMessage(controller_.Result());
+      Q2->setText(QString::fromStdString(message[0]));
+      Q3->setText(QString::fromStdString(message[1]));
       if (screens_.autoTest != nullptr) screens_.autoTest->TestEnded();
       return;
+    }
     case AutoOutcome::kChooseTest:
       ChooseTest();
       return;

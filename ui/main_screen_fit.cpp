@@ -62,6 +62,10 @@ void TForm1::GiveValuesRoom() {
       value->setStyleSheet(QString("font-size: %1px;").arg(pixels));
     }
   }
+  // The side panel's counters line up in one column of the widest one's width.
+  int column = 0;
+  for (QFrame* panel : {Panel10, Panel9, Panel8, Panel6, Panel5}) column = std::max(column, panel->width());
+  for (QFrame* panel : {Panel10, Panel9, Panel8, Panel6, Panel5}) panel->resize(column, panel->height());
   for (QPushButton* button : {Reset1, OptButton, Auto, Deal}) {
     QFont font = button->font();
     font.setPixelSize(PixelsToFit(font, button->text(), button->width() - kButtonMargins));

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "money/progression_presets.h"
 #include "money/rule_editing.h"
@@ -101,10 +102,10 @@ void TProgression::CreateControls() {
 
   Label7 = Named(new QLabel("After", this), "Label7");
   Label6 = Named(new QLabel("Wins:", this), "Label6");
-  Num1 = NumberEdit(this, "Num1", 30, true);
+  Num1 = NumberEdit(this, "Num1", 30, false);
   WinUpDown = Named(new UpDown(0, 9, Num1, this), "WinUpDown");
   Label11 = Named(new QLabel("Losses:", this), "Label11");
-  NumLoss = NumberEdit(this, "NumLoss", 30, true);
+  NumLoss = NumberEdit(this, "NumLoss", 30, false);
   LossUpDown = Named(new UpDown(0, 9, NumLoss, this), "LossUpDown");
   Image1 = Named(new QLabel(this), "Image1");
   Image1->setPixmap(DrawStairsPicture(QSize(64, 64), devicePixelRatioF()));
@@ -159,6 +160,22 @@ void TProgression::CreateControls() {
 
   // Enter finishes a typed amount; it presses no button.
   for (QPushButton* button : {Edit1, Save1, Button1, Clear1, Exit1}) button->setAutoDefault(false);
+  for (auto [edit, spinner] : {std::pair{Num1, WinUpDown}, std::pair{NumLoss, LossUpDown}}) {
+    edit->setMaxLength(1);
+    connect(edit, &QLineEdit::editingFinished, spinner, &UpDown::TakeTyped);
+  }
+  // Names a screen reader says: from the label beside a field, or given where none stands.
+  Label6->setBuddy(Num1);
+  Label11->setBuddy(NumLoss);
+  PresetLabel->setBuddy(PresetBox);
+  for (auto [spinner, what] : {std::pair{WinUpDown, "Wins"}, std::pair{LossUpDown, "Losses"},
+                               std::pair{UpDown1, "Whole units"}, std::pair{UpDown2, "Tenths"}}) {
+    spinner->NameFor(what);
+  }
+  Action1->setAccessibleName("Action");
+  Option1->setAccessibleName("Whole units");
+  Tenth1->setAccessibleName("Tenths");
+  Side->setAccessibleName("Saved rules");
   connect(WinUpDown, &UpDown::Click, this, &TProgression::WinUpDownClick);
   connect(LossUpDown, &UpDown::Click, this, &TProgression::LossUpDownClick);
   connect(Edit1, &QPushButton::clicked, this, &TProgression::Edit1Click);

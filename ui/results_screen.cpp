@@ -55,6 +55,7 @@ void TResults::CreateControls() {
   FiguresTable = new QTableWidget(0, 3, this);
   FiguresTable->setObjectName("FiguresTable");
   FiguresTable->setHorizontalHeaderLabels({"Figure", "System", "Flat bet"});
+  FiguresTable->setAccessibleName("Figures of the system and of its flat-bet twin");
   FiguresTable->verticalHeader()->hide();
   // Rows a little over a line high, so every figure shows without scrolling.
   FiguresTable->verticalHeader()->setDefaultSectionSize(FiguresTable->fontMetrics().height() + 8);

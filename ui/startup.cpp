@@ -21,6 +21,7 @@
 #include "ui/splash_screen.h"
 #include "ui/test_screen.h"
 #include "ui/version.h"
+#include "ui/window_frame.h"
 
 namespace quorvel::ui {
 namespace {
@@ -34,7 +35,7 @@ QSize DisplaySize() {
 
 int Run() {
   ModalSeam modals;
-  TForm1 main(modals, DisplaySize());
+  TForm1 main(modals, DisplaySize(), MeasureWindowFrame());
 
   auto splash = std::make_unique<TSplashScreen>();
   splash->show();

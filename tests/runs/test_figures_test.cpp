@@ -241,6 +241,8 @@ TEST(TestFiguresTest, SessionCountsShareAndEndsOverFinishedSessions) {
       {"-0.8310 (-4.7773 to 3.1153)", "-$0.8310 (-$4.7773 to $3.1153)"}, {"100", "$100"}};
   for (const auto& [text, money] : shown) EXPECT_EQ(ScreenText(text, true), money);
   EXPECT_EQ(ScreenText("1234567 / 12.34567 %", false), "1,234,567 / 12.34567 %");
+  result.sessionsFinished = 3;
+  EXPECT_EQ(StoppedTestMessage(result)[0], "Test stopped: 3 of 4 sessions finished.");
 }
 
 }  // namespace

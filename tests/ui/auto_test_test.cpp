@@ -174,6 +174,7 @@ void AutoTestTest::StopAnswersAtOnceAndLogsOnlyFinishedSessions() {
   QCOMPARE(window.form.Auto->text(), QString("AUTO"));
   QVERIFY(!window.form.Progress->isVisibleTo(&window.form));
   QVERIFY(!window.form.QPanel->isHidden());  // the wide layout shows its panels again
+  QCOMPARE(window.form.Q2->text(), QString("Test stopped before any of its 2 sessions finished."));
   QCOMPARE(window.form.counter1->text().toDouble(), controller.Result().handsPlayed);
   QCOMPARE(controller.Stats().sessionWinnings[1], 0);
   QCOMPARE(controller.Stats().sessionMaxHigh[1], 0);

@@ -158,7 +158,10 @@ void LayoutTest::WideLayoutScalesLabelsPanelsAndButtons() {
   QCOMPARE(form.Panel2->width(), room.width());
   QCOMPARE(form.Panel18->x(), room.width() / 5);
   QCOMPARE(form.Panel21->x(), 4 * (room.width() / 5));
-  QCOMPARE(form.Panel5->geometry(), panel5);
+  // The counters keep their places and grow to the widest count's width.
+  QCOMPARE(form.Panel5->pos(), panel5.topLeft());
+  QCOMPARE(form.Panel5->height(), panel5.height());
+  QVERIFY(form.Panel5->width() >= panel5.width());
   QCOMPARE(form.StatsPanel->x(), statsLeft);
   // Where the panel is short, the memo gives up height rather than cover the counters.
   QVERIFY(form.Memo1->height() <= memoHeight && form.Memo1->height() >= memoHeight * 9 / 10);

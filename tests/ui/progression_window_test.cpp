@@ -85,7 +85,14 @@ void ProgressionWindowTest::SpinnersStayInTheirRange() {
   QCOMPARE(clicks.size(), 12);  // the ends click too, and do not wrap
   wins.Step(-20);
   QCOMPARE(wins.Position(), 0);
-  QVERIFY(screen.progression.Num1->isReadOnly() && screen.progression.Tenth1->isReadOnly());
+  // The counts are typed into; a count out of the range, or no number, is not taken.
+  QVERIFY(!screen.progression.Num1->isReadOnly() && screen.progression.Tenth1->isReadOnly());
+  for (const char* typed : {"x", "", "3"}) {
+    screen.progression.Num1->setText(typed);
+    wins.TakeTyped();
+  }
+  QCOMPARE(wins.Position(), 3);
+  QCOMPARE(clicks.size(), 14);
   screen.progression.UpDown2->Step(20);
   QCOMPARE(screen.progression.Tenth1->text(), QString("10"));
 }

@@ -7,8 +7,14 @@
 #include <QtTest>
 
 #include "ui/about_box.h"
+#include "ui/alert_dialog.h"
+#include "ui/charts_screen.h"
 #include "ui/help_window.h"
 #include "ui/main_screen.h"
+#include "ui/options_screen.h"
+#include "ui/progression_screen.h"
+#include "ui/results_screen.h"
+#include "ui/test_screen.h"
 #include "ui_fixture.h"
 
 using namespace quorvel;
@@ -22,7 +28,34 @@ class ShellTest : public QObject {
   void HelpShowsOurPagesOrSaysItIsMissing();
   void ClosingWithoutOptionsLeavesTheLastUsedFile();
   void FirstStartDealsByTheDefaults();
+  void EveryControlHasAName();
 };
+
+// Each screen walked as a screen reader walks it; the results screen with a test's pages.
+void ShellTest::EveryControlHasAName() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1366, 768});
+  TAlert alert;
+  TProgression progression(modals, alert, {1366, 768});
+  TStrategy options(modals, progression, startup.Path());
+  TAutoTest tests(modals, form.Controller(), {1366, 768}, startup.Path());
+  TCharts charts(modals, startup.Path() / "chartdata");
+  TResults results(modals, {1366, 768}, startup.Path());
+  TestResult result;
+  result.sessions.resize(2);
+  for (SessionRecord& session : result.sessions) session.finished = true;
+  results.ShowResult(result);
+  TAboutBox about;
+  for (QWidget* screen : std::initializer_list<QWidget*>{&form, &progression, &options, &tests, &charts,
+                                                         &results, &about, &alert}) {
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    const QStringList unnamed = testing::UnnamedControls(*screen);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(screen->objectName() + ": " + unnamed.join(", ")));
+    screen->hide();
+  }
+}
 
 void ShellTest::MenusHoldTheirItemsAndSpacers() {
   testing::StartupDirectory startup;

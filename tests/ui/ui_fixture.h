@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QDialog>
@@ -122,6 +123,29 @@ inline QStringList FitProblems(const QWidget& window, const QWidget* backdrop = 
     }
   }
   return problems;
+}
+
+// The controls of a window a screen reader cannot name: every interactive element, walked
+// through the accessibility tree as a screen reader sees it, must have a name.
+inline QStringList UnnamedControls(QWidget& window) {
+  QStringList unnamed;
+  const QList<QAccessible::Role> interactive = {
+      QAccessible::PushButton, QAccessible::CheckBox,  QAccessible::RadioButton,
+      QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox,
+      QAccessible::Slider,     QAccessible::ButtonMenu, QAccessible::PageTab, QAccessible::Table};
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    if (node == nullptr || node->state().invisible) return;
+    if (interactive.contains(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty()) {
+      const QObject* object = node->object();
+      unnamed << (object != nullptr ? object->objectName() + " (" + object->metaObject()->className() + ")"
+                                    : QString("a role %1 element").arg(node->role()));
+    }
+    // A table's cells and a list's items are named by their contents.
+    if (node->role() == QAccessible::Table || node->role() == QAccessible::ComboBox) return;
+    for (int child = 0; child < node->childCount(); ++child) walk(node->child(child));
+  };
+  walk(QAccessible::queryAccessibleInterface(&window));
+  return unnamed;
 }
 
 }  // namespace quorvel::testing
