@@ -75,7 +75,10 @@ void TForm1::ChooseTest() {
 std::optional<std::string> TForm1::StartTests(int sessions, double handsPerSession, uint64_t seed) {
   const int threads = std::max(1, QThread::idealThreadCount());
   std::optional<std::string> problem = controller_.StartTests(sessions, handsPerSession, seed, threads);
-  if (!problem) Progress->Start(sessions, handsPerSession);
+  if (problem) return problem;
+  // The start applied the last-used settings; the memo follows their progression switch.
+  AfterReturnData();
+  Progress->Start(sessions, handsPerSession);
   return problem;
 }
 

@@ -111,7 +111,7 @@ void TProgression::CreateControls() {
   Image1->setPixmap(DrawStairsPicture(QSize(64, 64), devicePixelRatioF()));
 
   Explain = Named(new QLabel("Select Wins and Losses for your progression.", this), "Explain");
-  Explain->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Explain->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Action1 = Named(new QComboBox(this), "Action1");
   // Items 0 and 6 carry their blanks: the list is sized by its longest item.
   Action1->addItems({"no special action" + QString(13, ' '), "set bet to", "increase bet by",

@@ -55,19 +55,8 @@ void ProgressionWindowTest::WindowFollowsTheDisplayWidth() {
   QVERIFY(QTest::qWaitForWindowExposed(&p));
   screen.Select(9, 9);
   QCOMPARE(p.Side->isVisible(), list);
-  const QRect window = p.rect();
-  for (QWidget* child : p.findChildren<QWidget*>()) {
-    if (!child->isVisible() || child == p.PName || child->parentWidget() == p.Side) continue;
-    const QRect place(child->mapTo(&p, QPoint(0, 0)), child->size());
-    QVERIFY2(window.contains(place), qPrintable(child->objectName()));
-    // Texts must fit whole; the spinners' arrows carry none.
-    if (qobject_cast<QLabel*>(child) || qobject_cast<QCheckBox*>(child)) {
-      QVERIFY2(child->width() >= child->sizeHint().width(), qPrintable(child->objectName()));
-    } else if (auto* button = qobject_cast<QPushButton*>(child)) {
-      const int text = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
-      QVERIFY2(button->width() >= text + 12, qPrintable(button->objectName()));
-    }
-  }
+  const QStringList problems = testing::FitProblems(p);
+  QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
   if (list) {
     const QFontMetrics metrics(p.Side->font());
     QVERIFY(metrics.horizontalAdvance(screen.Line(1)) <= p.Side->viewport()->width() - 8);

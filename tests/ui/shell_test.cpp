@@ -14,6 +14,7 @@
 #include "ui/options_screen.h"
 #include "ui/progression_screen.h"
 #include "ui/results_screen.h"
+#include "ui/table_image.h"
 #include "ui/test_screen.h"
 #include "ui_fixture.h"
 
@@ -28,11 +29,12 @@ class ShellTest : public QObject {
   void HelpShowsOurPagesOrSaysItIsMissing();
   void ClosingWithoutOptionsLeavesTheLastUsedFile();
   void FirstStartDealsByTheDefaults();
-  void EveryControlHasAName();
+  void EveryScreenFitsAndNamesItsControls();
 };
 
-// Each screen walked as a screen reader walks it; the results screen with a test's pages.
-void ShellTest::EveryControlHasAName() {
+// Each screen walked as a screen reader walks it, and whole on a laptop's screen; the results
+// screen with a test's pages.
+void ShellTest::EveryScreenFitsAndNamesItsControls() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   TForm1 form(modals, {1366, 768});
@@ -53,6 +55,8 @@ void ShellTest::EveryControlHasAName() {
     QVERIFY(QTest::qWaitForWindowExposed(screen));
     const QStringList unnamed = testing::UnnamedControls(*screen);
     QVERIFY2(unnamed.isEmpty(), qPrintable(screen->objectName() + ": " + unnamed.join(", ")));
+    const QStringList problems = testing::FitProblems(*screen, screen == &form ? static_cast<QWidget*>(form.Image1) : charts.Image1);
+    QVERIFY2(problems.isEmpty(), qPrintable(screen->objectName() + ": " + problems.join("; ")));
     screen->hide();
   }
 }

@@ -96,15 +96,23 @@ inline QStringList FitProblems(const QWidget& window, const QWidget* backdrop = 
     if (!window.rect().contains(QRect(w->mapTo(&window, QPoint(0, 0)), w->size()))) problems << name(w) + " outside";
     QString text;
     int room = w->width();
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
     if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->wordWrap()) {
       text = label->text();
       room = label->contentsRect().width();
-    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+    } else if (button != nullptr) {
       text = button->text().remove('&');
-      room = w->width() - (qobject_cast<const QPushButton*>(w) ? 8 : w->sizeHint().width() - w->fontMetrics().horizontalAdvance(text));
     }
-    if (!text.startsWith('<') && w->fontMetrics().horizontalAdvance(text) > room) problems << name(w) + " text cut: " + text;
-    if (!text.isEmpty() && w->fontMetrics().height() > w->height()) problems << name(w) + " text too low";
+    if (!text.isEmpty() && !text.startsWith('<')) {
+      const QSize needed = w->fontMetrics().size(0, text);
+      // A push button's frame takes a few pixels; a check box's or radio button's mark the rest
+      // of its size hint.
+      if (button != nullptr) {
+        room = w->width() - (qobject_cast<const QPushButton*>(w) ? 8 : w->sizeHint().width() - needed.width());
+      }
+      if (needed.width() > room) problems << name(w) + " text cut: " + text;
+      if (needed.height() > w->height()) problems << name(w) + " text too low";
+    }
     QList<const QLabel*> labels;
     for (const QWidget* other : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!other->isVisibleTo(&window)) continue;
