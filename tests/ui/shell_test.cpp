@@ -105,6 +105,11 @@ void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   form.ContentsClick();
   QVERIFY(help.isVisible());
   QVERIFY(help.Browser->toPlainText().contains("DEAL"));
+  // Each table button's key, as its tip says it, is in the help too.
+  for (QPushButton* button : {form.Deal, form.Reset1, form.Auto, form.OptButton}) {
+    const QString key = button->toolTip().section('(', 1).chopped(1);
+    QVERIFY2(!key.isEmpty() && help.Browser->toPlainText().contains(key), qPrintable(button->toolTip()));
+  }
   QCOMPARE(modals.errors.size(), 1);
 }
 
