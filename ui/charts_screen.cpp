@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -21,15 +22,45 @@ constexpr std::array<int, kPairRows> kPairTops = {82, 106, 134, 158, 182, 208, 2
 constexpr std::array<int, kSoftRows> kSoftTops = {82, 106, 130, 154, 181, 207, 232, 255};
 constexpr std::array<int, 10> kHardTops = {357, 382, 405, 426, 450, 474, 498, 522, 547, 567};
 
-// Letters sit in the grid's columns only if every character is exactly half a column wide.
+// Every character exactly half a column wide, so the label's text is as wide as its ten cells.
 QFont ChartLetterFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  // A little under the designed 15 pixels, so "Ds" in one cell stands apart from the next.
-  font.setPixelSize(13);
+  font.setPixelSize(15);
   const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('H'));
   font.setLetterSpacing(QFont::AbsoluteSpacing, kChartColumnWidth / 2.0 - advance);
   return font;
 }
+
+// A chart row: each cell's letters drawn in the middle of its column, the second letter of a
+// pair ("Ds", "Rs", "Ry") smaller, so that one cell does not run into the next.
+class RowLetters : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    QFont first = font();
+    first.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    first.setPixelSize(14);
+    QFont second = first;
+    second.setPixelSize(10);
+    const qreal baseline = QFontMetricsF(font()).ascent();
+    const QString letters = text();
+    for (int cell = 0; 2 * cell + 1 < letters.size(); ++cell) {
+      const QString lead = letters.mid(2 * cell, 1);
+      const QString tail = letters.mid(2 * cell + 1, 1).trimmed();
+      const qreal leadWidth = QFontMetricsF(first).horizontalAdvance(lead);
+      const qreal width = leadWidth + QFontMetricsF(second).horizontalAdvance(tail);
+      const qreal x = cell * kChartColumnWidth + (kChartColumnWidth - width) / 2;
+      painter.setFont(first);
+      painter.drawText(QPointF(x, baseline), lead);
+      painter.setFont(second);
+      painter.drawText(QPointF(x + leadWidth, baseline), tail);
+    }
+  }
+};
 
 QPlainTextEdit* Legend(QWidget* parent, const char* name, QRect place, const QString& text) {
   auto* memo = new QPlainTextEdit(text, parent);
@@ -62,7 +93,7 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
 
   const QFont letters = ChartLetterFont();
   auto place = [&](int row, const QString& name, int left, int top) {
-    auto* label = new QLabel(this);
+    auto* label = new RowLetters(this);
     label->setObjectName(name);
     label->setFont(letters);
     label->setStyleSheet("color: black; background: transparent;");

@@ -27,6 +27,13 @@ int PixelsToFit(const QFont& font, const QString& text, int room) {
   return pixels;
 }
 
+// Draws a panel's caption and value at `pixels`, where that is smaller than they are.
+void ShrinkText(QWidget* panel, int pixels) {
+  for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (pixels < QFontInfo(label->font()).pixelSize()) label->setStyleSheet(QString("font-size: %1px;").arg(pixels));
+  }
+}
+
 }  // namespace
 
 void TForm1::GiveValuesRoom() {
@@ -48,24 +55,30 @@ void TForm1::GiveValuesRoom() {
         limit = std::min(limit, other->x() - 1);
       }
     }
-    int caption = 0;
+    QString caption;
     for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
       label->ensurePolished();
-      if (label != value) caption += label->fontMetrics().horizontalAdvance(label->text());
+      if (label != value) caption += label->text();
     }
-    const int needed = caption + value->fontMetrics().horizontalAdvance(text) + kPanelMargins;
+    const int needed = value->fontMetrics().horizontalAdvance(caption + text) + kPanelMargins;
     panel->resize(std::clamp(needed, panel->width(), std::max(panel->width(), limit - panel->x())),
                   panel->height());
-    // Where the panel cannot grow enough, the value's figures are drawn smaller.
+    // Where the panel cannot grow enough, its caption and value are drawn smaller.
     if (needed > panel->width()) {
-      const int pixels = PixelsToFit(value->font(), text, panel->width() - caption - kPanelMargins);
-      value->setStyleSheet(QString("font-size: %1px;").arg(pixels));
+      ShrinkText(panel, PixelsToFit(value->font(), caption + text, panel->width() - kPanelMargins));
     }
   }
-  // The side panel's counters line up in one column of the widest one's width.
+  // The side panel's counters line up in one column of the widest one's width, in one size.
   int column = 0;
-  for (QFrame* panel : {Panel10, Panel9, Panel8, Panel6, Panel5}) column = std::max(column, panel->width());
-  for (QFrame* panel : {Panel10, Panel9, Panel8, Panel6, Panel5}) panel->resize(column, panel->height());
+  int pixels = QFontInfo(test1->font()).pixelSize();
+  for (QFrame* panel : {Panel10, Panel9, Panel8, Panel6, Panel5}) {
+    column = std::max(column, panel->width());
+    pixels = std::min(pixels, QFontInfo(panel->findChild<QLabel*>()->font()).pixelSize());
+  }
+  for (QFrame* panel : {Panel10, Panel9, Panel8, Panel6, Panel5}) {
+    panel->resize(column, panel->height());
+    ShrinkText(panel, pixels);
+  }
   for (QPushButton* button : {Reset1, OptButton, Auto, Deal}) {
     QFont font = button->font();
     font.setPixelSize(PixelsToFit(font, button->text(), button->width() - kButtonMargins));

@@ -132,6 +132,15 @@ check_screens() {
   shoot "$charts" "$shots/charts.png"
   keys "$charts" Escape
   sleep 0.3
+  keys "$main" alt+h c
+  local help
+  help=$(find_window "Quorvel Help") || return 1
+  sleep 0.5
+  fits "$help" help || return 1
+  shoot "$help" "$shots/help.png"
+  keys "$help" Escape
+  xdotool windowclose "$help" 2>/dev/null || true
+  sleep 0.3
   x=$(awk -v s="$scale" 'BEGIN { print int(336 * s) + 32 }')
   xdotool mousemove --window "$main" "$x" "$y" click 1
   tests=$(find_window "Quorvel Test Screen") || return 1
