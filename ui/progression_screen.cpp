@@ -17,6 +17,7 @@
 
 #include "money/progression_presets.h"
 #include "money/rule_editing.h"
+#include "ui/display_geometry.h"
 #include "ui/pictures/stairs_picture.h"
 #include "ui/up_down.h"
 
@@ -84,11 +85,12 @@ TProgression::TProgression(ModalSeam& modals, TAlert& alert, QSize display, QWid
   CreateControls();
   LayOut();
   ZeroWL(true);
-  // FormCreate: narrow displays get the editor alone at the corner.
-  const bool wide = display.width() >= 800;
+  // FormCreate: narrow displays get the editor alone at the corner. The wide window with the
+  // list needs its 840 pixels and a frame: on a display of 800 it would stand off the screen.
+  const bool wide = display.width() >= kWideWidth + kFrameAllowance.width;
   setFixedSize(wide ? kWideWidth : kNarrowWidth, kHeight);
   Side->parentWidget()->setVisible(wide);
-  if (wide && display.width() > kWideWidth) {
+  if (wide) {
     move((display.width() - kWideWidth) / 2, (display.height() - kHeight) / 2);
   } else {
     move(0, 0);
