@@ -11,7 +11,9 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
   # Qt Charts needs the OpenGL module's CMake files, which its package does not pull in.
   libqt6opengl6-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
+  # A light window manager, so the screenshots show windows framed and placed as a person sees them.
+  openbox
 )
 
 missing=()

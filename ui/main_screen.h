@@ -49,10 +49,11 @@ struct Screens {
 class TForm1 : public QMainWindow, public Display {
   Q_OBJECT
  public:
-  // Creates the screen for a display of `display` device-independent pixels,
-  // records the working directory as the start-up directory and applies the
+  // Creates the screen for a display whose free area is `display` device-independent
+  // pixels, inside a window frame of `frame`; records the working directory as the start-up directory and applies the
   // last-used settings.
-  TForm1(ModalSeam& modals, QSize display, QWidget* parent = nullptr);
+  TForm1(ModalSeam& modals, QSize display, QSize frame = {kFrameAllowance.width, kFrameAllowance.height},
+         QWidget* parent = nullptr);
   ~TForm1() override;
 
   void SetScreens(const Screens& screens);
@@ -139,6 +140,11 @@ class TForm1 : public QMainWindow, public Display {
   void MoveLabel(QLabel* label);
   void SetPanel(QFrame* panel, int width, int top, int height);
   void LayOutSidePanel();
+  // Widens each value's panel, within its place, to hold the widest value beside its
+  // caption, and fits the buttons' captions to their widths.
+  void GiveValuesRoom();
+  // In the middle of the screen's free area, its frame allowed for.
+  void CentreOnScreen();
   void FormShow();
   void LoadBackground();
   // The table restarted from the last-used settings file.
@@ -167,6 +173,7 @@ class TForm1 : public QMainWindow, public Display {
   ModalSeam& modals_;
   Screens screens_;
   DisplayGeometry geometry_;
+  QSize frame_;
   std::filesystem::path startupDirectory_;
   std::filesystem::path lastUsedFile_;
   ActiveSettings active_;

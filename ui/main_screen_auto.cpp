@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "runs/figures_text.h"
 #include "runs/format_totals.h"
 #include "runs/general_text.h"
 #include "runs/money_figures.h"
@@ -75,6 +76,8 @@ void TForm1::ChooseTest() {
 std::optional<std::string> TForm1::StartTests(int sessions, double handsPerSession, uint64_t seed) {
   std::optional<std::string> problem = lifetime_.Start(sessions, handsPerSession, seed);
   if (problem) return problem;
+  // The start applied the last-used settings; the memo follows their progression switch.
+  AfterReturnData();
   Progress->Start(sessions, handsPerSession);
   EnableTableControls(false);
   return std::nullopt;
@@ -84,6 +87,11 @@ void TForm1::TestEnded(bool finished) {
   EnableTableControls(true);
   ShowPanelsAfterTest();
   if (screens_.autoTest != nullptr) screens_.autoTest->TestEnded();
+  if (!finished) {
+    const std::array<std::string, 2> message = StoppedTestMessage(Controller().Result());
+    Q2->setText(QString::fromStdString(message[0]));
+    Q3->setText(QString::fromStdString(message[1]));
+  }
   // STOP, RESET and closing the window end a test where the user asked; only
   // a test that ran to its end leads on to its results and the test screen.
   if (!finished || Controller().Running()) return;

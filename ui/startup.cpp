@@ -21,21 +21,21 @@
 #include "ui/splash_screen.h"
 #include "ui/test_screen.h"
 #include "ui/version.h"
+#include "ui/window_frame.h"
 
 namespace quorvel::ui {
 namespace {
 
-// The layout follows the display's width; the window's height is what the
-// desktop leaves free.
+// What the desktop leaves free for windows.
 QSize DisplaySize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {640, 480};
-  return {screen->geometry().width(), screen->availableGeometry().height()};
+  return screen->availableGeometry().size();
 }
 
 int Run() {
   ModalSeam modals;
-  TForm1 main(modals, DisplaySize());
+  TForm1 main(modals, DisplaySize(), MeasureWindowFrame());
 
   auto splash = std::make_unique<TSplashScreen>();
   splash->show();

@@ -95,6 +95,11 @@ void TAutoTest::CreateControls() {
   SeedEdit->setPlaceholderText("new, from the clock");
   SeedEdit->setToolTip("Give the seed of an earlier test to repeat it exactly");
   LastSeed = label("LastSeed", "", {130, 394, 380, 24});
+  // What a screen reader says for each field: the label above it, or the one beside it.
+  Label3->setBuddy(Target);
+  Label4->setBuddy(Edit1);
+  SeedLabel->setBuddy(SeedEdit);
+  numtests->setAccessibleName("Hands per session, from the list");
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");

@@ -212,6 +212,7 @@ void AutoTestTest::EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens() {
   QVERIFY(!form.QPanel->isHidden());  // the wide layout shows its panels again
   if (end == "stop" && hands == "0") {  // the stopped session is shown, not logged
     QCOMPARE(form.counter1->text().toDouble(), controller.Result().handsPlayed);
+    QCOMPARE(form.Q2->text(), QString("Test stopped before its session finished."));
     QCOMPARE(controller.Stats().sessionWinnings[1], 0);
   }
   if (end == "reset") {

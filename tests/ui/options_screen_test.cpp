@@ -148,7 +148,7 @@ void OptionsScreenTest::PenetrationBoxTakesOnlyItsRange() {
   s.PenTextExit();
   QCOMPARE(s.PenText->text(), QString("60"));
   QCOMPARE(s.Penetration->value(), 60);
-  s.PenText->setText("075");
+  s.PenText->setText("0000075");  // no length limit: leading zeros read as they stand
   s.PenTextExit();
   QCOMPARE(s.Penetration->value(), 75);
   QCOMPARE(s.PenText->text(), QString("75"));

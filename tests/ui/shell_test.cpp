@@ -10,10 +10,14 @@
 
 #include "ui/about_box.h"
 #include "ui/alert_dialog.h"
+#include "ui/charts_screen.h"
 #include "ui/help_window.h"
 #include "ui/main_screen.h"
 #include "ui/options_screen.h"
 #include "ui/progression_screen.h"
+#include "ui/results_screen.h"
+#include "ui/table_image.h"
+#include "ui/test_screen.h"
 #include "ui_fixture.h"
 
 using namespace quorvel;
@@ -28,7 +32,37 @@ class ShellTest : public QObject {
   void ClosingWithoutOptionsLeavesTheLastUsedFile();
   void FirstStartDealsByTheDefaults();
   void DamagedLastUsedFileIsSaidAndKeptUntilReplaced();
+  void EveryScreenFitsAndNamesItsControls();
 };
+
+// Each screen walked as a screen reader walks it, and whole on a laptop's screen; the results
+// screen with a test's pages.
+void ShellTest::EveryScreenFitsAndNamesItsControls() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, {1366, 768});
+  TAlert alert;
+  TProgression progression(modals, alert, {1366, 768});
+  TStrategy options(modals, progression, startup.Path());
+  TAutoTest tests(modals, form.Controller(), {1366, 768}, startup.Path());
+  TCharts charts(modals, startup.Path() / "chartdata");
+  TResults results(modals, {1366, 768}, startup.Path());
+  TestResult result;
+  result.sessions.resize(2);
+  for (SessionRecord& session : result.sessions) session.finished = true;
+  results.ShowResult(result);
+  TAboutBox about;
+  for (QWidget* screen : std::initializer_list<QWidget*>{&form, &progression, &options, &tests, &charts,
+                                                         &results, &about, &alert}) {
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    const QStringList unnamed = testing::UnnamedControls(*screen);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(screen->objectName() + ": " + unnamed.join(", ")));
+    const QStringList problems = testing::FitProblems(*screen, screen == &form ? static_cast<QWidget*>(form.Image1) : charts.Image1);
+    QVERIFY2(problems.isEmpty(), qPrintable(screen->objectName() + ": " + problems.join("; ")));
+    screen->hide();
+  }
+}
 
 void ShellTest::MenusHoldTheirItemsAndSpacers() {
   testing::StartupDirectory startup;
@@ -74,6 +108,11 @@ void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   form.ContentsClick();
   QVERIFY(help.isVisible());
   QVERIFY(help.Browser->toPlainText().contains("DEAL"));
+  // Each table button's key, as its tip says it, is in the help too.
+  for (QPushButton* button : {form.Deal, form.Reset1, form.Auto, form.OptButton}) {
+    const QString key = button->toolTip().section('(', 1).chopped(1);
+    QVERIFY2(!key.isEmpty() && help.Browser->toPlainText().contains(key), qPrintable(button->toolTip()));
+  }
   QCOMPARE(modals.errors.size(), 1);
 
   // A screen open modally over the main screen blocks it, not help.
