@@ -86,7 +86,7 @@ CLI::App* AddDealCommand(CLI::App& app, int& exitCode) {
   deal->add_option("--seed", options->seed, "Seed of the shuffle, 0 to 4294967295 (default: the clock)")
       ->type_name("S");
   deal->add_option("--charts", options->chartDirectory,
-                  "Directory of the chart files (default: chartdata beside the program)")
+                  "Directory of the chart files (default: the build folder's or the install's chartdata)")
       ->type_name("DIR");
   deal->callback([options, &exitCode] { exitCode = Deal(*options); });
   return deal;

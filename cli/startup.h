@@ -1,14 +1,12 @@
-// The start-up directory: where the programs and chartdata/ live.
+// Where the runner finds its data and the last-used settings file.
 #pragma once
 
 #include <filesystem>
 
+#include "config/program_folders.h"
+
 namespace quorvel::cli {
 
-// The directory of the running executable, so the runner finds its data
-// wherever it is started from.
-std::filesystem::path StartupDirectory();
-
-inline std::filesystem::path ChartDirectory() { return StartupDirectory() / "chartdata"; }
+inline std::filesystem::path ChartDirectory() { return ThisProgramsFolders().ChartDirectory(); }
 
 }  // namespace quorvel::cli

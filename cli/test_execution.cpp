@@ -116,7 +116,7 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   if (named) {
     file = *named;
   } else {
-    file = StartupDirectory() / kLastUsedSettingsFile;
+    file = ThisProgramsFolders().LastUsedFile();
     std::error_code error;
     if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found) {
       loaded.active = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;

@@ -10,6 +10,8 @@ packages=(
   # Qt Charts needs the OpenGL module's CMake files, which its package does not pull in.
   libqt6opengl6-dev
   xvfb xauth xdotool imagemagick
+  # The Debian package: cpack's library dependencies, and the checks of what it holds.
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

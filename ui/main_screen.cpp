@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 #include "config/settings_file.h"
 #include "runs/return_data.h"
@@ -60,12 +61,13 @@ QLabel* ValuePanel(QWidget* parent, const char* panelName, const char* valueName
 
 }  // namespace
 
-TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
+TForm1::TForm1(ModalSeam& modals, QSize display, ProgramFolders folders, QWidget* parent)
     : QMainWindow(parent),
       modals_(modals),
       geometry_(ChooseGeometry(display.width())),
+      folders_(std::move(folders)),
       startupDirectory_(std::filesystem::current_path()),
-      lastUsedFile_(startupDirectory_ / kLastUsedSettingsFile),
+      lastUsedFile_(folders_.LastUsedFile()),
       // Until a last-used file exists (a first start), the table deals by the
       // new user's defaults rather than by a zero bankroll and a zero unit.
       active_(DefaultActiveSettings()),
@@ -73,7 +75,7 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
       controller_(table_, active_, lastUsedFile_) {
   setObjectName("Form1");
   setWindowTitle("Quorvel Main Screen");
-  table_.SetChartDirectory(startupDirectory_ / "chartdata");
+  table_.SetChartDirectory(folders_.ChartDirectory());
   // A few updates a second: enough to watch, too few to cost the test anything.
   pollTimer_ = new QTimer(this);
   pollTimer_->setInterval(250);

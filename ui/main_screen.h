@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "config/active_settings.h"
+#include "config/program_folders.h"
 #include "engine/display.h"
 #include "runs/settings_memo.h"
 #include "runs/simulator.h"
@@ -51,8 +52,8 @@ class TForm1 : public QMainWindow, public Display {
  public:
   // Creates the screen for a display of `display` device-independent pixels,
   // records the working directory as the start-up directory and applies the
-  // last-used settings.
-  TForm1(ModalSeam& modals, QSize display, QWidget* parent = nullptr);
+  // last-used settings; it reads its data and writes from `folders`.
+  TForm1(ModalSeam& modals, QSize display, ProgramFolders folders, QWidget* parent = nullptr);
   ~TForm1() override;
 
   void SetScreens(const Screens& screens);
@@ -91,7 +92,7 @@ class TForm1 : public QMainWindow, public Display {
   TestController& Controller() { return controller_; }
   const ActiveSettings& Active() const { return active_; }
   const DisplayGeometry& Geometry() const { return geometry_; }
-  const std::filesystem::path& StartupDirectory() const { return startupDirectory_; }
+  const ProgramFolders& Folders() const { return folders_; }
   CardPlace LastCardPlace() const { return cardPlace_; }
 
   // Controls, by their names.
@@ -157,6 +158,7 @@ class TForm1 : public QMainWindow, public Display {
   ModalSeam& modals_;
   Screens screens_;
   DisplayGeometry geometry_;
+  ProgramFolders folders_;
   std::filesystem::path startupDirectory_;
   std::filesystem::path lastUsedFile_;
   ActiveSettings active_;

@@ -77,7 +77,7 @@ void LayoutTest::CardPlacesFollowTheHandArea() {
 void LayoutTest::DesignedLayoutBelow800() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   QVERIFY(!form.Geometry().wideLayout);
   QCOMPARE(form.Image1->geometry(), QRect(0, 20, 640, 414));
   QCOMPARE(form.Label4->pos(), QPoint(377, 82));
@@ -135,7 +135,7 @@ void LayoutTest::WideLayoutScalesLabelsPanelsAndButtons() {
   QFETCH(int, memoHeight);
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, display);
+  TForm1 form(modals, display, startup.Folders());
   const int formHeight = display.height() - form.MainMenu1->sizeHint().height();
 
   QCOMPARE(form.size(), display);

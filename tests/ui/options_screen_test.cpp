@@ -161,7 +161,7 @@ void OptionsScreenTest::RunTestHandsTheScreenOver() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Options options{modals, startup.Path()};
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
   modals.actions["Strategy"] = [&](QDialog& dialog) {
     dialog.show();
@@ -207,7 +207,7 @@ void OptionsScreenTest::ChartsMenuSavesOnlyAShownScreen() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Options options{modals, startup.Path()};
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
   form.Chart1Click();
   QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
@@ -230,7 +230,7 @@ void OptionsScreenTest::FailedSavesAreReportedAndNothingIsApplied() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Options options{modals, startup.Path()};
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
 
   modals.saveAnswer = QString::fromStdString((startup.Path() / "missing" / "my.sav").string());

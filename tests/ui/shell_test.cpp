@@ -27,7 +27,7 @@ class ShellTest : public QObject {
 void ShellTest::MenusHoldTheirItemsAndSpacers() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   QStringList top;
   for (QAction* item : form.MainMenu1->actions()) top << item->text();
   QCOMPARE(top, (QStringList{"&Options", "", "&Charts", "", "&Tracking", "", "&Stats", "", "&Help"}));
@@ -43,7 +43,7 @@ void ShellTest::MenusHoldTheirItemsAndSpacers() {
 void ShellTest::AboutBoxOpensModally() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   TAboutBox about(&form);
   form.SetScreens({nullptr, &about, nullptr, nullptr});
   form.About1Click();
@@ -54,7 +54,7 @@ void ShellTest::AboutBoxOpensModally() {
 void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   THelpWindow missing(modals, startup.Path() / "help" / "index.html", &form);
   form.SetScreens({nullptr, nullptr, nullptr, &missing});
   form.ContentsClick();
@@ -75,7 +75,7 @@ void ShellTest::ClosingWithoutOptionsLeavesTheLastUsedFile() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   {
-    TForm1 form(modals, {1024, 768});
+    TForm1 form(modals, {1024, 768}, startup.Folders());
     form.show();
     form.DealClick();
     form.Exit1Click();
@@ -87,7 +87,7 @@ void ShellTest::ClosingWithoutOptionsLeavesTheLastUsedFile() {
 void ShellTest::FirstStartDealsByTheDefaults() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   const Simulator& table = form.Table();
   QCOMPARE(table.money.bankroll, 1000.0);
   QCOMPARE(table.money.bet, 10.0f);
