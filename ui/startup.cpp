@@ -18,6 +18,7 @@
 #include "ui/main_screen.h"
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
+#include "ui/pictures/icon_picture.h"
 #include "ui/progression_screen.h"
 #include "ui/results_screen.h"
 #include "ui/splash_screen.h"
@@ -76,6 +77,9 @@ int Run() {
 
 int RunProgram(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The menu entry is how a desktop finds the window's name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorvel.Quorvel"));
+  QApplication::setWindowIcon(ProgramIcon());
   try {
     return Run();
   } catch (const std::exception& error) {

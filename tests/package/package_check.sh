@@ -65,7 +65,7 @@ rm -f "$build"/quorvel_*.deb
 debs=("$build"/quorvel_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single quorvel_*.deb"
 deb=${debs[0]}
-lintian --fail-on error --suppress-tags running-with-root-privileges "$deb"
+lintian --fail-on error "$deb"
 contents=$(mktemp -d)
 home=$(mktemp -d /tmp/quorvel-home.XXXXXX)
 cleanup() {

@@ -185,7 +185,7 @@ void OptionsScreenTest::ExitWithoutResettingKeepsTheTableUntilClose() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Options options{modals, startup.Path()};
-  auto form = std::make_unique<TForm1>(modals, QSize(1024, 768));
+  auto form = std::make_unique<TForm1>(modals, QSize(1024, 768), startup.Folders());
   form->SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
   modals.actions["Strategy"] = [&](QDialog& dialog) {
     dialog.show();

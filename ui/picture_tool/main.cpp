@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -42,13 +41,8 @@ bool WriteIcons(const QDir& folder) {
   quorvel::ui::PaintIcon(scalable, kSvgSide);
   scalable.end();
   for (const int side : std::array{16, 32, 48, 64, 128, 256}) {
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    quorvel::ui::PaintIcon(painter, side);
-    painter.end();
     const QString path = folder.filePath(QStringLiteral("quorvel-%1.png").arg(side));
-    if (!image.save(path, "PNG")) {
+    if (!quorvel::ui::DrawIcon(side).save(path, "PNG")) {
       std::fprintf(stderr, "quorvel-pictures: cannot write %s\n", qPrintable(path));
       return false;
     }

@@ -2,6 +2,7 @@
 #include "ui/pictures/icon_picture.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <QRadialGradient>
 
 #include "ui/pictures/card_pictures.h"
@@ -41,6 +42,20 @@ void PaintIcon(QPainter& painter, int side) {
   PaintTurnedCard(painter, u"KH", QPointF(112, 214), -14, 168);
   PaintTurnedCard(painter, u"AS", QPointF(146, 218), 12, 168);
   painter.restore();
+}
+
+QImage DrawIcon(int side) {
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  PaintIcon(painter, side);
+  return image;
+}
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int side : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(DrawIcon(side)));
+  return icon;
 }
 
 }  // namespace quorvel::ui
