@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/option_values.h"
 #include "cli/round_printer.h"
-#include "cli/startup.h"
+#include "config/program_folders.h"
 #include "engine/chart_check.h"
 #include "runs/simulator.h"
 
@@ -19,7 +19,7 @@ struct DealOptions {
   std::string decks = "6";
   std::string penetration = "75";
   std::optional<std::string> seed;
-  std::string chartDirectory = ChartDirectory().string();
+  std::string chartDirectory = ThisProgramsFolders().ChartDirectory().string();
 };
 
 // The table the options ask for, or why they do not make one.

@@ -14,8 +14,8 @@
 
 #include "cli/option_values.h"
 #include "cli/progress_bar.h"
-#include "cli/startup.h"
 #include "config/default_settings.h"
+#include "config/program_folders.h"
 #include "engine/chart_check.h"
 #include "runs/return_data.h"
 
@@ -138,7 +138,7 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        ExecutedTest& run) {
   Simulator base;
-  base.SetChartDirectory(ChartDirectory());
+  base.SetChartDirectory(ThisProgramsFolders().ChartDirectory());
   base.Seed(static_cast<uint32_t>(plan.seed));
   base.ApplySettings(ToAppliedSettings(settings.active));
   if (auto problem = ChartFileProblem(base.ChartFile())) return problem;

@@ -45,9 +45,9 @@ ProgramFolders FindProgramFolders(const std::filesystem::path& executableDirecto
   const std::filesystem::path install =
       (executableDirectory.parent_path() / "share" / "quorvel").lexically_normal();
   if (!IsFolder(executableDirectory / "chartdata") && IsFolder(install / "chartdata")) {
-    return {install, UserDataFolder(environment), true};
+    return {install, UserDataFolder(environment)};
   }
-  return {executableDirectory, executableDirectory, false};
+  return {executableDirectory, executableDirectory};
 }
 
 ProgramFolders ThisProgramsFolders() {

@@ -23,7 +23,6 @@ struct ProgramFolders {
   // Written to: chartdata/ with the last-used settings file, LogFiles/, and the
   // folder the save and open dialogs start in. Empty when there is none.
   std::filesystem::path writable;
-  bool installed = false;
 
   std::filesystem::path ChartDirectory() const { return data / "chartdata"; }
   // Empty when there is no writable folder, so nothing is written by accident.

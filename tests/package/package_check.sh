@@ -16,13 +16,16 @@ if [ "${1:-}" = "--desktop" ]; then
   cd "$HOME"
   quorvel >"$HOME/quorvel.log" 2>&1 &
   pid=$!
-  window=""
-  for _ in $(seq 1 50); do
-    window=$(xdotool search --onlyvisible --name '^Quorvel Main Screen$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.2
-  done
-  [ -n "$window" ] || { echo "FAIL: the installed program shows no main window"; cat "$HOME/quorvel.log"; exit 1; }
+  # Waits up to ten seconds for a window by its exact title and prints its id.
+  find_window() {
+    for _ in $(seq 1 50); do
+      xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep . && return 0
+      sleep 0.2
+    done
+    return 1
+  }
+  window=$(find_window "Quorvel Main Screen") ||
+    { echo "FAIL: the installed program shows no main window"; cat "$HOME/quorvel.log"; exit 1; }
   sleep 1.5
   others=$(xdotool search --onlyvisible --name . 2>/dev/null | grep -v -x "$window" || true)
   for other in $others; do
@@ -39,13 +42,7 @@ if [ "${1:-}" = "--desktop" ]; then
   awk -v f="$felt" 'BEGIN { exit !(f > 0.1) }' || { echo "FAIL: no felt on the table ($felt)"; exit 1; }
   awk -v c="$card" 'BEGIN { exit !(c > 0.7) }' || { echo "FAIL: no card after DEAL ($card)"; exit 1; }
   xdotool mousemove --window "$window" 350 193 click 1
-  options=""
-  for _ in $(seq 1 25); do
-    options=$(xdotool search --onlyvisible --name '^Quorvel Options Screen$' 2>/dev/null | head -n 1 || true)
-    [ -n "$options" ] && break
-    sleep 0.2
-  done
-  [ -n "$options" ] || { echo "FAIL: the options screen did not open"; exit 1; }
+  options=$(find_window "Quorvel Options Screen") || { echo "FAIL: the options screen did not open"; exit 1; }
   xdotool mousemove --window "$options" 12 12 key Escape  # the close box: saved and applied
   sleep 0.6
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the installed program ended"; cat "$HOME/quorvel.log"; exit 1; }
