@@ -19,6 +19,7 @@
 #include "config/default_settings.h"
 #include "config/settings_cursor.h"
 #include "config/settings_values.h"
+#include "config/program_folders.h"
 #include "engine/chart_check.h"
 #include "runs/return_data.h"
 
@@ -111,7 +112,7 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   if (named) {
     file = *named;
   } else {
-    file = StartupDirectory() / kLastUsedSettingsFile;
+    file = ThisProgramsFolders().LastUsedFile();
     std::error_code error;
     if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found) {
       loaded.active = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;
@@ -150,7 +151,7 @@ std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        ExecutedTest& run) {
   Simulator base;
-  base.SetChartDirectory(ChartDirectory());
+  base.SetChartDirectory(ThisProgramsFolders().ChartDirectory());
   base.Seed(static_cast<uint32_t>(plan.seed));
   base.ApplySettings(ToAppliedSettings(settings.active));
   if (auto problem = ChartFileProblem(base.ChartFile())) return problem;

@@ -14,6 +14,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   # A light window manager, so the screenshots show windows framed and placed as a person sees them.
   openbox
+  # The Debian package: cpack's library dependencies, and the checks of what it holds.
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

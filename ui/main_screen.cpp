@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <tuple>
+#include <utility>
 
 #include "config/settings_damage.h"
 #include "config/settings_file.h"
@@ -79,12 +80,13 @@ QLabel* ValuePanel(QWidget* parent, const char* panelName, const char* valueName
 
 }  // namespace
 
-TForm1::TForm1(ModalSeam& modals, QSize display, QSize frame, QWidget* parent)
+TForm1::TForm1(ModalSeam& modals, QSize display, ProgramFolders folders, QSize frame, QWidget* parent)
     : QMainWindow(parent),
       modals_(modals),
       frame_(frame),
+      folders_(std::move(folders)),
       startupDirectory_(std::filesystem::current_path()),
-      lastUsedFile_(startupDirectory_ / kLastUsedSettingsFile),
+      lastUsedFile_(folders_.LastUsedFile()),
       // Until a last-used file exists (a first start), the table deals by the
       // new user's defaults rather than by a zero bankroll and a zero unit.
       active_(DefaultActiveSettings()),
@@ -92,7 +94,7 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QSize frame, QWidget* parent)
       lifetime_(table_, active_, lastUsedFile_) {
   setObjectName("Form1");
   setWindowTitle("Quorvel Main Screen");
-  table_.SetChartDirectory(startupDirectory_ / "chartdata");
+  table_.SetChartDirectory(folders_.ChartDirectory());
   table_.Seed(ClockSeed());
   connect(&lifetime_, &TestLifetime::Progressed, this, [this] { Progress->Update(Controller().Progress()); });
   // Queued: the screens react after the path that ended the test has returned.

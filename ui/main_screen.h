@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "config/active_settings.h"
+#include "config/program_folders.h"
 #include "engine/display.h"
 #include "runs/settings_memo.h"
 #include "runs/simulator.h"
@@ -50,10 +51,11 @@ class TForm1 : public QMainWindow, public Display {
   Q_OBJECT
  public:
   // Creates the screen for a display whose free area is `display` device-independent
-  // pixels, inside a window frame of `frame`; records the working directory as the start-up directory and applies the
-  // last-used settings.
-  TForm1(ModalSeam& modals, QSize display, QSize frame = {kFrameAllowance.width, kFrameAllowance.height},
-         QWidget* parent = nullptr);
+  // pixels, inside a window frame of `frame`; records the working directory as the
+  // start-up directory and applies the last-used settings; it reads its data and
+  // writes from `folders`.
+  TForm1(ModalSeam& modals, QSize display, ProgramFolders folders,
+         QSize frame = {kFrameAllowance.width, kFrameAllowance.height}, QWidget* parent = nullptr);
   ~TForm1() override;
 
   void SetScreens(const Screens& screens);
@@ -93,7 +95,7 @@ class TForm1 : public QMainWindow, public Display {
   TestLifetime& Lifetime() { return lifetime_; }
   const ActiveSettings& Active() const { return active_; }
   const DisplayGeometry& Geometry() const { return geometry_; }
-  const std::filesystem::path& StartupDirectory() const { return startupDirectory_; }
+  const ProgramFolders& Folders() const { return folders_; }
   CardPlace LastCardPlace() const { return cardPlace_; }
 
   // Controls, by their names.
@@ -174,6 +176,7 @@ class TForm1 : public QMainWindow, public Display {
   Screens screens_;
   DisplayGeometry geometry_;
   QSize frame_;
+  ProgramFolders folders_;
   std::filesystem::path startupDirectory_;
   std::filesystem::path lastUsedFile_;
   ActiveSettings active_;

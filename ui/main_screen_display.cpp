@@ -16,7 +16,7 @@
 namespace quorvel::ui {
 
 QString TForm1::BackgroundPath() const {
-  return QString::fromStdString((startupDirectory_ / geometry_.backgroundFile).string());
+  return QString::fromStdString((folders_.data / geometry_.backgroundFile).string());
 }
 
 void TForm1::LoadBackground() {

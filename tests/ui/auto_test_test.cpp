@@ -29,8 +29,8 @@ QByteArray Bytes(const QString& file) {
 // The main screen with its test screen; the test plays the user at the test screen.
 struct Window {
   explicit Window(testing::AnsweringModals& modals, QSize display = {1024, 768})
-      : form(modals, display),
-        autoTest(modals, form.Controller(), display, std::filesystem::current_path()) {
+      : form(modals, display, {std::filesystem::current_path(), std::filesystem::current_path()}),
+        autoTest(modals, form.Controller(), display, form.Folders().writable) {
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, nullptr, &autoTest});
   }
   TForm1 form;

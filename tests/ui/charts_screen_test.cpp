@@ -117,7 +117,7 @@ void ChartsScreenTest::MissingOrShortFileLeavesUnreadRowsEmpty() {
 void ChartsScreenTest::ChartsMenuShowsTheActiveRules() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   TCharts charts(modals, startup.Path() / "chartdata");
   form.SetScreens({&charts, nullptr, nullptr, nullptr});
   form.Chart1Click();

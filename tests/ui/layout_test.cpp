@@ -43,7 +43,7 @@ void LayoutTest::FitsEveryCommonDisplay() {
   QFETCH(float, scale);
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, display);
+  TForm1 form(modals, display, startup.Folders());
   QCOMPARE(form.Geometry().scale, scale);
   QVERIFY(form.Geometry().wideLayout);
   QVERIFY(form.width() + kFrameAllowance.width <= display.width());
@@ -86,7 +86,7 @@ void LayoutTest::CardPlacesFollowTheHandArea() {
 void LayoutTest::DesignedLayoutBelow800() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   QVERIFY(!form.Geometry().wideLayout);
   QCOMPARE(form.Image1->geometry(), QRect(0, 20, 640, 414));
   QCOMPARE(form.Label4->pos(), QPoint(377, 82));
@@ -142,7 +142,7 @@ void LayoutTest::WideLayoutScalesLabelsPanelsAndButtons() {
   QFETCH(int, memoHeight);
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, display);
+  TForm1 form(modals, display, startup.Folders());
   const QSize room = display - QSize(kFrameAllowance.width, kFrameAllowance.height);
   const int formHeight = room.height() - form.MainMenu1->sizeHint().height();
 

@@ -78,7 +78,7 @@ void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
   settings.options.players = 7;
   SaveSettings(startup, settings);
   testing::AnsweringModals modals;
-  TForm1 form(modals, display);
+  TForm1 form(modals, display, startup.Folders());
   const float scale = form.Geometry().scale;
   int largeSeen = 0;
   int smallSeen = 0;
@@ -108,7 +108,7 @@ void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
 void ManualPlayTest::LabelsAfterDealShowTheTable() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.show();
   Simulator& table = form.Table();
   const std::set<QString> outcomes = {"loss: surrender",   "win: hand wins",    "loss: hand loses",
@@ -147,7 +147,7 @@ void ManualPlayTest::LabelsAfterDealShowTheTable() {
 void ManualPlayTest::SecondDealDuringARoundIsIgnored() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   // The queued click arrives while the round lets events run.
   QMetaObject::invokeMethod(form.Deal, &QPushButton::click, Qt::QueuedConnection);
   form.DealClick();
@@ -164,7 +164,7 @@ void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
   settings.options.winLimitText = MakeSettingsText("1");
   SaveSettings(startup, settings);
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   THitLimit limit;
   form.SetScreens({nullptr, nullptr, &limit, nullptr});
   Simulator& table = form.Table();
@@ -192,7 +192,7 @@ void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
 void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   const QImage empty = form.Image1->Picture().toImage();
   form.DealClick();
   form.DealClick();
@@ -213,7 +213,7 @@ void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
 void ManualPlayTest::TrackingTogglesTheSidePanel() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   form.show();
   QVERIFY(!form.Panel1->isVisible());
   form.TWindowClick();
@@ -227,7 +227,7 @@ void ManualPlayTest::TrackingTogglesTheSidePanel() {
 void ManualPlayTest::StatsOpensThePanelWithTheFigures() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   form.DealClick();
   // Hidden, the panel's figures are not refreshed by a round.
   QCOMPARE(form.bettotal->text(), QString());
@@ -267,7 +267,7 @@ void ManualPlayTest::MemoListsTwentyFiveRules() {
     testing::StartupDirectory startup;
     SaveSettings(startup, WithRules(rules));
     testing::AnsweringModals modals;
-    TForm1 form(modals, {1024, 768});
+    TForm1 form(modals, {1024, 768}, startup.Folders());
     const QStringList lines = form.Memo1->toPlainText().split('\n');
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines[0], QString());
@@ -280,14 +280,14 @@ void ManualPlayTest::MemoListsTwentyFiveRules() {
   disabled.progression.progressionEnabled = 0;
   SaveSettings(startup, disabled);
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   QVERIFY(form.Memo1->isHidden());
 }
 
 void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
   testing::StartupDirectory startup(/*withPictures=*/false);
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   form.DealClick();
@@ -318,7 +318,7 @@ void ManualPlayTest::NoRoundWithoutAWholeChart() {
       file.write(contents);
     }
     testing::AnsweringModals modals;
-    TForm1 form(modals, {1024, 768});
+    TForm1 form(modals, {1024, 768}, startup.Folders());
     form.DealClick();
     QCOMPARE(form.Table().run.handsPlayed, 0.0);
     QVERIFY(!form.Suspend->isHidden());

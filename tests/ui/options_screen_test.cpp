@@ -39,7 +39,7 @@ struct Options {
 // The main screen over the options screen; Visit plays the user's part in one visit.
 struct Table : Options {
   Table(testing::AnsweringModals& modals, const std::filesystem::path& startup)
-      : Options(modals, startup), form(modals, {1024, 768}), modals_(modals) {
+      : Options(modals, startup), form(modals, {1024, 768}, {startup, startup}), modals_(modals) {
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, &strategy, nullptr});
   }
   void Visit(const std::function<void()>& edits) {

@@ -355,7 +355,7 @@ void ResultsScreenTest::FinishedTestOpensTheResults() {
   testing::StartupDirectory startup;
   QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   TAutoTest autoTest(modals, form.Controller(), {1024, 768}, startup.Path());
   TResults results(modals, {1024, 768}, startup.Path());
   autoTest.SetResultsScreen(&results);

@@ -40,7 +40,7 @@ class ShellTest : public QObject {
 void ShellTest::EveryScreenFitsAndNamesItsControls() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1366, 768});
+  TForm1 form(modals, {1366, 768}, startup.Folders());
   TAlert alert;
   TProgression progression(modals, alert, {1366, 768});
   TStrategy options(modals, progression, startup.Path());
@@ -67,7 +67,7 @@ void ShellTest::EveryScreenFitsAndNamesItsControls() {
 void ShellTest::MenusHoldTheirItemsAndSpacers() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   QStringList top;
   for (QAction* item : form.MainMenu1->actions()) top << item->text();
   QCOMPARE(top, (QStringList{"&Options", "", "&Charts", "", "&Tracking", "", "&Stats", "", "&Help"}));
@@ -83,7 +83,7 @@ void ShellTest::MenusHoldTheirItemsAndSpacers() {
 void ShellTest::AboutBoxOpensModally() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   TAboutBox about(&form);
   form.SetScreens({nullptr, &about, nullptr, nullptr});
   form.About1Click();
@@ -94,7 +94,7 @@ void ShellTest::AboutBoxOpensModally() {
 void ShellTest::HelpShowsOurPagesOrSaysItIsMissing() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   THelpWindow missing(modals, startup.Path() / "help" / "index.html");
   form.SetScreens({nullptr, nullptr, nullptr, &missing});
   form.ContentsClick();
@@ -137,7 +137,7 @@ void ShellTest::ClosingWithoutOptionsLeavesTheLastUsedFile() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   {
-    TForm1 form(modals, {1024, 768});
+    TForm1 form(modals, {1024, 768}, startup.Folders());
     form.show();
     form.DealClick();
     form.Exit1Click();
@@ -149,7 +149,7 @@ void ShellTest::ClosingWithoutOptionsLeavesTheLastUsedFile() {
 void ShellTest::FirstStartDealsByTheDefaults() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   const Simulator& table = form.Table();
   QCOMPARE(table.money.bankroll, 1000.0);
   QCOMPARE(table.money.bet, 10.0f);
@@ -157,7 +157,7 @@ void ShellTest::FirstStartDealsByTheDefaults() {
   QVERIFY(table.engine.chart.Loaded());
   QCOMPARE(form.newwinnings->text(), QString("1000"));
   QCOMPARE(form.Label1->text(), QString("10"));
-  TForm1 second(modals, {1024, 768});  // every start deals other cards
+  TForm1 second(modals, {1024, 768}, startup.Folders());  // every start deals other cards
   QVERIFY(second.Table().engine.shoe.cards != table.engine.shoe.cards);
 }
 
@@ -185,7 +185,7 @@ void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
     TProgression progression(modals, alert, {1024, 768});
     TStrategy options(modals, progression, startup.Path());
     {
-      TForm1 form(modals, {1024, 768});
+      TForm1 form(modals, {1024, 768}, startup.Folders());
       form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
       QCOMPARE(modals.errors.size(), 1);
       QVERIFY2(modals.errors[0].startsWith("The last-used settings file " + file + " is damaged: "),
@@ -200,7 +200,7 @@ void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
     }
     if (contents != "folder") QCOMPARE(QFile(file).size(), contents.size());  // untouched
     // New settings applied: the damaged file is kept beside the new one.
-    TForm1 form(modals, {1024, 768});
+    TForm1 form(modals, {1024, 768}, startup.Folders());
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});
     QString shown;
     modals.actions["Strategy"] = [&](QDialog& dialog) {

@@ -17,6 +17,7 @@
 #include <map>
 #include <vector>
 
+#include "config/program_folders.h"
 #include "config/settings_file.h"
 #include "ui/modal_seam.h"
 
@@ -79,6 +80,7 @@ class StartupDirectory {
 
   std::filesystem::path Path() const { return directory_.path().toStdString(); }
   std::filesystem::path LastUsedFile() const { return Path() / kLastUsedSettingsFile; }
+  ProgramFolders Folders() const { return {Path(), Path()}; }
 
  private:
   QString previous_;

@@ -12,12 +12,12 @@ shots=$(mkdir -p "$2" && cd "$2" && pwd)
 # One display size: WIDTH HEIGHT SCALE NAME. Runs inside xvfb-run.
 check_size() {
   local width=$1 height=$2 scale=$3 name=$4
-  # A start-up directory of its own, so the last-used settings file of the
-  # build is not touched.
+  # A build folder of its own (the program reads and writes beside itself),
+  # so the last-used settings file of the build is not touched.
   local dir="$work/$name"
   mkdir -p "$dir"
-  cp -r "$bin_dir/chartdata" "$bin_dir/help" "$bin_dir"/*.bmp "$dir/"
-  (cd "$dir" && exec "$bin_dir/quorvel") >"$work/$name.log" 2>&1 &
+  cp -r "$bin_dir/chartdata" "$bin_dir/help" "$bin_dir"/*.bmp "$bin_dir/quorvel" "$dir/"
+  (cd "$dir" && exec ./quorvel) >"$work/$name.log" 2>&1 &
   local pid=$!
   local window=""
   for _ in $(seq 1 50); do
