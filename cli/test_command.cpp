@@ -1,12 +1,16 @@
 // `quorvel-cli test`: an automatic test, as the test screen's Start runs it.
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json_report.h"
 #include "cli/option_values.h"
 #include "cli/row_spill.h"
 #include "cli/test_execution.h"
 #include "cli/test_report.h"
+#include "cli/stop_signals.h"
 #include "config/file_save.h"
 #include "runs/figures_text.h"
 #include "runs/log_file.h"
@@ -44,12 +48,18 @@ std::optional<std::string> ReadTestPlan(const TestOptions& options, TestPlan& pl
   return std::nullopt;
 }
 
+// The outputs asked for, in the order they are saved.
+std::vector<std::pair<const char*, const std::optional<std::string>*>> Outputs(const TestOptions& options) {
+  return {{"--log", &options.log},
+          {"--json", &options.json},
+          {"--trace", &options.trace},
+          {"--csv", &options.csv},
+          {"--walks", &options.walks}};
+}
+
 // Every output is checked before the test, so a long test cannot end in a bad name.
-std::optional<std::string> CheckOutputs(const TestOptions& options) {
-  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
-      {"--log", &options.log},   {"--json", &options.json}, {"--trace", &options.trace},
-      {"--csv", &options.csv},   {"--walks", &options.walks}};
-  for (const auto& [option, name] : outputs) {
+std::optional<std::string> CheckOutputNames(const TestOptions& options) {
+  for (const auto& [option, name] : Outputs(options)) {
     if (auto problem = RequireName(option, *name)) return problem;
     if (!*name) continue;
     const SaveResult check = CheckSaveTarget(**name);
@@ -58,9 +68,20 @@ std::optional<std::string> CheckOutputs(const TestOptions& options) {
   return std::nullopt;
 }
 
+// No output may replace what the test reads, another output or the printed report.
+std::optional<std::string> CheckOutputFiles(const TestOptions& options, const LoadedSettings& settings) {
+  std::vector<RunFile> outputs;
+  for (const auto& [option, name] : Outputs(options)) {
+    if (*name) outputs.push_back(Shown(option, **name));
+  }
+  return OutputClash(InputsOf(settings), outputs);
+}
+
 // The outputs of a test, open from before it starts: the rows of each session
 // are written as it is merged, so no output is held whole.
-struct Outputs {
+struct StreamedOutputs {
+  // First, so it ends last: a signal that ends the program waits until the files are committed or removed.
+  SignalHold hold;
   OutputFile json;
   RowSpill jsonRows;
   OutputFile trace;
@@ -68,7 +89,7 @@ struct Outputs {
   OutputFile walks;
 };
 
-std::optional<std::string> OpenOutputs(const TestOptions& options, Outputs& out) {
+std::optional<std::string> OpenOutputs(const TestOptions& options, StreamedOutputs& out) {
   if (options.json) {
     if (const SaveResult opened = out.json.Open(*options.json); !opened) return opened.message;
     if (auto problem = out.jsonRows.Open(*options.json)) return problem;
@@ -86,12 +107,12 @@ std::optional<std::string> OpenOutputs(const TestOptions& options, Outputs& out)
 }
 
 // Every output is tried, so one that fails costs none of the others.
-int SaveOutputs(const TestOptions& options, const TestRun& run, Outputs& out) {
+int SaveOutputs(const TestOptions& options, const TestRun& run, StreamedOutputs& out) {
   int exitCode = 0;
   auto check = [&exitCode](const SaveResult& saved) {
     if (!saved) exitCode = Fail(saved.message);
   };
-  if (options.log) check(SaveLogPage(run.log, *options.log));
+  if (options.log) check(SaveHoldingSignals(*options.log, LogFileText(run.log)));
   if (options.json) {
     const JsonReportParts parts = JsonReportAround(run);
     out.json.Write(parts.head);
@@ -111,10 +132,11 @@ int SaveOutputs(const TestOptions& options, const TestRun& run, Outputs& out) {
 int RunTestCommand(const TestOptions& options, SessionSource& source) {
   TestPlan plan;
   if (auto problem = ReadTestPlan(options, plan)) return Fail(*problem);
-  if (auto problem = CheckOutputs(options)) return Fail(*problem);
+  if (auto problem = CheckOutputNames(options)) return Fail(*problem);
   LoadedSettings settings;
   if (auto problem = LoadSettings(options.settings, settings)) return Fail(*problem);
-  Outputs out;
+  if (auto problem = CheckOutputFiles(options, settings)) return Fail(*problem);
+  StreamedOutputs out;
   if (auto problem = OpenOutputs(options, out)) return Fail(*problem);
   ExecutedTest executed;
   const SessionRows rows = [&](std::size_t number, const SessionRecord& record) {
@@ -131,8 +153,10 @@ int RunTestCommand(const TestOptions& options, SessionSource& source) {
   const TestRun run{plan,         settings.name,    settings.active,  settings.warnings, executed.result,
                     executed.figures, executed.log, executed.threads, executed.seconds};
   PrintReport(std::cout, run);
+  // Out before the saves, so a signal that ends the program during them cannot cost the report.
+  FlushStandardOutput();
   if (const int failed = SaveOutputs(options, run, out)) return failed;
-  return executed.result.stopped ? kExitInterrupted : 0;
+  return StopExitCode();
 }
 
 }  // namespace

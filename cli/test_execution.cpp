@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
@@ -14,22 +13,18 @@
 
 #include "cli/option_values.h"
 #include "cli/progress_bar.h"
-#include "cli/startup.h"
+#include "cli/settings_reader.h"
+#include "cli/stop_signals.h"
 #include "config/default_settings.h"
+#include "config/settings_cursor.h"
+#include "config/settings_values.h"
+#include "config/program_folders.h"
 #include "engine/chart_check.h"
 #include "runs/return_data.h"
 #include "runs/test_merge.h"
 
 namespace quorvel::cli {
 namespace {
-
-// Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
-// ends the program at once.
-std::atomic<bool> stopRequested{false};
-extern "C" void OnInterrupt(int signal) {
-  stopRequested.store(true);
-  std::signal(signal, SIG_DFL);
-}
 
 // Draws the bar until the test ends; it wakes at the end at once, so a short
 // test does not wait out its last tick.
@@ -119,7 +114,7 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   if (named) {
     file = *named;
   } else {
-    file = StartupDirectory() / kLastUsedSettingsFile;
+    file = ThisProgramsFolders().LastUsedFile();
     std::error_code error;
     if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found) {
       loaded.active = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;
@@ -129,20 +124,38 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
       return std::nullopt;
     }
   }
-  ActiveReadResult read = ReadActiveSettings(file, {});
-  if (!read.status) {
-    const char* whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
-    return read.status.message + whose;
+  // A file without its whole fixed part is refused in the words the settings commands use.
+  const FileStart bytes = ReadSettingsFile(file);
+  const std::string name = "the settings file '" + file.string() + "' ";
+  const std::string whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
+  if (bytes.error != 0) return name + ReadProblem(bytes.error) + whose;
+  if (bytes.bytes.size() < kFixedPartSize) return name + DecodeSettingsExactly(bytes.bytes).error + whose;
+  ActiveReadResult read = ReadActiveSettingsBytes(bytes.bytes, {});
+  // Values no table can play, read as the test would play them; `settings set` mends them.
+  if (auto problem = CheckSettingsValues(read.settings.options)) {
+    return name + "cannot be played: " + SentencePart(problem->message) + whose;
   }
-  loaded = {read.settings, file.string(), std::move(read.warnings)};
+  loaded = {read.settings, file.string(), std::move(read.warnings), file};
   return std::nullopt;
 }
 
 std::optional<std::string> SetUpTable(const ActiveSettings& settings, const TestPlan& plan, Simulator& table) {
-  table.SetChartDirectory(ChartDirectory());
+  table.SetChartDirectory(ThisProgramsFolders().ChartDirectory());
   table.Seed(static_cast<uint32_t>(plan.seed));
   table.ApplySettings(ToAppliedSettings(settings));
   return ChartFileProblem(table.ChartFile());
+}
+
+std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
+  const ProgramFolders folders = ThisProgramsFolders();
+  Simulator table;
+  table.SetChartDirectory(folders.ChartDirectory());
+  table.ApplySettings(ToAppliedSettings(settings.active));
+  std::vector<RunFile> inputs;
+  if (!settings.file.empty()) inputs.push_back(Shown("the settings file", settings.file));
+  if (!folders.LastUsedFile().empty()) inputs.push_back(Shown("the last-used settings file", folders.LastUsedFile()));
+  inputs.push_back(Shown("the chart file", table.ChartFile()));
+  return inputs;
 }
 
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
@@ -150,9 +163,7 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   Simulator base;
   if (auto problem = SetUpTable(settings.active, plan, base)) return problem;
   // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
-  // A launcher ends a job with SIGTERM: it stops the test the same way.
-  std::signal(SIGINT, OnInterrupt);
-  std::signal(SIGTERM, OnInterrupt);
+  CatchStopSignals();
   for (const std::string& warning : settings.warnings) {
     std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
   }
@@ -166,7 +177,7 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   TestMerge merge(base, plan, false, run.result, run.stats, run.log);
   std::size_t number = 0;
   try {
-    problem = source.Run(base, settings.active, plan, stopRequested, progress,
+    problem = source.Run(base, settings.active, plan, StopRequested(), progress,
                          [&](const SessionRecord& record) {
                            if (rows) rows(++number, record);
                            merge.Add(record);
@@ -178,9 +189,6 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   merge.Finish();
   run.figures = merge.Figures();
   run.seconds = bar.Finish();
-  // The stop flag stays set: a Ctrl-C that stopped this test stops every later one too.
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
   return problem;
 }
 

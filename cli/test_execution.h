@@ -1,6 +1,7 @@
-// Running a planned test from the command line: the table set up from settings, a progress bar, Ctrl-C.
+// Running a planned test from the command line: the table set up from settings, a progress bar, stop signals.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/output_identity.h"
 #include "cli/session_source.h"
 #include "config/active_settings.h"
 #include "runs/session_stats.h"
@@ -32,12 +34,17 @@ struct LoadedSettings {
   ActiveSettings active;
   std::string name;
   std::vector<std::string> warnings;
+  std::filesystem::path file;  // empty for the built-in defaults
 };
 // The settings named, else the last-used file, else the built-in defaults.
 std::optional<std::string> LoadSettings(const std::optional<std::string>& file, LoadedSettings& loaded);
 
-// The table a test starts from: the settings applied, the chart beside the program read and checked.
+// The table a test starts from: the settings applied, the chart from the program's data folder read and checked.
 std::optional<std::string> SetUpTable(const ActiveSettings& settings, const TestPlan& plan, Simulator& table);
+
+// The files a test on these settings reads, and the last-used settings file,
+// which no output may replace either.
+std::vector<RunFile> InputsOf(const LoadedSettings& settings);
 
 struct ExecutedTest {
   TestResult result;  // without the session records, which go to `rows` as they come
@@ -52,8 +59,8 @@ struct ExecutedTest {
 using SessionRows = std::function<void(std::size_t number, const SessionRecord& record)>;
 
 // Runs the plan on the settings from `source`, with a progress bar on a
-// terminal; Ctrl-C or SIGTERM stops it between rounds, and every later test at
-// once. The warnings of the settings are printed first.
+// terminal; a stop signal (Ctrl-C, SIGTERM, SIGHUP) stops it between rounds,
+// and every later test at once. The warnings of the settings are printed first.
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        SessionSource& source, const SessionRows& rows, ExecutedTest& run);
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -11,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/stop_signals.h"
 #include "cli/test_execution.h"
 #include "runs/session_feed.h"
 #include "runs/session_message.h"
@@ -70,25 +70,19 @@ bool AgreeToRun(const Readiness& mine, std::vector<Readiness>* all) {
   std::abort();
 }
 
-std::atomic<bool> stopSignalled{false};
-extern "C" void OnStopSignal(int signal) {
-  stopSignalled.store(true);
-  std::signal(signal, SIG_DFL);
-}
-
 // A following rank's stop: a signal of its own, or word from rank 0.
 void LookForStop() {
-  if (stopSignalled.load()) return;
+  if (cli::StopRequested().load()) return;
   int waiting = 0;
   MPI_Iprobe(0, kStopTag, MPI_COMM_WORLD, &waiting, MPI_STATUS_IGNORE);
   if (waiting == 0) return;
   MPI_Recv(nullptr, 0, MPI_BYTE, 0, kStopTag, MPI_COMM_WORLD, MPI_STATUS_IGNORE);
-  stopSignalled.store(true);
+  cli::StopRequested().store(true);
 }
 
 void RunShare(const TestOrder& order, const Simulator& base, SessionShare share) {
   TestProgress progress;
-  SessionFeed feed(base, order.plan, share, stopSignalled, progress);
+  SessionFeed feed(base, order.plan, share, cli::StopRequested(), progress);
   const int count = share.Count(order.plan.sessions);
   std::string bytes;
   for (int n = 0; n < count;) {
@@ -111,8 +105,8 @@ void RunShare(const TestOrder& order, const Simulator& base, SessionShare share)
 }  // namespace
 
 void FollowOrders(int rank, int ranks) {
-  std::signal(SIGINT, OnStopSignal);
-  std::signal(SIGTERM, OnStopSignal);
+  // The launcher's Ctrl-C, SIGTERM or SIGHUP stops a following rank as it stops rank 0.
+  cli::CatchStopSignals();
   for (;;) {
     std::string bytes;
     Broadcast(bytes);

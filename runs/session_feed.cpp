@@ -82,6 +82,7 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   // unit their product is the same sum as adding the stakes one by one.
   record.flatTotalBet = table.money.stakesPlayed * record.flatUnit;
   record.flatMarks = marks.FlatMarks(record.rounds);
+  if (!record.finished && record.rounds > 0) record.table = std::make_shared<Simulator>(table, nullptr);
   if (record.finished) {
     progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
                              record.totalBet);

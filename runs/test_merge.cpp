@@ -40,6 +40,7 @@ void TestMerge::Add(const SessionRecord& record) {
     result_.bankroll = record.bankroll;
     result_.winsInRow = record.winsInRow;
     result_.lossesInRow = record.lossesInRow;
+    result_.stoppedTable = record.table;
     stoppedSessionSeen_ = true;
   }
 }

@@ -1,6 +1,8 @@
 // Running the sessions of a test on worker threads and merging their results.
 #include "runs/test_runner.h"
 
+#include <cctype>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +13,16 @@ namespace quorvel {
 namespace {
 
 }  // namespace
+
+std::optional<std::string> DealRefusal(const Simulator& table) {
+  if (const std::optional<std::string>& problem = table.ChartProblem()) {
+    std::string reason = *problem;
+    if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    return std::string(kUnableToLoadData) + "\n" + reason + ".";
+  }
+  if (!table.engine.chart.Loaded()) return std::string(kUnableToLoadData);
+  return std::nullopt;
+}
 
 std::optional<std::string> CheckPlan(const TestPlan& plan) {
   if (plan.sessions < 1 || plan.sessions > kMostSessions) {
@@ -33,7 +45,9 @@ bool SessionsCanEnd(const Simulator& base, const TestPlan& plan) {
   }
   const ActiveRuleList& rules = base.progression.ActiveRules();
   for (int i = 0; i < rules.count; ++i) {
-    if (base.progression.Table().ruleAction[rules.index[i]] == kEndSession) return true;
+    // The rule at 0 wins and 0 losses waits for nothing, so it never acts.
+    const int rule = rules.index[i];
+    if (rule != 0 && base.progression.Table().ruleAction[rule] == kEndSession) return true;
   }
   return false;
 }

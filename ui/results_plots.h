@@ -1,7 +1,12 @@
 // The plots of a test's results, drawn into Qt Charts from what the core kept and counted.
+// Each plot is one function that draws a new chart into its view; what they share (axes, titles) is in plot_axes.
 #pragma once
 
-class QChart;
+#include <QString>
+#include <cstddef>
+#include <vector>
+
+class QChartView;
 
 namespace quorvel {
 struct TestResult;
@@ -14,12 +19,19 @@ namespace quorvel::ui {
 // the plot.
 inline constexpr int kWalksShown = 10;
 
-// The bankroll walks of the kWalksShown sessions from `first` (0-based): the system's walk
-// solid, its flat-bet twin's dashed in the same colour.
-void DrawWalks(QChart& chart, const TestResult& result, int first);
+// The sessions the figures cover: those that finished (0-based indices, in order). A stopped
+// test's unfinished and unplayed sessions are in no plot.
+std::vector<std::size_t> FinishedSessions(const TestResult& result);
+// The pages of walks, kWalksShown finished sessions each, named by their first and last
+// session: "1 to 10".
+std::vector<QString> WalkPages(const TestResult& result);
+
+// The bankroll walks of the finished sessions on page `page`: the system's walk solid, its
+// flat-bet twin's dashed in the same colour.
+void DrawWalks(QChartView& view, const TestResult& result, int page);
 // The finished sessions' winnings: the system's and the twin's counts side by side per bin.
-void DrawWinnings(QChart& chart, const WinningsHistogram& histogram);
+void DrawWinnings(QChartView& view, const WinningsHistogram& histogram);
 // Each finished session's largest stake, for the system and for the twin.
-void DrawStakes(QChart& chart, const TestResult& result);
+void DrawStakes(QChartView& view, const TestResult& result);
 
 }  // namespace quorvel::ui

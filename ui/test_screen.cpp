@@ -87,7 +87,6 @@ void TAutoTest::CreateControls() {
   Edit1->setObjectName("Edit1");
   Edit1->setMaxLength(2);
   Edit1->setGeometry(445, 283, 40, 28);
-  connect(Edit1, &QLineEdit::editingFinished, this, &TAutoTest::Edit1Exit);
 
   SeedLabel = label("SeedLabel", "Seed:", {130, 360, 60, 28});
   SeedEdit = new QLineEdit(this);
@@ -96,6 +95,11 @@ void TAutoTest::CreateControls() {
   SeedEdit->setPlaceholderText("new, from the clock");
   SeedEdit->setToolTip("Give the seed of an earlier test to repeat it exactly");
   LastSeed = label("LastSeed", "", {130, 394, 380, 24});
+  // What a screen reader says for each field: the label above it, or the one beside it.
+  Label3->setBuddy(Target);
+  Label4->setBuddy(Edit1);
+  SeedLabel->setBuddy(SeedEdit);
+  numtests->setAccessibleName("Hands per session, from the list");
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
@@ -173,8 +177,6 @@ void TAutoTest::numtestsChange() { UpdateBox(); }
 void TAutoTest::UpdateBox() {
   Target->setText(QString::fromStdString(GeneralText(HandsOfItem(numtests->currentIndex()))));
 }
-
-void TAutoTest::Edit1Exit() { controller_.Log().EmptyLinesFromTwo(); }
 
 std::optional<uint64_t> TAutoTest::ReadSeed() {
   const QString text = SeedEdit->text().trimmed();
