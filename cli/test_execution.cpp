@@ -14,7 +14,6 @@
 #include "cli/option_values.h"
 #include "cli/progress_bar.h"
 #include "cli/settings_reader.h"
-#include "cli/startup.h"
 #include "cli/stop_signals.h"
 #include "config/default_settings.h"
 #include "config/settings_cursor.h"
@@ -139,11 +138,11 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
 
 std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
   Simulator table;
-  table.SetChartDirectory(ChartDirectory());
+  table.SetChartDirectory(ThisProgramsFolders().ChartDirectory());
   table.ApplySettings(ToAppliedSettings(settings.active));
   std::vector<RunFile> inputs;
   if (!settings.file.empty()) inputs.push_back(Shown("the settings file", settings.file));
-  inputs.push_back(Shown("the last-used settings file", StartupDirectory() / kLastUsedSettingsFile));
+  inputs.push_back(Shown("the last-used settings file", ThisProgramsFolders().LastUsedFile()));
   inputs.push_back(Shown("the chart file", table.ChartFile()));
   return inputs;
 }
