@@ -42,6 +42,8 @@ std::string JsonText(const TestPlan& plan, const std::vector<Compared>& systems)
   const nlohmann::ordered_json report = {{"seed", plan.seed},
                                          {"sessions", plan.sessions},
                                          {"handsPerSession", static_cast<int64_t>(plan.handsPerSession)},
+                                         {"endAtBust", plan.endAtBust},
+                                         {"roundsPerHour", static_cast<int64_t>(plan.roundsPerHour)},
                                          {"files", files}};
   return report.dump(2) + "\n";
 }

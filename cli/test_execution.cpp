@@ -22,6 +22,8 @@
 namespace quorvel::cli {
 namespace {
 
+constexpr int64_t kMostRoundsPerHour = 10000;
+
 // Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
 // ends the program at once.
 std::atomic<bool> stopRequested{false};
@@ -83,6 +85,11 @@ void AddPlanOptions(CLI::App& command, PlanOptions& options) {
       ->type_name("S");
   command.add_option("--threads", options.threads, "Worker threads, 1 to 64 (default: every core)")
       ->type_name("N");
+  command.add_flag("--end-at-bust", options.endAtBust,
+                   "End a session when the bankroll cannot cover the next bet");
+  command.add_option("--rounds-per-hour", options.roundsPerHour,
+                     "Rounds dealt an hour, for the hourly figures, 1 to 10000 (default 100)")
+      ->type_name("N");
 }
 
 std::optional<std::string> ReadPlan(const PlanOptions& options, TestPlan& plan) {
@@ -107,6 +114,11 @@ std::optional<std::string> ReadPlan(const PlanOptions& options, TestPlan& plan) 
     if (auto problem = ReadWhole("--threads", *options.threads, 1, kMaxWorkers, value)) return problem;
     plan.threads = static_cast<int>(value);
   }
+  plan.endAtBust = options.endAtBust;
+  if (auto problem = ReadWhole("--rounds-per-hour", options.roundsPerHour, 1, kMostRoundsPerHour, value)) {
+    return problem;
+  }
+  plan.roundsPerHour = static_cast<double>(value);
   return CheckPlan(plan);
 }
 

@@ -38,6 +38,11 @@ class TestController {
   // sessions on worker threads. A message instead when the test cannot start.
   std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed,
                                         int threads);
+  // Choices of the test screen that no settings file holds, kept for the tests that follow.
+  void SetPlayChoices(bool endAtBust, double roundsPerHour) {
+    endAtBust_ = endAtBust;
+    roundsPerHour_ = roundsPerHour;
+  }
   // STOP: ends the test between rounds, merges what finished and shows the counters.
   void StopTests();
   // The screen polls this; once true, FinishTest closes the test.
@@ -60,6 +65,8 @@ class TestController {
   Simulator& table_;
   ActiveSettings& active_;
   std::filesystem::path lastUsedFile_;
+  bool endAtBust_ = false;
+  double roundsPerHour_ = kDefaultRoundsPerHour;
   std::atomic<bool> stop_{false};
   std::atomic<bool> workersDone_{false};
   TestProgress progress_;
