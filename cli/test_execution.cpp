@@ -16,8 +16,7 @@
 #include "cli/progress_bar.h"
 #include "cli/startup.h"
 #include "config/default_settings.h"
-#include "engine/chart_check.h"
-#include "runs/return_data.h"
+#include "runs/comparison.h"
 
 namespace quorvel::cli {
 namespace {
@@ -150,10 +149,7 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        ExecutedTest& run) {
   Simulator base;
-  base.SetChartDirectory(ChartDirectory());
-  base.Seed(static_cast<uint32_t>(plan.seed));
-  base.ApplySettings(ToAppliedSettings(settings.active));
-  if (auto problem = ChartFileProblem(base.ChartFile())) return problem;
+  if (auto problem = SetUpTestTable(base, settings.active, ChartDirectory(), plan.seed)) return problem;
   // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
   std::signal(SIGINT, OnInterrupt);
   for (const std::string& warning : settings.warnings) {

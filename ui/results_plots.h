@@ -1,9 +1,12 @@
 // The plots of a test's results, drawn into Qt Charts from what the core kept and counted.
 #pragma once
 
+#include <vector>
+
 class QChart;
 
 namespace quorvel {
+struct ComparedSystem;
 struct TestResult;
 struct WinningsHistogram;
 }  // namespace quorvel
@@ -21,5 +24,17 @@ void DrawWalks(QChart& chart, const TestResult& result, int first);
 void DrawWinnings(QChart& chart, const WinningsHistogram& histogram);
 // Each finished session's largest stake, for the system and for the twin.
 void DrawStakes(QChart& chart, const TestResult& result);
+// The share of sessions that go broke against the starting bankroll, for the
+// system and the twin, with the test's bankroll marked.
+void DrawRuinRisk(QChart& chart, const TestResult& result);
+
+// Systems compared, a colour each: the share of sessions that won at most a
+// given amount, overlaid.
+void DrawComparedWinnings(QChart& chart, const std::vector<ComparedSystem>& systems);
+// The risk of ruin against the starting bankroll of each system; the twin's
+// once, dashed, when the twins agree.
+void DrawComparedRuinRisk(QChart& chart, const std::vector<ComparedSystem>& systems, bool twinOnce);
+// Each system's mean bankroll walk with the band that holds 90 % of its sessions.
+void DrawComparedWalks(QChart& chart, const std::vector<ComparedSystem>& systems);
 
 }  // namespace quorvel::ui

@@ -8,6 +8,7 @@
 
 #include "runs/session_marks.h"
 #include "runs/test_figures.h"
+#include "runs/walk_band.h"
 
 namespace quorvel {
 namespace {
@@ -287,6 +288,22 @@ TEST(TestFiguresTest, TheBankrollForARiskOfRuinLetsThatManySessionsGoBroke) {
   std::vector<std::pair<double, double>> steps;
   for (const RuinPoint& point : RuinRiskSteps({30, 10, 0, 10})) steps.push_back({point.bankroll, point.risk});
   EXPECT_EQ(steps, (std::vector<std::pair<double, double>>{{0, .75}, {10, .75}, {10, .25}, {30, .25}, {30, 0}}));
+}
+
+// Walks read at common rounds: on the line between kept points, and at its
+// last bankroll after a session ended; a stopped session is left out.
+TEST(TestFiguresTest, TheMeanWalkAndItsBandAreReadAtCommonRounds) {
+  TestResult result;
+  result.sessions.resize(3);
+  result.sessions[0].marks.walk = {{0, 100}, {10, 200}};
+  result.sessions[1].marks.walk = {{0, 100}, {5, 50}};  // ended at round 5
+  result.sessions[2].marks.walk = {{0, 100}, {20, 900}};
+  result.sessions[0].finished = result.sessions[1].finished = true;
+  const WalkBand band = BandOfWalks(result, 3);
+  EXPECT_EQ(band.rounds, (std::vector<double>{0, 5, 10}));
+  EXPECT_EQ(band.mean, (std::vector<double>{100, 100, 125}));
+  EXPECT_EQ(band.low, (std::vector<double>{100, 55, 57.5}));  // 5 % of the way up
+  EXPECT_EQ(band.high, (std::vector<double>{100, 145, 192.5}));
 }
 
 }  // namespace
