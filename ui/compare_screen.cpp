@@ -98,6 +98,7 @@ void TCompare::CreateControls() {
   CompareTabs->setObjectName("CompareTabs");
   CompareTable = new QTableWidget(0, 1, this);
   CompareTable->setObjectName("CompareTable");
+  CompareTable->setHorizontalHeaderLabels({"Figure"});
   CompareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   CompareTable->verticalHeader()->hide();
   CompareTabs->addTab(CompareTable, "Figures");

@@ -98,10 +98,10 @@ void TAutoTest::CreateControls() {
   SeedEdit->setPlaceholderText("new, from the clock");
   SeedEdit->setToolTip("Give the seed of an earlier test to repeat it exactly");
   LastSeed = label("LastSeed", "", {130, 394, 380, 24});
-  RoundsLabel = label("RoundsLabel", "Rounds per hour:", {400, 360, 130, 28});
+  RoundsLabel = label("RoundsLabel", "Rounds per hour:", {395, 360, 150, 28});
   RoundsPerHour = new QLineEdit("100", this);
   RoundsPerHour->setObjectName("RoundsPerHour");
-  RoundsPerHour->setGeometry(530, 360, 70, 28);
+  RoundsPerHour->setGeometry(548, 360, 70, 28);
   RoundsPerHour->setToolTip("How fast the table deals, for the hourly figures");
   // Not kept in settings files: the screen keeps it from one test to the next.
   EndAtBust = new QCheckBox("End a session when the bankroll cannot cover the next bet", this);
