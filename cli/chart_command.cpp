@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/option_values.h"
-#include "cli/startup.h"
+#include "config/program_folders.h"
 #include "engine/chart_check.h"
 #include "engine/chart_text.h"
 #include "engine/strategy_chart.h"
@@ -22,7 +22,7 @@ int PrintChart(const ChartOptions& options) {
   int64_t decks = 0;
   if (auto problem = ReadDecks("--decks", options.decks, decks)) return Fail(*problem);
   rules.decks = static_cast<int>(decks);
-  const std::filesystem::path file = ChartDirectory() / ChartFileName(rules);
+  const std::filesystem::path file = ThisProgramsFolders().ChartDirectory() / ChartFileName(rules);
   if (auto problem = ChartFileProblem(file)) return Fail(*problem);
   StrategyChart chart;
   ReadChartFile(file, chart);

@@ -60,14 +60,36 @@ std::optional<std::string> UnknownCommand(CLI::App& app, int argc, const char* c
   return std::nullopt;
 }
 
-std::optional<std::string> StandardOutputProblem() {
+namespace {
+
+// The first failure to write the standard output, kept with its reason: a later flush of the
+// same failed stream no longer says why.
+struct OutputFailure {
+  bool failed = false;
+  int error = 0;
+};
+
+OutputFailure& FirstOutputFailure() {
+  static OutputFailure failure;
+  return failure;
+}
+
+}  // namespace
+
+void FlushStandardOutput() {
   errno = 0;
   std::cout.flush();
   const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
-  if (!failed) return std::nullopt;
-  const int error = errno;
+  OutputFailure& first = FirstOutputFailure();
+  if (failed && !first.failed) first = {true, errno};
+}
+
+std::optional<std::string> StandardOutputProblem() {
+  FlushStandardOutput();
+  const OutputFailure& first = FirstOutputFailure();
+  if (!first.failed) return std::nullopt;
   return "could not write the standard output" +
-         (error != 0 ? ": " + std::generic_category().message(error) : std::string());
+         (first.error != 0 ? ": " + std::generic_category().message(first.error) : std::string());
 }
 
 }  // namespace quorvel::cli

@@ -17,6 +17,10 @@ void RefuseOptionsAsValues(CLI::App& app);
 // given to), with the commands there are: "unknown command 'tset'; ...".
 std::optional<std::string> UnknownCommand(CLI::App& app, int argc, const char* const* argv);
 
+// Sends what was printed on its way, keeping the reason should that fail, so a
+// report is out before a signal could end the program.
+void FlushStandardOutput();
+
 // Flushes the standard output and says why it could not be written, if so:
 // a command's report must not be cut off unannounced.
 std::optional<std::string> StandardOutputProblem();

@@ -6,9 +6,9 @@
 namespace quorvel::cli {
 
 // Exit codes: 0 success; 2 a refusal (bad arguments or input files) or a
-// failure (an output that could not be written); 130 a test stopped by Ctrl-C.
+// failure (an output that could not be written); 128 + the signal when a stop
+// signal came (130 for Ctrl-C), after what finished was printed and saved.
 inline constexpr int kExitFailure = 2;
-inline constexpr int kExitInterrupted = 130;
 
 // Each returns the subcommand; its callback stores the command's exit code.
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode);

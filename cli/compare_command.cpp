@@ -1,11 +1,14 @@
 // `quorvel-cli compare`: several settings files on the same cards, their figures side by side.
 #include <iostream>
 #include <memory>
+#include <utility>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/figure_table.h"
 #include "cli/json_report.h"
 #include "cli/option_values.h"
+#include "cli/stop_signals.h"
 #include "cli/test_execution.h"
 #include "config/file_save.h"
 #include "runs/compared_figures.h"
@@ -62,6 +65,15 @@ int RunCompare(const CompareOptions& options) {
   for (std::size_t i = 0; i < systems.size(); ++i) {
     if (auto problem = LoadSettings(options.files[i], systems[i].settings)) return Fail(*problem);
   }
+  std::vector<RunFile> inputs;
+  std::vector<RunFile> outputs;
+  for (const Compared& system : systems) {
+    for (RunFile& input : InputsOf(system.settings)) inputs.push_back(std::move(input));
+  }
+  for (const auto& [option, name] : {std::pair{"--json", &options.json}, std::pair{"--csv", &options.csv}}) {
+    if (*name) outputs.push_back(Shown(option, **name));
+  }
+  if (auto problem = OutputClash(inputs, outputs)) return Fail(*problem);
   for (std::size_t i = 1; i < systems.size(); ++i) {
     if (!DealAlike(systems[0].settings.active.options, systems[i].settings.active.options)) {
       std::cerr << "quorvel-cli: note: " << systems[i].settings.name << " deals by other table rules than "
@@ -86,10 +98,11 @@ int RunCompare(const CompareOptions& options) {
             << " rounds, each file on the same sessions\n\n";
   PrintColumns(std::cout, headings, columns);
   if (stopped) std::cout << "\nStopped: the figures cover the sessions that finished.\n";
+  FlushStandardOutput();
   int exitCode = 0;
   auto save = [&exitCode](const std::optional<std::string>& name, const std::string& text) {
     if (!name) return;
-    if (const SaveResult saved = SaveFile(*name, text); !saved) exitCode = Fail(saved.message);
+    if (const SaveResult saved = SaveHoldingSignals(*name, text); !saved) exitCode = Fail(saved.message);
   };
   save(options.json, JsonText(plan, systems));
   if (options.csv) {
@@ -102,7 +115,7 @@ int RunCompare(const CompareOptions& options) {
     save(options.csv, ComparedFiguresCsv(names, figures));
   }
   if (exitCode != 0) return exitCode;
-  return stopped ? kExitInterrupted : 0;
+  return StopExitCode();
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/option_values.h"
 #include "cli/round_printer.h"
-#include "cli/startup.h"
+#include "config/program_folders.h"
 #include "engine/chart_check.h"
 #include "runs/simulator.h"
 
@@ -19,7 +19,7 @@ struct DealOptions {
   std::string decks = "6";
   std::string penetration = "75";
   std::optional<std::string> seed;
-  std::string chartDirectory = ChartDirectory().string();
+  std::string chartDirectory = ThisProgramsFolders().ChartDirectory().string();
 };
 
 // The table the options ask for, or why they do not make one.
@@ -86,7 +86,7 @@ CLI::App* AddDealCommand(CLI::App& app, int& exitCode) {
   deal->add_option("--seed", options->seed, "Seed of the shuffle, 0 to 4294967295 (default: the clock)")
       ->type_name("S");
   deal->add_option("--charts", options->chartDirectory,
-                  "Directory of the chart files (default: chartdata beside the program)")
+                  "Directory of the chart files (default: the build folder's or the install's chartdata)")
       ->type_name("DIR");
   deal->callback([options, &exitCode] { exitCode = Deal(*options); });
   return deal;

@@ -9,10 +9,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "unknown"
-#endif
-
 namespace {
 
 using quorvel::cli::Fail;

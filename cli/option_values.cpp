@@ -1,6 +1,7 @@
 // Reading the values typed after the options.
 #include "cli/option_values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
@@ -11,7 +12,10 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<int64_t> WholeNumber(std::string_view text) {
-  if (text.empty() || text.size() > 18 || !IsDigit(text.front())) return std::nullopt;
+  if (text.empty() || !IsDigit(text.front())) return std::nullopt;
+  // Leading zeros do not count toward the length, so 0001 and 1 read alike however many there are.
+  text.remove_prefix(std::min(text.find_first_not_of('0'), text.size() - 1));
+  if (text.size() > 18) return std::nullopt;
   int64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -37,6 +41,14 @@ std::optional<std::string> ReadDecks(std::string_view option, const std::string&
   }
   value = *decks;
   return std::nullopt;
+}
+
+std::string SentencePart(std::string sentence) {
+  if (!sentence.empty() && sentence.back() == '.') sentence.pop_back();
+  if (!sentence.empty() && sentence[0] >= 'A' && sentence[0] <= 'Z') {
+    sentence[0] = static_cast<char>(sentence[0] - 'A' + 'a');
+  }
+  return sentence;
 }
 
 std::optional<std::string> RequireName(std::string_view option,

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/option_values.h"
 #include "cli/settings_edits.h"
 #include "cli/settings_reader.h"
 #include "config/default_settings.h"
 #include "config/settings_description.h"
+#include "config/settings_values.h"
 #include "money/progression_presets.h"
 #include "money/progression_text.h"
 
@@ -42,6 +44,10 @@ int WriteSettings(const std::string& file, const SettingsArguments& arguments, b
     settings = *read.settings;
   }
   if (auto problem = ApplySettingsArguments(arguments, newFile, settings)) return Fail(*problem);
+  // No file is written that a test would refuse: a set that leaves a bad value must mend it too.
+  if (auto problem = CheckSettingsValues(settings.options)) {
+    return Fail(SentencePart(problem->message));
+  }
   const SaveResult saved = SaveData(file, settings);
   if (!saved) return Fail(saved.message);
   return 0;

@@ -1,11 +1,15 @@
 // `quorvel-cli test`: an automatic test, as the test screen's Start runs it.
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json_report.h"
 #include "cli/option_values.h"
 #include "cli/test_execution.h"
 #include "cli/test_report.h"
+#include "cli/stop_signals.h"
 #include "config/file_save.h"
 #include "runs/figures_text.h"
 #include "runs/log_file.h"
@@ -43,12 +47,18 @@ std::optional<std::string> ReadTestPlan(const TestOptions& options, TestPlan& pl
   return std::nullopt;
 }
 
+// The outputs asked for, in the order they are saved.
+std::vector<std::pair<const char*, const std::optional<std::string>*>> Outputs(const TestOptions& options) {
+  return {{"--log", &options.log},
+          {"--json", &options.json},
+          {"--trace", &options.trace},
+          {"--csv", &options.csv},
+          {"--walks", &options.walks}};
+}
+
 // Every output is checked before the test, so a long test cannot end in a bad name.
-std::optional<std::string> CheckOutputs(const TestOptions& options) {
-  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
-      {"--log", &options.log},   {"--json", &options.json}, {"--trace", &options.trace},
-      {"--csv", &options.csv},   {"--walks", &options.walks}};
-  for (const auto& [option, name] : outputs) {
+std::optional<std::string> CheckOutputNames(const TestOptions& options) {
+  for (const auto& [option, name] : Outputs(options)) {
     if (auto problem = RequireName(option, *name)) return problem;
     if (!*name) continue;
     const SaveResult check = CheckSaveTarget(**name);
@@ -57,26 +67,37 @@ std::optional<std::string> CheckOutputs(const TestOptions& options) {
   return std::nullopt;
 }
 
+// No output may replace what the test reads, another output or the printed report.
+std::optional<std::string> CheckOutputFiles(const TestOptions& options, const LoadedSettings& settings) {
+  std::vector<RunFile> outputs;
+  for (const auto& [option, name] : Outputs(options)) {
+    if (*name) outputs.push_back(Shown(option, **name));
+  }
+  return OutputClash(InputsOf(settings), outputs);
+}
+
 // Every output is tried, so one that fails costs none of the others.
 int SaveOutputs(const TestOptions& options, const TestRun& run) {
   int exitCode = 0;
-  auto check = [&exitCode](const SaveResult& saved) {
-    if (!saved) exitCode = Fail(saved.message);
+  auto save = [&exitCode](const std::optional<std::string>& name, auto text) {
+    if (!name) return;
+    if (const SaveResult saved = SaveHoldingSignals(*name, text()); !saved) exitCode = Fail(saved.message);
   };
-  if (options.log) check(SaveLogPage(run.log, *options.log));
-  if (options.json) check(SaveFile(*options.json, JsonReportText(run)));
-  if (options.trace) check(SaveFile(*options.trace, TraceText(run.result)));
-  if (options.csv) check(SaveFile(*options.csv, SessionsCsv(run.result)));
-  if (options.walks) check(SaveFile(*options.walks, WalksCsv(run.result)));
+  save(options.log, [&run] { return LogFileText(run.log); });
+  save(options.json, [&run] { return JsonReportText(run); });
+  save(options.trace, [&run] { return TraceText(run.result); });
+  save(options.csv, [&run] { return SessionsCsv(run.result); });
+  save(options.walks, [&run] { return WalksCsv(run.result); });
   return exitCode;
 }
 
 int RunTestCommand(const TestOptions& options) {
   TestPlan plan;
   if (auto problem = ReadTestPlan(options, plan)) return Fail(*problem);
-  if (auto problem = CheckOutputs(options)) return Fail(*problem);
+  if (auto problem = CheckOutputNames(options)) return Fail(*problem);
   LoadedSettings settings;
   if (auto problem = LoadSettings(options.settings, settings)) return Fail(*problem);
+  if (auto problem = CheckOutputFiles(options, settings)) return Fail(*problem);
   ExecutedTest executed;
   if (auto problem = ExecuteTest(settings, plan, executed)) return Fail(*problem);
 
@@ -84,8 +105,10 @@ int RunTestCommand(const TestOptions& options) {
   const TestRun run{plan,    settings.name,     settings.active,   settings.warnings, executed.result,
                     figures, executed.log, WorkerCount(plan), executed.seconds};
   PrintReport(std::cout, run);
+  // Out before the saves, so a signal that ends the program during them cannot cost the report.
+  FlushStandardOutput();
   if (const int failed = SaveOutputs(options, run)) return failed;
-  return executed.result.stopped ? kExitInterrupted : 0;
+  return StopExitCode();
 }
 
 }  // namespace

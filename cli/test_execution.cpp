@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <ctime>
 #include <exception>
 #include <iostream>
@@ -14,22 +13,19 @@
 
 #include "cli/option_values.h"
 #include "cli/progress_bar.h"
-#include "cli/startup.h"
+#include "cli/settings_reader.h"
+#include "cli/stop_signals.h"
 #include "config/default_settings.h"
+#include "config/settings_cursor.h"
+#include "config/settings_values.h"
+#include "config/program_folders.h"
 #include "runs/comparison.h"
+#include "runs/return_data.h"
 
 namespace quorvel::cli {
 namespace {
 
 constexpr int64_t kMostRoundsPerHour = 10000;
-
-// Set by Ctrl-C; the test stops between rounds as STOP does. A second Ctrl-C
-// ends the program at once.
-std::atomic<bool> stopRequested{false};
-extern "C" void OnInterrupt(int) {
-  stopRequested.store(true);
-  std::signal(SIGINT, SIG_DFL);
-}
 
 // Draws the bar until the test ends; it wakes at the end at once, so a short
 // test does not wait out its last tick.
@@ -127,7 +123,7 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   if (named) {
     file = *named;
   } else {
-    file = StartupDirectory() / kLastUsedSettingsFile;
+    file = ThisProgramsFolders().LastUsedFile();
     std::error_code error;
     if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found) {
       loaded.active = ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;
@@ -137,21 +133,42 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
       return std::nullopt;
     }
   }
-  ActiveReadResult read = ReadActiveSettings(file, {});
-  if (!read.status) {
-    const char* whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
-    return read.status.message + whose;
+  // A file without its whole fixed part is refused in the words the settings commands use.
+  const FileStart bytes = ReadSettingsFile(file);
+  const std::string name = "the settings file '" + file.string() + "' ";
+  const std::string whose = named ? "" : " (the last-used settings; --settings FILE gives others)";
+  if (bytes.error != 0) return name + ReadProblem(bytes.error) + whose;
+  if (bytes.bytes.size() < kFixedPartSize) return name + DecodeSettingsExactly(bytes.bytes).error + whose;
+  ActiveReadResult read = ReadActiveSettingsBytes(bytes.bytes, {});
+  // Values no table can play, read as the test would play them; `settings set` mends them.
+  if (auto problem = CheckSettingsValues(read.settings.options)) {
+    return name + "cannot be played: " + SentencePart(problem->message) + whose;
   }
-  loaded = {read.settings, file.string(), std::move(read.warnings)};
+  loaded = {read.settings, file.string(), std::move(read.warnings), file};
   return std::nullopt;
+}
+
+std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
+  const ProgramFolders folders = ThisProgramsFolders();
+  Simulator table;
+  table.SetChartDirectory(folders.ChartDirectory());
+  table.ApplySettings(ToAppliedSettings(settings.active));
+  std::vector<RunFile> inputs;
+  if (!settings.file.empty()) inputs.push_back(Shown("the settings file", settings.file));
+  // Without a writable folder there is no last-used file to protect.
+  if (!folders.LastUsedFile().empty()) inputs.push_back(Shown("the last-used settings file", folders.LastUsedFile()));
+  inputs.push_back(Shown("the chart file", table.ChartFile()));
+  return inputs;
 }
 
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        ExecutedTest& run) {
   Simulator base;
-  if (auto problem = SetUpTestTable(base, settings.active, ChartDirectory(), plan.seed)) return problem;
+  if (auto problem = SetUpTestTable(base, settings.active, ThisProgramsFolders().ChartDirectory(), plan.seed)) {
+    return problem;
+  }
   // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
-  std::signal(SIGINT, OnInterrupt);
+  CatchStopSignals();
   for (const std::string& warning : settings.warnings) {
     std::cerr << "quorvel-cli: warning: " << settings.name << ": " << warning << '\n';
   }
@@ -164,15 +181,13 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   ProgressDrawer bar(progress, plan);
   std::thread runner([&] {
     try {
-      problem = RunTest(base, plan, stopRequested, progress, run.result, run.stats, run.log);
+      problem = RunTest(base, plan, StopRequested(), progress, run.result, run.stats, run.log);
     } catch (const std::exception& e) {
       problem = std::string("the test failed: ") + e.what();
     }
   });
   runner.join();
   run.seconds = bar.Finish();
-  // The stop flag stays set: a Ctrl-C that stopped this test stops every later one too.
-  std::signal(SIGINT, SIG_DFL);
   return problem;
 }
 

@@ -1,11 +1,14 @@
-// Running a planned test from the command line: the table set up from settings, a progress bar, Ctrl-C.
+// Running a planned test from the command line: the table set up from settings, a progress bar, stop signals.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
+
+#include "cli/output_identity.h"
 
 #include "config/active_settings.h"
 #include "runs/session_stats.h"
@@ -31,9 +34,14 @@ struct LoadedSettings {
   ActiveSettings active;
   std::string name;
   std::vector<std::string> warnings;
+  std::filesystem::path file;  // empty for the built-in defaults
 };
 // The settings named, else the last-used file, else the built-in defaults.
 std::optional<std::string> LoadSettings(const std::optional<std::string>& file, LoadedSettings& loaded);
+
+// The files a test on these settings reads, and the last-used settings file,
+// which no output may replace either.
+std::vector<RunFile> InputsOf(const LoadedSettings& settings);
 
 struct ExecutedTest {
   TestResult result;
@@ -42,8 +50,9 @@ struct ExecutedTest {
   double seconds = 0;  // wall time
 };
 
-// Runs the plan on the settings with a progress bar on a terminal; Ctrl-C
-// stops it between rounds, and every later test at once. The warnings of the
+// Runs the plan on the settings with a progress bar on a terminal; a stop
+// signal (Ctrl-C, SIGTERM, SIGHUP) stops it between rounds, and every later
+// test at once. The warnings of the
 // settings are printed first.
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        ExecutedTest& run);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "config/file_read.h"
+#include "engine/file_read.h"
 #include "config/settings_file.h"
 #include "config/table_options.h"
 #include "money/progression_table.h"

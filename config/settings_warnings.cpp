@@ -30,42 +30,6 @@ std::string Number(double value) {
   return std::string(text, result.ptr);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-constexpr std::string_view kBlanks = " \t\n\v\f\r";
-
-// Trailing blanks change no value (a CR of a CR LF line among them).
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-  const std::size_t end = text.find_last_not_of(kBlanks);
-  return text.substr(0, end == std::string_view::npos ? 0 : end + 1);
-}
-
-// Blanks, a sign and digits with nothing else: what the lenient reading takes whole.
-bool IsPlainWhole(std::string_view text) {
-  text = WithoutTrailingBlanks(text);
-  const IntegerPrefix number = ScanLeadingInteger(text);
-  return number.hasDigits && number.length == text.size();
-}
-
-bool IsPlainDecimal(std::string_view text) {
-  text = WithoutTrailingBlanks(text);
-  std::size_t i = text.find_first_not_of(kBlanks);
-  if (i == std::string_view::npos) return false;
-  if (text[i] == '+' || text[i] == '-') ++i;
-  std::size_t digits = 0;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    if (IsDigit(text[i])) {
-      ++digits;
-    } else if (text[i] == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digits > 0;
-}
-
 class Warnings {
  public:
   explicit Warnings(std::span<const uint8_t> contents) : contents_(contents) {}

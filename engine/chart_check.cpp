@@ -1,13 +1,10 @@
 // Checking a chart file before a table deals by it.
 #include "engine/chart_check.h"
 
-#include <array>
-#include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <string_view>
-#include <system_error>
 
+#include "engine/file_read.h"
 #include "engine/strategy_chart.h"
 
 namespace quorvel {
@@ -32,25 +29,20 @@ std::string ShownByte(char code) {
 
 std::optional<std::string> ChartFileProblem(const std::filesystem::path& file) {
   const std::string name = "the chart file '" + file.string() + "' ";
-  errno = 0;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    const int error = errno != 0 ? errno : ENOENT;
-    return name + (error == ENOENT ? "does not exist"
-                                   : "cannot be read: " + std::generic_category().message(error));
-  }
-  // One byte more than a chart, to tell a whole chart from a longer file.
-  std::array<char, kChartFileSize + 1> bytes{};
-  in.read(bytes.data(), bytes.size());
-  const auto count = static_cast<int>(in.gcount());
+  // One byte more than a chart, to tell a whole chart from a longer file; bounded, so a FIFO
+  // or a device cannot hang the check.
+  const FileStart read = ReadFileStart(file, kChartFileSize + 1);
+  if (read.error != 0) return name + ReadProblem(read.error);
+  const auto& bytes = read.bytes;
+  const auto count = static_cast<int>(bytes.size());
   const std::string size = std::to_string(kChartFileSize);
   if (count > kChartFileSize) return name + "holds more than its " + size + " bytes";
   if (count < kChartFileSize) return name + "holds " + std::to_string(count) + " of its " + size + " bytes";
   for (int i = 0; i < kChartFileSize; ++i) {
     const bool pairRow = i / kChartColumns < kPairRows;
     const std::string_view codes = pairRow ? kPairCodes : kTotalCodes;
-    if (codes.find(bytes[static_cast<std::size_t>(i)]) == std::string_view::npos) {
-      return name + "holds " + ShownByte(bytes[static_cast<std::size_t>(i)]) + " at byte " +
+    if (codes.find(static_cast<char>(bytes[static_cast<std::size_t>(i)])) == std::string_view::npos) {
+      return name + "holds " + ShownByte(static_cast<char>(bytes[static_cast<std::size_t>(i)])) + " at byte " +
              std::to_string(i) + ", which is no code of a " + (pairRow ? "pair" : "total") + " row";
     }
   }

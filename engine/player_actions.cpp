@@ -70,7 +70,10 @@ TableEngine::Step TableEngine::Act(char code, const HandPlace& hand, SlotCount& 
       const bool noDouble =
           moreThanTwo || (rules_.noDoubleAfterSplit && (hand.slot != 0 || seatSplit));
       if (noDouble) return code == 'D' ? Step::kHit : Step::kDone;
-      if (hand.user) handResults[hand.slot] = 2.0f;
+      if (hand.user) {
+        handResults[hand.slot] = 2.0f;
+        handDoubled[static_cast<unsigned>(hand.slot)] = true;
+      }
       ++position;
       DrawInto(count, position);
       slots_[static_cast<unsigned>(hand.slot)] = count;

@@ -3,6 +3,8 @@
 
 #include <fstream>
 
+#include "engine/file_read.h"
+
 namespace quorvel {
 
 std::string ChartFileName(const ChartRules& rules) {
@@ -16,14 +18,13 @@ std::string ChartFileName(const ChartRules& rules) {
 }
 
 int ReadChartFile(const std::filesystem::path& file, StrategyChart& chart) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return 0;
-  std::array<char, kChartFileSize> bytes{};
-  in.read(bytes.data(), kChartFileSize);
-  const int count = static_cast<int>(in.gcount());
+  // Bounded, so a FIFO or a device in place of a chart cannot hang the table.
+  const FileStart read = ReadFileStart(file, kChartFileSize);
+  const int count = static_cast<int>(read.bytes.size());
   // A short file overwrites only the cells it holds; the rest keep their codes.
   for (int i = 0; i < count; ++i) {
-    chart.cells[i / kChartColumns][i % kChartColumns] = bytes[i];
+    const auto byte = read.bytes[static_cast<std::size_t>(i)];
+    chart.cells[i / kChartColumns][i % kChartColumns] = static_cast<char>(byte);
   }
   return count;
 }

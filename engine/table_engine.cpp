@@ -61,6 +61,7 @@ void TableEngine::PlayRound() {
   ClearHands();
   pendingAction.fill(0);
   handResults.fill(0.0f);
+  handDoubled.fill(false);
 
   const int players = rules_.players;
   DrawCard(0);

@@ -61,6 +61,8 @@ class TableEngine {
   StrategyChart chart;
   HandArea hands{};
   std::array<float, kUserHands> handResults{};
+  // Doubled hands of the round: a doubled push still put two stakes at risk.
+  std::array<bool, kUserHands> handDoubled{};
   std::array<char, kUserHands> pendingAction{};
   int8_t softAces = 0;
   int8_t dealerTotal = 0;

@@ -1,32 +1,16 @@
 // Fuzzes the strategy chart file reader through a scratch file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <system_error>
 
 #include "engine/strategy_chart.h"
+#include "fuzz/fuzz_support.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-// The reader takes a path, so every input goes through one file of this process.
-const std::filesystem::path& ScratchFile() {
-  static const std::filesystem::path file = [] {
-    std::random_device device;
-    return std::filesystem::temp_directory_path() /
-           ("quorvel-chart-fuzz-" + std::to_string(device()) + ".dat");
-  }();
-  return file;
-}
-
-}  // namespace
+using quorvel::fuzz::Require;
+using quorvel::fuzz::ScratchFile;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   {

@@ -1,20 +1,14 @@
 // Fuzzes the JSON report over arbitrary settings bytes, which also name the settings file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
 
 #include "cli/json_report.h"
+#include "fuzz/fuzz_support.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+using quorvel::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace quorvel;
@@ -29,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   TestLog log;
   log.Start(1);
   log.Review(SessionStats{});
-  const cli::TestRun run{plan, name, read.settings, read.warnings, result, log, 1, 0.5};
+  const TestFigures figures = ComputeFigures(result);
+  const cli::TestRun run{plan, name, read.settings, read.warnings, result, figures, log, 1, 0.5};
 
   // Any bytes must give JSON that reads back, with the texts decoded byte for byte.
   const nlohmann::json json = nlohmann::json::parse(cli::JsonReportText(run));

@@ -1,19 +1,17 @@
 // Fuzzes both settings readers and the load-save cycle of the options screen.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <span>
 #include <vector>
 
 #include "config/active_settings.h"
 #include "config/options_working_copy.h"
 #include "config/settings_file.h"
+#include "fuzz/fuzz_support.h"
+
+using quorvel::fuzz::Require;
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 void CheckRanges(const quorvel::OptionsWorkingCopy& w) {
   Require(w.players >= 1 && w.players <= 7);

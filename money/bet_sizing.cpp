@@ -35,12 +35,13 @@ float CheckLimits(const MoneyState& money, float bet) {
 }
 
 std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
-                                 const std::array<bool, 4>& slotsInPlay) {
+                                 const std::array<bool, 4>& slotsInPlay,
+                                 const std::array<bool, 4>& slotsDoubled) {
   std::array<float, 4> stakes{};
   for (int i = 0; i < 4; ++i) {
     if (!slotsInPlay[i] && handResults[i] == 0) continue;
     stakes[i] = std::trunc(std::fabs(handResults[i]));
-    if (stakes[i] == 0 && slotsInPlay[i]) stakes[i] = 1;
+    if (stakes[i] == 0 && slotsInPlay[i]) stakes[i] = slotsDoubled[i] ? 2 : 1;
   }
   return stakes;
 }

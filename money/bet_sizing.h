@@ -19,9 +19,11 @@ void CheckPercent(MoneyState& money);
 float CheckLimits(const MoneyState& money, float bet);
 
 // The stakes each of the user's hands put at risk in the round just played:
-// at least one per hand in play, two for a doubled hand, 0 for an empty slot.
+// at least one per hand in play, two for a doubled hand (a push too), 0 for an
+// empty slot.
 std::array<float, 4> RoundStakes(const std::array<float, 4>& handResults,
-                                 const std::array<bool, 4>& slotsInPlay);
+                                 const std::array<bool, 4>& slotsInPlay,
+                                 const std::array<bool, 4>& slotsDoubled);
 
 // Adds the round's stakes at the current bet to the total bet, hand by hand,
 // and counts them in stakesPlayed.

@@ -28,6 +28,13 @@ std::size_t SkipBlanksAndSign(std::string_view text, bool& negative) {
   return i;
 }
 
+// Trailing blanks change no value (a CR of a CR LF line among them).
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  return text.substr(0, end);
+}
+
 }  // namespace
 
 IntegerPrefix ScanLeadingInteger(std::string_view text) {
@@ -75,6 +82,30 @@ double LeadingDecimal(std::string_view text) {
     value = wholePartNonZero ? std::numeric_limits<double>::max() : 0.0;
   }
   return negative ? -value : value;
+}
+
+bool IsPlainWhole(std::string_view text) {
+  text = WithoutTrailingBlanks(text);
+  const IntegerPrefix number = ScanLeadingInteger(text);
+  return number.hasDigits && number.length == text.size();
+}
+
+bool IsPlainDecimal(std::string_view text) {
+  text = WithoutTrailingBlanks(text);
+  bool negative = false;
+  std::size_t i = SkipBlanksAndSign(text, negative);
+  std::size_t digits = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i])) {
+      ++digits;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digits > 0;
 }
 
 }  // namespace quorvel

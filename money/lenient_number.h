@@ -28,4 +28,9 @@ int32_t LeadingInteger(std::string_view text);
 // result is always finite (saturating at the largest double).
 double LeadingDecimal(std::string_view text);
 
+// True when the lenient reading takes the whole text: blanks, a sign and
+// digits (and for a decimal one point), with nothing else but trailing blanks.
+bool IsPlainWhole(std::string_view text);
+bool IsPlainDecimal(std::string_view text);
+
 }  // namespace quorvel

@@ -126,6 +126,17 @@ ProgressionTable PresetTable(const ProgressionPreset& preset) {
   return table;
 }
 
+bool RulesOfAPreset(const ProgressionTable& table) {
+  const auto rulesOnly = [](ProgressionTable t) {
+    t.progressionEnabled = 0;
+    return t;
+  };
+  if (rulesOnly(table) == ProgressionTable{}) return true;
+  return std::any_of(ProgressionPresets().begin(), ProgressionPresets().end(), [&](const ProgressionPreset& preset) {
+    return rulesOnly(PresetTable(preset)) == rulesOnly(table);
+  });
+}
+
 int64_t PresetMinimum(const ProgressionPreset& preset, int64_t minimum, int64_t unitDollars) {
   return preset.minimumAtUnit ? std::max(minimum, unitDollars) : minimum;
 }

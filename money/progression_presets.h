@@ -38,6 +38,11 @@ const ProgressionPreset* FindPreset(std::string_view id);
 // the preset has rules, as giving rules on the command line does.
 ProgressionTable PresetTable(const ProgressionPreset& preset);
 
+// Whether the table's rules are those of some preset (no rules at all is the flat bet's), so
+// that replacing them by another preset loses nothing the user wrote. The switch for testing
+// does not count.
+bool RulesOfAPreset(const ProgressionTable& table);
+
 // The table minimum to use with the preset: raised to the dollar unit when the
 // preset needs it, else `minimum` as it is.
 int64_t PresetMinimum(const ProgressionPreset& preset, int64_t minimum, int64_t unitDollars);

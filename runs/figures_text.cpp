@@ -2,6 +2,7 @@
 #include "runs/figures_text.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -14,10 +15,12 @@ constexpr int kDollars = 2;
 constexpr int kPerDollar = 5;
 constexpr int kPerRound = 4;
 
-// Shortest text that reads back as the same double.
+// Shortest plain decimal that reads back as the same double: 200000, never 2e+05, which
+// some spreadsheets read as text.
 std::string Exact(double value) {
-  std::array<char, 40> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  std::array<char, 400> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed);
   return std::string(buffer.data(), result.ptr);
 }
 
@@ -83,28 +86,30 @@ std::string EstimateText(const Estimate& estimate, int decimals) {
 std::vector<FigureLine> SystemLines(const SystemFigures& f) {
   const Distribution& d = f.sessionWinnings;
   std::vector<FigureLine> lines = {{"Rounds", Count(f.rounds)},
-          {"Total bet", FixedText(f.totalBet, kDollars)},
-          {"Winnings", FixedText(f.winnings, kDollars)},
-          {"Winnings per round (95 %)", EstimateText(f.perRound, kPerRound)},
+          {"Total bet", FixedText(f.totalBet, kDollars), true},
+          {"Winnings", FixedText(f.winnings, kDollars), true},
+          {"Winnings per round (95 %)", EstimateText(f.perRound, kPerRound), true},
           {"Winnings per dollar bet (95 %)", EstimateText(f.perDollar, kPerDollar)},
           {"Sessions won / lost / even", std::to_string(f.sessionsWon) + " / " +
                                              std::to_string(f.sessionsLost) + " / " +
                                              std::to_string(f.sessionsEven)},
-          {"Session winnings: mean", FixedText(d.mean, kDollars)},
-          {"Session winnings: median", FixedText(d.median, kDollars)},
-          {"Session winnings: standard deviation", FixedText(d.standardDeviation, kDollars)},
-          {"Session winnings: 5th percentile", FixedText(d.percentile5, kDollars)},
-          {"Session winnings: 95th percentile", FixedText(d.percentile95, kDollars)},
+          {"Session winnings: mean", FixedText(d.mean, kDollars), true},
+          {"Session winnings: median", FixedText(d.median, kDollars), true},
+          {"Session winnings: standard deviation", FixedText(d.standardDeviation, kDollars), true},
+          {"Session winnings: 5th percentile", FixedText(d.percentile5, kDollars), true},
+          {"Session winnings: 95th percentile", FixedText(d.percentile95, kDollars), true},
           {"Risk of ruin", Share(f.riskOfRuin)},
-          {"Largest stake: mean / max", MeanMaxText(f.largestStake, kDollars)},
-          {"Largest drawdown: mean / max", MeanMaxText(f.largestDrawdown, kDollars)}};
+          {"Largest stake: mean / max", MeanMaxText(f.largestStake, kDollars), true},
+          {"Largest drawdown: mean / max", MeanMaxText(f.largestDrawdown, kDollars), true}};
   lines.push_back({"Hours played", FixedText(f.hourly.hours, kDollars)});
-  lines.push_back({"Winnings per hour", FixedText(f.hourly.winningsPerHour, kDollars)});
-  lines.push_back({"Standard deviation per hour", FixedText(f.hourly.standardDeviationPerHour, kDollars)});
+  lines.push_back({"Winnings per hour", FixedText(f.hourly.winningsPerHour, kDollars), true});
+  lines.push_back({"Standard deviation per hour",
+                   FixedText(f.hourly.standardDeviationPerHour, kDollars), true});
   for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
     const RuinRiskBankrolls& ruin = f.bankrollForRuinRisk;
     lines.push_back({RuinRiskLabel(kRuinRiskPercents[i]),
-                     ruin.available ? FixedText(ruin.bankroll[i], 0) : std::string(kNotAvailable)});
+                     ruin.available ? FixedText(ruin.bankroll[i], 0) : std::string(kNotAvailable),
+                     true});
   }
   return lines;
 }
@@ -112,13 +117,47 @@ std::vector<FigureLine> SystemLines(const SystemFigures& f) {
 std::vector<FigureLine> TestLines(const TestFigures& f) {
   std::vector<FigureLine> lines = {
       {"Sessions", std::to_string(f.sessions)},
-      {"System minus flat, per round (95 %)", EstimateText(f.differencePerRound, kPerRound)},
+      {"System minus flat, per round (95 %)", EstimateText(f.differencePerRound, kPerRound), true},
       {"System minus flat, per dollar bet (95 %)", EstimateText(f.differencePerDollar, kPerDollar)},
       {"Longest losing streak: mean / max", MeanMaxText(f.longestLosingStreak, 1)}};
   for (std::size_t cause = 0; cause < kCauseNames.size(); ++cause) {
     lines.push_back({kCauseLabels[cause], std::to_string(f.endedBy[cause])});
   }
   return lines;
+}
+
+std::array<std::string, 2> StoppedTestMessage(const TestResult& result) {
+  const std::size_t sessions = result.sessions.size();
+  if (result.sessionsFinished == 0) {
+    return {sessions == 1 ? std::string("Test stopped before its session finished.")
+                          : "Test stopped before any of its " + std::to_string(sessions) + " sessions finished.",
+            "A stopped session counts in no figure: there are no results to show."};
+  }
+  return {"Test stopped: " + std::to_string(result.sessionsFinished) + " of " + std::to_string(sessions) +
+              " sessions finished.",
+          "Their figures and plots: press AUTO, then Results."};
+}
+
+std::string ScreenText(const std::string& text, bool money) {
+  std::string shown;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (!std::isdigit(static_cast<unsigned char>(text[at]))) {
+      shown += text[at++];
+      continue;
+    }
+    const std::size_t end = text.find_first_not_of("0123456789", at);
+    const std::size_t digits = (end == std::string::npos ? text.size() : end) - at;
+    // Digits after a decimal point are not grouped.
+    const bool fraction = at > 0 && text[at - 1] == '.';
+    if (money && !fraction) shown += '$';
+    for (std::size_t i = 0; i < digits; ++i) {
+      if (!fraction && i > 0 && (digits - i) % 3 == 0) shown += ',';
+      shown += text[at + i];
+    }
+    at += digits;
+  }
+  return shown;
 }
 
 std::string FiguresCsv(const TestFigures& f) {

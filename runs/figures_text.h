@@ -1,6 +1,7 @@
 // The figures of a test as lines of text, the same on the screen and on the command line.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ inline constexpr const char* kNotAvailable = "not available (the unit is a perce
 struct FigureLine {
   std::string label;
   std::string text;
+  bool money = false;  // its numbers are dollars
 };
 
 // Fixed decimals, independent of the process locale: FixedText(-1.005, 2) is "-1.00" or "-1.01"
@@ -27,6 +29,15 @@ std::string EstimateText(const Estimate& estimate, int decimals);
 std::vector<FigureLine> SystemLines(const SystemFigures& figures);
 // The figures of the test as a whole: the comparison with the twin, streaks and session ends.
 std::vector<FigureLine> TestLines(const TestFigures& figures);
+
+// A figure's text as a reader sees it on the screen: thousands separated by commas, and
+// with `money` a dollar sign on each number: ScreenText("-49860.00 / 2.5", true) is
+// "-$49,860.00 / $2.5".
+std::string ScreenText(const std::string& text, bool money);
+
+// The statistics panel's two message lines after STOP: how many sessions finished, and where
+// their figures are.
+std::array<std::string, 2> StoppedTestMessage(const TestResult& result);
 
 // A CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);

@@ -1,6 +1,7 @@
 // The round as the table plays it, the table reset and applying settings.
 #include "runs/simulator.h"
 
+#include "engine/chart_check.h"
 #include "money/bet_sizing.h"
 #include "money/caption.h"
 #include "money/limits.h"
@@ -21,7 +22,8 @@ Simulator::Simulator(const Simulator& base, Display* display)
       run(base.run),
       display_(display ? display : &NullDisplay()),
       modes_(base.modes_),
-      chartDirectory_(base.chartDirectory_) {
+      chartDirectory_(base.chartDirectory_),
+      chartProblem_(base.chartProblem_) {
   engine.SetDisplay(display_);
 }
 
@@ -36,9 +38,11 @@ void Simulator::ApplySettings(const AppliedSettings& settings) {
   engine.shoe.SetCutPoint(engine.Rules().penetration);
   SetUpSessionMoney(money, settings.money);
   ReadChartFile(ChartFile(), engine.chart);
+  chartProblem_ = ChartFileProblem(ChartFile());
   engine.shoe.ResetDeck();
   engine.shoe.ShuffleThreeTimes();
-  if (run.testRunning == 0) {
+  // Also after a refused AUTO: the table shows the settings it now deals by.
+  if (run.testRunning != 1) {
     display_->SetLabel(Label::bettotal, "");
     display_->SetLabel(Label::ELabel, "");
     display_->SetLabel(Label::Label1, GetCaption(money.bet));
@@ -65,7 +69,7 @@ void Simulator::DealCards() {
   const HandArea& hands = engine.hands;
   const std::array<bool, kUserHands> slotsInPlay = {hands[0] != 0, hands[10] != 0,
                                                      hands[20] != 0, hands[30] != 0};
-  const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay);
+  const std::array<float, kUserHands> stakes = RoundStakes(results, slotsInPlay, engine.handDoubled);
   const SettlementContext context{run.testRunning != 0, modes_, &progression, this, display_};
   lastRoundOutcome_ = AdjustWinnings(money, engine.handResults, stakes, context);
 
@@ -100,7 +104,8 @@ void Simulator::ResetVariables(int level) {
     money.handsLost = 0;
     money.bankroll = money.startingBankroll;
   }
-  if (run.testRunning != 0 || level > 3) return;
+  // A refused AUTO (-1) runs no test: the table's labels are reset as in manual play.
+  if (run.testRunning == 1 || level > 3) return;
   display_->Vanish();
   display_->ProcessEvents();
   if (level == 0) {
@@ -171,12 +176,16 @@ void Simulator::EndOfRoundTest() {
   if (track_.sessionHand == 1) {
     track_.maxHigh = track_.maxLow = WholeDollars(bankroll);
     track_.maxHighHand = track_.maxLowHand = 1;
+    track_.exactHigh = track_.exactLow = bankroll;
   }
-  if (static_cast<float>(track_.maxHigh) < bankroll) {
+  // Ties keep the earlier round.
+  if (bankroll > track_.exactHigh) {
+    track_.exactHigh = bankroll;
     track_.maxHigh = WholeDollars(bankroll);
     track_.maxHighHand = track_.sessionHand;
   }
-  if (static_cast<float>(track_.maxLow) > bankroll) {
+  if (bankroll < track_.exactLow) {
+    track_.exactLow = bankroll;
     track_.maxLow = WholeDollars(bankroll);
     track_.maxLowHand = track_.sessionHand;
   }

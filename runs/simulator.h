@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/display.h"
@@ -31,12 +33,16 @@ enum class SessionEndCause : int8_t { kRoundCount, kWinLimit, kLossLimit, kEndRu
 inline constexpr std::size_t kEndCauses = 6;
 
 // The current session's high and low: whole dollars and session round numbers.
+// The exact amounts are kept beside them, so a high or low of $1403.50 that
+// comes back keeps the round it was first reached at.
 struct SessionTrack {
   int32_t sessionHand = 0;
   int32_t maxHigh = 0;
   int32_t maxHighHand = 0;
   int32_t maxLow = 0;
   int32_t maxLowHand = 0;
+  double exactHigh = 0;
+  double exactLow = 0;
 };
 
 class Simulator : private SessionEndSink {
@@ -53,6 +59,9 @@ class Simulator : private SessionEndSink {
   const std::filesystem::path& ChartDirectory() const { return chartDirectory_; }
   // The chart file the current rules deal by.
   std::filesystem::path ChartFile() const;
+  // Why no round may be dealt by that file (missing, wrong size, unknown
+  // codes), as found when the settings were applied; nothing for a whole chart.
+  const std::optional<std::string>& ChartProblem() const { return chartProblem_; }
 
   // Makes settings active and restarts from them: rules, progression rules,
   // full reset, cut point, session money, chart, a fresh shoe.
@@ -94,6 +103,7 @@ class Simulator : private SessionEndSink {
   Display* display_;
   LimitModes modes_;
   std::filesystem::path chartDirectory_ = "chartdata";
+  std::optional<std::string> chartProblem_;
   int8_t lastRoundOutcome_ = 0;
   float lastNet_ = 0;
   SessionEndCause endCause_ = SessionEndCause::kRoundCount;

@@ -92,11 +92,6 @@ bool TestLog::Review(const SessionStats& stats) {
   return true;
 }
 
-void TestLog::EmptyLinesFromTwo() {
-  const int32_t last = std::min<int32_t>(logLine, static_cast<int32_t>(kLogPageLines) - 1);
-  for (int32_t line = last; line >= 2; --line) lines[static_cast<std::size_t>(line)].clear();
-}
-
 void TestLog::SetLine(int32_t line, std::string text) {
   if (line < 0 || line >= static_cast<int32_t>(kLogPageLines)) return;
   lines[static_cast<std::size_t>(line)] = std::move(text);

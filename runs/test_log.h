@@ -38,9 +38,6 @@ class TestLog {
   // show: false only when no test has been started.
   bool Review(const SessionStats& stats);
 
-  // Empties page lines 2 to logLine (what leaving the sessions box does); logBuilt is kept.
-  void EmptyLinesFromTwo();
-
   // sessions + 1 while a test runs (LogHighLow derives rows from it); past the summary once
   // built; 0 before any test.
   int32_t LogLine() const { return logLine; }

@@ -1,6 +1,8 @@
 // Running the sessions of a test on worker threads and merging their results.
 #include "runs/test_runner.h"
 
+#include <cctype>
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -104,6 +106,7 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   // unit their product is the same sum as adding the stakes one by one.
   record.flatTotalBet = table.money.stakesPlayed * record.flatUnit;
   record.flatMarks = marks.FlatMarks(record.rounds);
+  if (!record.finished && record.rounds > 0) record.table = std::make_shared<Simulator>(table, nullptr);
   if (record.finished) {
     progress.SessionFinished(record.rounds, record.bankroll - base.money.startingBankroll,
                              record.totalBet);
@@ -111,6 +114,16 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
 }
 
 }  // namespace
+
+std::optional<std::string> DealRefusal(const Simulator& table) {
+  if (const std::optional<std::string>& problem = table.ChartProblem()) {
+    std::string reason = *problem;
+    if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    return std::string(kUnableToLoadData) + "\n" + reason + ".";
+  }
+  if (!table.engine.chart.Loaded()) return std::string(kUnableToLoadData);
+  return std::nullopt;
+}
 
 std::optional<std::string> CheckPlan(const TestPlan& plan) {
   if (plan.sessions < 1 || plan.sessions > kMostSessions) {
@@ -138,7 +151,9 @@ bool SessionsCanEnd(const Simulator& base, const TestPlan& plan) {
   }
   const ActiveRuleList& rules = base.progression.ActiveRules();
   for (int i = 0; i < rules.count; ++i) {
-    if (base.progression.Table().ruleAction[rules.index[i]] == kEndSession) return true;
+    // The rule at 0 wins and 0 losses waits for nothing, so it never acts.
+    const int rule = rules.index[i];
+    if (rule != 0 && base.progression.Table().ruleAction[rule] == kEndSession) return true;
   }
   return false;
 }
@@ -198,6 +213,7 @@ std::optional<std::string> RunTest(const Simulator& base, const TestPlan& plan,
         result.bankroll = record.bankroll;
         result.winsInRow = record.winsInRow;
         result.lossesInRow = record.lossesInRow;
+        result.stoppedTable = record.table;
         stoppedSessionSeen = true;
       }
     }

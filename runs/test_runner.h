@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,10 @@
 namespace quorvel {
 
 inline constexpr const char* kUnableToLoadData = "    Unable to Load Data. Please check OPTIONS.";
+
+// Why the table must not deal: no chart loaded, or its file is damaged. The
+// "Unable to Load Data" text, then the file and the reason when they are known.
+std::optional<std::string> DealRefusal(const Simulator& table);
 
 // The most sessions a test runs; the log page holds the first kLastSessionRow.
 inline constexpr int kMostSessions = 100000;
@@ -76,6 +81,8 @@ struct SessionRecord {
   double flatTotalBet = 0;
   BankrollMarks flatMarks;
   std::vector<TraceRow> trace;
+  // A stopped session's table as it was stopped: stake, progression history, shoe.
+  std::shared_ptr<const Simulator> table;
 };
 
 struct TestResult {
@@ -102,6 +109,8 @@ struct TestResult {
   double bankroll = 0;
   int32_t winsInRow = 0;
   int32_t lossesInRow = 0;
+  // The table of that stopped session, which manual play carries on.
+  std::shared_ptr<const Simulator> stoppedTable;
 };
 
 // Runs the plan from a table whose settings were just applied. Finished

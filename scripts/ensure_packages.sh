@@ -4,12 +4,18 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  # clang and its fuzzing runtime build the libFuzzer targets.
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
   # Qt Charts needs the OpenGL module's CMake files, which its package does not pull in.
   libqt6opengl6-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
+  # A light window manager, so the screenshots show windows framed and placed as a person sees them.
+  openbox
+  # The Debian package: cpack's library dependencies, and the checks of what it holds.
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

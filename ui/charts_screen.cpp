@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -21,7 +22,7 @@ constexpr std::array<int, kPairRows> kPairTops = {82, 106, 134, 158, 182, 208, 2
 constexpr std::array<int, kSoftRows> kSoftTops = {82, 106, 130, 154, 181, 207, 232, 255};
 constexpr std::array<int, 10> kHardTops = {357, 382, 405, 426, 450, 474, 498, 522, 547, 567};
 
-// Letters sit in the grid's columns only if every character is exactly half a column wide.
+// Every character exactly half a column wide, so the label's text is as wide as its ten cells.
 QFont ChartLetterFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPixelSize(15);
@@ -29,6 +30,37 @@ QFont ChartLetterFont() {
   font.setLetterSpacing(QFont::AbsoluteSpacing, kChartColumnWidth / 2.0 - advance);
   return font;
 }
+
+// A chart row: each cell's letters drawn in the middle of its column, the second letter of a
+// pair ("Ds", "Rs", "Ry") smaller, so that one cell does not run into the next.
+class RowLetters : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    QFont first = font();
+    first.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    first.setPixelSize(14);
+    QFont second = first;
+    second.setPixelSize(10);
+    const qreal baseline = QFontMetricsF(font()).ascent();
+    const QString letters = text();
+    for (int cell = 0; 2 * cell + 1 < letters.size(); ++cell) {
+      const QString lead = letters.mid(2 * cell, 1);
+      const QString tail = letters.mid(2 * cell + 1, 1).trimmed();
+      const qreal leadWidth = QFontMetricsF(first).horizontalAdvance(lead);
+      const qreal width = leadWidth + QFontMetricsF(second).horizontalAdvance(tail);
+      const qreal x = cell * kChartColumnWidth + (kChartColumnWidth - width) / 2;
+      painter.setFont(first);
+      painter.drawText(QPointF(x, baseline), lead);
+      painter.setFont(second);
+      painter.drawText(QPointF(x + leadWidth, baseline), tail);
+    }
+  }
+};
 
 QPlainTextEdit* Legend(QWidget* parent, const char* name, QRect place, const QString& text) {
   auto* memo = new QPlainTextEdit(text, parent);
@@ -50,8 +82,10 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
     : QDialog(parent), modals_(modals), chartDirectory_(std::move(chartDirectory)) {
   setObjectName("Charts");
   setWindowTitle("Basic Strategy Charts");
-  setFixedSize(688, 586);
-  setStyleSheet("TCharts { background: white; }");
+  // Tall enough for the grid's last row of hard totals.
+  setFixedSize(688, kChartGridHeight + 6);
+  // A style sheet names a class in a namespace with "--" for "::".
+  setStyleSheet("quorvel--ui--TCharts { background: white; }");
 
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
@@ -60,7 +94,7 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
 
   const QFont letters = ChartLetterFont();
   auto place = [&](int row, const QString& name, int left, int top) {
-    auto* label = new QLabel(this);
+    auto* label = new RowLetters(this);
     label->setObjectName(name);
     label->setFont(letters);
     label->setStyleSheet("color: black; background: transparent;");
@@ -77,25 +111,32 @@ TCharts::TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidge
 
   Button1 = new QPushButton("&Close Charts", this);
   Button1->setObjectName("Button1");
-  Button1->setGeometry(32, 326, 129, 35);
+  // The legend stands under the pairs grid, not over its last row, each memo tall enough for
+  // its lines.
+  Button1->setGeometry(32, 346, 129, 35);
   Button1->setToolTip("close charts");
   Button1->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &TCharts::Button1Click);
 
-  Memo1 = Legend(this, "Memo1", {32, 358, 129, 59},
+  Memo1 = Legend(this, "Memo1", {32, 384, 129, 76},
                  "\nY = Yes, split the pair\nN = No, don't split the \npair\n");
-  Memo2 = Legend(this, "Memo2", {160, 326, 137, 83},
+  Memo2 = Legend(this, "Memo2", {160, 346, 137, 114},
                  "H = Hit\nS = Stand\nD = Double; if unable, \nHit\nDs = Double; if unable, \nStand");
-  Memo3 = Legend(this, "Memo3", {32, 406, 265, 43},
+  Memo3 = Legend(this, "Memo3", {32, 462, 265, 50},
                  "R = Surrender; if unable, Hit \nRs = Surrender; if unable, Stand \n"
                  "Ry = Surrender; if unable, Split ");
   Memo3->setStyleSheet("QPlainTextEdit { background: olive; color: white; }");
+  Memo1->setAccessibleName("Legend of the pairs");
+  Memo2->setAccessibleName("Legend of hit, stand and double");
+  Memo3->setAccessibleName("Legend of surrender");
 }
 
 void TCharts::ChartData(uint8_t decks, bool dealerHitsSoft17, bool lateSurrender,
                         bool noDoubleAfterSplit) {
   const ChartRules rules{decks, dealerHitsSoft17, noDoubleAfterSplit, lateSurrender};
   setWindowTitle(QString::fromStdString(ChartCaption(rules)));
+  // The surrender letters appear only in the charts of late surrender.
+  Memo3->setVisible(lateSurrender);
 
   StrategyChart chart;
   const int bytesRead = ReadChartFile(chartDirectory_ / ChartFileName(rules), chart);

@@ -18,7 +18,9 @@
 #include <algorithm>
 #include <ctime>
 
+#include "config/settings_values.h"
 #include "runs/compared_figures.h"
+#include "runs/test_controller.h"
 #include "ui/chart_export.h"
 #include "ui/modal_seam.h"
 #include "ui/results_plots.h"
@@ -37,9 +39,9 @@ QLineEdit* Edit(const char* name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TCompare::TCompare(ModalSeam& modals, QSize display, std::filesystem::path startupDirectory,
+TCompare::TCompare(ModalSeam& modals, QSize display, ProgramFolders folders,
                    CurrentSettingsCall current, QWidget* parent)
-    : QDialog(parent), modals_(modals), startupDirectory_(std::move(startupDirectory)),
+    : QDialog(parent), modals_(modals), folders_(std::move(folders)),
       current_(std::move(current)) {
   setObjectName("Compare");
   setWindowTitle("Compare Systems");
@@ -135,12 +137,17 @@ void TCompare::AddFileClick() {
     modals_.ShowError(this, windowTitle(), "Compare at most eight settings.");
     return;
   }
-  const QString file = modals_.OpenFileName(this, "Add Settings File", QString::fromStdString(startupDirectory_.string()),
+  const QString file = modals_.OpenFileName(this, "Add Settings File", QString::fromStdString(folders_.writable.string()),
                                             "Settings Files (*.sav)");
   if (file.isEmpty()) return;
   ActiveReadResult read = ReadActiveSettings(file.toStdString(), {});
   if (!read.status) {
     modals_.ShowError(this, windowTitle(), QString::fromStdString(read.status.message));
+    return;
+  }
+  // Values no table can play are refused here as the command line refuses them.
+  if (auto problem = CheckSettingsValues(read.settings.options)) {
+    modals_.ShowError(this, windowTitle(), file + " cannot be played: " + QString::fromStdString(problem->message));
     return;
   }
   chosen_.push_back({file.toStdString(), read.settings, {}});
@@ -181,7 +188,7 @@ std::optional<std::string> TCompare::ReadPlan(TestPlan& plan) const {
   }
   plan.roundsPerHour = roundsPerHour;
   plan.endAtBust = CompareEndAtBust->isChecked();
-  plan.threads = std::max(1, QThread::idealThreadCount());
+  plan.threads = WorkerThreadsFor(QThread::idealThreadCount());
   plan.walks = true;  // for the mean walks
   return std::nullopt;
 }
@@ -195,7 +202,7 @@ void TCompare::RunClick() {
   TestPlan plan;
   std::optional<std::string> problem = ReadPlan(plan);
   if (!problem && chosen_.size() < kFewestCompared) problem = "Choose two to eight settings to compare.";
-  if (!problem) problem = run_.Start(chosen_, plan, startupDirectory_ / "chartdata");
+  if (!problem) problem = run_.Start(chosen_, plan, folders_.ChartDirectory());
   if (problem) {
     modals_.ShowError(this, windowTitle(), QString::fromStdString(*problem));
     return;
@@ -255,9 +262,9 @@ void TCompare::ShowFigures() {
     }
   }
   CompareTable->resizeColumnsToContents();
-  DrawComparedWinnings(*CompareWinnings->chart(), systems);
-  DrawComparedRuinRisk(*CompareRuin->chart(), systems, TwinsAgree(systems));
-  DrawComparedWalks(*CompareWalks->chart(), systems);
+  DrawComparedWinnings(*CompareWinnings, systems);
+  DrawComparedRuinRisk(*CompareRuin, systems, TwinsAgree(systems));
+  DrawComparedWalks(*CompareWalks, systems);
 }
 
 QChartView* TCompare::ShownPlot() const {
@@ -274,7 +281,7 @@ QChartView* TCompare::ShownPlot() const {
 }
 
 void TCompare::SaveFiguresClick() {
-  SaveThroughDialog(modals_, this, startupDirectory_, "Save Figures CSV", "compare.csv", "CSV Files (*.csv)", [this] {
+  SaveThroughDialog(modals_, this, folders_.writable, "Save Figures CSV", "compare.csv", "CSV Files (*.csv)", [this] {
     std::vector<std::string> names;
     std::vector<TestFigures> figures;
     for (const ComparedSystem& system : run_.Systems()) {
@@ -292,7 +299,7 @@ void TCompare::SaveSvgClick() { SavePlot(true); }
 void TCompare::SavePlot(bool svg) {
   // "CompareRuin" is offered as compare-ruin.png.
   if (QChartView* plot = ShownPlot()) {
-    SavePlotThroughDialog(modals_, this, startupDirectory_, *plot, "compare-" + plot->objectName().mid(7).toLower(), svg);
+    SavePlotThroughDialog(modals_, this, folders_.writable, *plot, "compare-" + plot->objectName().mid(7).toLower(), svg);
   }
 }
 

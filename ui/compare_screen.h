@@ -3,9 +3,9 @@
 
 #include <QDialog>
 #include <QSize>
-#include <filesystem>
 #include <functional>
 
+#include "config/program_folders.h"
 #include "runs/comparison.h"
 
 class QChartView;
@@ -28,7 +28,7 @@ using CurrentSettingsCall = std::function<ActiveSettings()>;
 class TCompare : public QDialog {
   Q_OBJECT
  public:
-  TCompare(ModalSeam& modals, QSize display, std::filesystem::path startupDirectory,
+  TCompare(ModalSeam& modals, QSize display, ProgramFolders folders,
            CurrentSettingsCall current, QWidget* parent = nullptr);
   ~TCompare() override;
   // Opens the screen; a comparison runs while it is open.
@@ -69,7 +69,7 @@ class TCompare : public QDialog {
   void SavePlot(bool svg);
 
   ModalSeam& modals_;
-  std::filesystem::path startupDirectory_;
+  ProgramFolders folders_;
   CurrentSettingsCall current_;
   std::vector<ComparedSystem> chosen_;
   ComparisonRun run_;

@@ -1,4 +1,4 @@
-// The main screen's geometry as plain functions of the display width.
+// The main screen's geometry as plain functions of the room it has.
 #include "ui/display_geometry.h"
 
 #include <array>
@@ -27,23 +27,35 @@ constexpr int kDealerHand = 28;
 
 }  // namespace
 
-DisplayGeometry ChooseGeometry(int displayWidth) {
+int Scaled(int length, float scale) { return static_cast<int>(static_cast<float>(length) * scale); }
+
+Room WideLayoutRoom(float scale) {
+  const int w640 = Scaled(640, scale);
+  const int split = w640 < 1000 ? w640 - 10 : w640;
+  // The statistics panel starts 20 above the picture's foot; its lower line ends 52 + 45 down.
+  const int statistics = Scaled(456, scale) - 20 + Scaled(52, scale) + Scaled(45, scale) + 4;
+  return {split + Scaled(150, scale) + 8, statistics};
+}
+
+DisplayGeometry ChooseGeometry(Room client) {
+  struct Choice {
+    float scale;
+    int8_t fontSize;
+    char pictureLetter;
+  };
+  constexpr Choice kChoices[] = {{1.6f, 14, 'x'}, {1.25f, 12, 'v'}, {1.0f, 10, 'b'}};
   DisplayGeometry geometry;
-  if (displayWidth < 800) return geometry;
-  geometry.wideLayout = true;
-  if (displayWidth > 1200) {
-    geometry.scale = 1.6f;
-    geometry.fontSize = 14;
-    geometry.backgroundFile[0] = 'x';
-  } else if (displayWidth > 800) {
-    geometry.scale = 1.25f;
-    geometry.fontSize = 12;
-    geometry.backgroundFile[0] = 'v';
+  for (const Choice& choice : kChoices) {
+    const Room needed = WideLayoutRoom(choice.scale);
+    if (client.width < needed.width || client.height < needed.height) continue;
+    geometry.scale = choice.scale;
+    geometry.fontSize = choice.fontSize;
+    geometry.backgroundFile[0] = choice.pictureLetter;
+    geometry.wideLayout = true;
+    break;
   }
   return geometry;
 }
-
-int Scaled(int length, float scale) { return static_cast<int>(static_cast<float>(length) * scale); }
 
 CardPlace GetImagePosition(int32_t position, float scale) {
   const int hand = position / 10;

@@ -1,4 +1,4 @@
-// The main screen's geometry as plain functions of the display width: scale, fonts, card places.
+// The main screen's geometry as plain functions of the room it has: scale, fonts, card places.
 #pragma once
 
 #include <cstdint>
@@ -13,12 +13,27 @@ struct DisplayGeometry {
   bool wideLayout = false;
 };
 
-// Below 800 the designed layout; 800 wide at scale 1; up to 1200 at 1.25
-// ("vg1.bmp"); wider at 1.6 ("xg1.bmp").
-DisplayGeometry ChooseGeometry(int displayWidth);
-
 // A designed length at a scale, truncated toward zero.
 int Scaled(int length, float scale);
+
+struct Room {
+  int width = 0;
+  int height = 0;
+};
+
+// The client area (below the menu) the wide layout needs at a scale: the table picture
+// beside the narrowest side panel that holds a counter, and under the picture the
+// statistics panel's two message lines.
+Room WideLayoutRoom(float scale);
+
+// The largest of the scales 1.6 ("xg1.bmp", 14 points), 1.25 ("vg1.bmp", 12 points)
+// and 1.0 whose wide layout fits the client area; when none fits, the designed
+// layout at scale 1.
+DisplayGeometry ChooseGeometry(Room client);
+
+// Room a window's frame takes around its client area, which is not known before the
+// window is shown: a title bar and thin borders, as most window managers draw them.
+inline constexpr Room kFrameAllowance = {8, 32};
 
 struct CardPlace {
   int32_t cardX = 0;

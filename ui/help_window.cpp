@@ -1,6 +1,7 @@
 // The help window: our own HTML help, kept beside the program.
 #include "ui/help_window.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -10,9 +11,11 @@
 
 namespace quorvel::ui {
 
-THelpWindow::THelpWindow(ModalSeam& modals, std::filesystem::path helpFile, QWidget* parent)
-    : QWidget(parent, Qt::Window), modals_(modals), helpFile_(std::move(helpFile)) {
+THelpWindow::THelpWindow(ModalSeam& modals, std::filesystem::path helpFile)
+    : QWidget(nullptr, Qt::Window), modals_(modals), helpFile_(std::move(helpFile)) {
   setObjectName("HelpWindow");
+  // The program ends with its main screen, whether help is open or not.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle("Quorvel Help");
   resize(760, 620);
   Browser = new QTextBrowser(this);
@@ -30,7 +33,7 @@ void THelpWindow::ShowContents() {
   const QString file = QString::fromStdString(helpFile_.string());
   std::error_code error;
   if (!std::filesystem::is_regular_file(helpFile_, error)) {
-    modals_.ShowError(parentWidget(), "Quorvel Help", QString("Cannot open help file %1").arg(file));
+    modals_.ShowError(QApplication::activeWindow(), "Quorvel Help", QString("Cannot open help file %1").arg(file));
     return;
   }
   Browser->setSource(QUrl::fromLocalFile(file));

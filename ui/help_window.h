@@ -13,7 +13,9 @@ class ModalSeam;
 class THelpWindow : public QWidget {
   Q_OBJECT
  public:
-  THelpWindow(ModalSeam& modals, std::filesystem::path helpFile, QWidget* parent = nullptr);
+  // A window of its own, with no parent that a modal screen could block:
+  // help stays usable from every screen.
+  THelpWindow(ModalSeam& modals, std::filesystem::path helpFile);
 
   // Shows the contents page; a missing help file is reported and nothing opens.
   void ShowContents();

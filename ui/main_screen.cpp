@@ -7,12 +7,20 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <tuple>
+#include <utility>
 
+#include "config/settings_damage.h"
 #include "config/settings_file.h"
-#include "runs/return_data.h"
+#include "ui/modal_seam.h"
 #include "ui/table_image.h"
 #include "ui/test_progress_panel.h"
+#include "ui/version.h"
 
 namespace quorvel::ui {
 namespace {
@@ -27,8 +35,20 @@ QString ClientStyle(const QString& topBarFont, const QString& panelFont) {
                  " QFrame#QPanel, QFrame#QPanel QFrame,"
                  " QFrame#Panel1, QFrame#Panel1 QFrame { background: #d4d0c8; }"
                  "QFrame#QPanel QLabel, QFrame#Panel1 QLabel { background: transparent; font-size: %2; }"
-                 "QFrame#Panel2 QLabel { background: transparent; font-size: %1; }")
+                 "QFrame#Panel2 QLabel { background: transparent; font-size: %1; }"
+                 // The table's buttons show the focus as a gold ring, plain to see on the felt.
+                 "#Client > QPushButton { background: #f7f7f7; color: black; border: 1px solid #222;"
+                 " border-radius: 3px; }"
+                 "#Client > QPushButton:pressed { background: #d8d8d8; }"
+                 "#Client > QPushButton:focus { border: 3px solid #ffc400; }")
       .arg(topBarFont, panelFont);
+}
+
+// Every start deals other cards: the clock in microseconds, so that two starts
+// within one second differ too.
+uint32_t ClockSeed() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }
 
 QFrame* MakePanel(QWidget* parent, const char* name, QRect place, QFrame::Shadow shadow) {
@@ -60,35 +80,40 @@ QLabel* ValuePanel(QWidget* parent, const char* panelName, const char* valueName
 
 }  // namespace
 
-TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
+TForm1::TForm1(ModalSeam& modals, QSize display, ProgramFolders folders, QSize frame, QWidget* parent)
     : QMainWindow(parent),
       modals_(modals),
-      geometry_(ChooseGeometry(display.width())),
+      frame_(frame),
+      folders_(std::move(folders)),
       startupDirectory_(std::filesystem::current_path()),
-      lastUsedFile_(startupDirectory_ / kLastUsedSettingsFile),
+      lastUsedFile_(folders_.LastUsedFile()),
       // Until a last-used file exists (a first start), the table deals by the
       // new user's defaults rather than by a zero bankroll and a zero unit.
       active_(DefaultActiveSettings()),
       table_(this),
-      controller_(table_, active_, lastUsedFile_) {
+      lifetime_(table_, active_, lastUsedFile_) {
   setObjectName("Form1");
   setWindowTitle("Quorvel Main Screen");
-  table_.SetChartDirectory(startupDirectory_ / "chartdata");
-  // A few updates a second: enough to watch, too few to cost the test anything.
-  pollTimer_ = new QTimer(this);
-  pollTimer_->setInterval(250);
-  connect(pollTimer_, &QTimer::timeout, this, &TForm1::PollTest);
+  table_.SetChartDirectory(folders_.ChartDirectory());
+  table_.Seed(ClockSeed());
+  connect(&lifetime_, &TestLifetime::Progressed, this, [this] { Progress->Update(Controller().Progress()); });
+  // Queued: the screens react after the path that ended the test has returned.
+  connect(&lifetime_, &TestLifetime::Ended, this, &TForm1::TestEnded, Qt::QueuedConnection);
   CreateMenu();
   CreateControls();
   memo_.fill("");
+  // The window and its frame stay inside the display's free area.
+  display -= frame_;
+  geometry_ = ChooseGeometry({display.width(), display.height() - MainMenu1->sizeHint().height()});
 
   if (!geometry_.wideLayout) {
     // The top bar's captions and values share 120 pixels.
     centralWidget()->setStyleSheet(ClientStyle("11px", "13px"));
     setFixedSize(kDesignedClient.width(), kDesignedClient.height() + MainMenu1->sizeHint().height());
+    GiveValuesRoom();
+    CentreOnScreen();
     LoadBackground();
-    ReturnData(table_, active_, lastUsedFile_);
-    AfterReturnData();
+    ApplyLastUsedAtStart();
     return;
   }
   SetUpHiResScreen(display);
@@ -109,10 +134,29 @@ TForm1::TForm1(ModalSeam& modals, QSize display, QWidget* parent)
   SetPanel(Panel14, 300, 8, 23);
   SetPanel(Panel15, 300, 48, 23);
   Memo1->setFixedHeight(Scaled(235, geometry_.scale));
-  LayOutSidePanel();
-  ReturnData(table_, active_, lastUsedFile_);
-  AfterReturnData();
+  // Panels sized by the scale end inside the panel that holds them.
+  StatsPanel->resize(std::min(StatsPanel->width(), QPanel->width() - StatsPanel->x() - 4), StatsPanel->height());
+  GiveValuesRoom();
+  CentreOnScreen();
+  ApplyLastUsedAtStart();
   ShowSettingsMemo();
+}
+
+void TForm1::ApplyLastUsedAtStart() {
+  const SettingsStatus applied = Controller().ApplyLastUsed();
+  AfterReturnData();
+  // A missing file is a first start; anything else the table cannot play from is said.
+  if (!applied && std::filesystem::exists(lastUsedFile_)) {
+    modals_.ShowError(this, kProgramTitle,
+                      QString::fromStdString(DamagedLastUsedMessage(lastUsedFile_, applied.message)));
+  }
+}
+
+void TForm1::CentreOnScreen() {
+  const QRect area = screen()->availableGeometry();
+  const QSize outer = size() + frame_;
+  move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+       area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 TForm1::~TForm1() = default;
@@ -194,6 +238,17 @@ void TForm1::CreateControls() {
   OptButton = button("OptButton", "OPTIONS", {248, 129, 81, 24});
   Auto = button("Auto", "AUTO", {336, 129, 65, 24});
   Deal = button("Deal", "DEAL", {408, 129, 65, 24});
+  // Each button has a key of its own, said in its tip and in the help.
+  for (auto [b, key, tip] : {std::tuple{Deal, "Ctrl+D", "Deal one round"},
+                             std::tuple{Reset1, "Ctrl+R", "Start the table afresh from the settings"},
+                             std::tuple{Auto, "Ctrl+T", "Run an automatic test, or stop the one running"},
+                             std::tuple{OptButton, "Ctrl+O", "Change the table and money settings"}}) {
+    const QKeySequence sequence(key);
+    b->setToolTip(QString("%1 (%2)").arg(tip, sequence.toString(QKeySequence::NativeText)));
+    b->setAccessibleDescription(b->toolTip());
+    QPushButton* pressed = b;
+    connect(new QShortcut(sequence, this), &QShortcut::activated, pressed, [pressed] { pressed->click(); });
+  }
   connect(Deal, &QPushButton::clicked, this, &TForm1::DealClick);
   connect(Reset1, &QPushButton::clicked, this, &TForm1::Reset1Click);
   connect(OptButton, &QPushButton::clicked, this, &TForm1::OptButtonClick);
@@ -289,10 +344,13 @@ void TForm1::LayOutSidePanel() {
       label->setGeometry(panel->rect().adjusted(4, 2, -4, -2));
     }
   }
-  const int memoHeight = Memo1->height();
-  const int bottom = Panel1->height() - 4;
-  Memo1->setGeometry(2, bottom - memoHeight, Panel1->width() - 4, memoHeight);
+  // The memo keeps its height where the panel has room under the counters, and scrolls
+  // where it has less.
   const int barHeight = Label11->sizeHint().height() + 4;
+  const int bottom = Panel1->height() - 4;
+  const int room = bottom - (Panel5->geometry().bottom() + 8) - barHeight;
+  const int memoHeight = std::min(Memo1->height(), room);
+  Memo1->setGeometry(2, bottom - memoHeight, Panel1->width() - 4, memoHeight);
   Label11->setGeometry(2, Memo1->y() - barHeight, Panel1->width() - 4, barHeight);
 }
 
@@ -314,7 +372,6 @@ void TForm1::SetUpHiResScreen(QSize display) {
   const int t20 = Scaled(20, scale);
   const int w640 = Scaled(640, scale);
   const int h456 = Scaled(456, scale);
-  const int fifth = w640 / 5;
   const int split = w640 < 1000 ? w640 - 10 : w640;
 
   QPanel->move(0, QPanel->y());
@@ -336,17 +393,23 @@ void TForm1::SetUpHiResScreen(QSize display) {
                         Scaled(Progress->width(), scale), Scaled(Progress->height(), scale));
   Image1->move(0, t20);
 
-  QPanel->setGeometry(0, h456 - 20, split, formHeight - h456);
-  Panel1->setGeometry(split, t20, formWidth - split, formHeight - t20);
+  // The statistics panel reaches the form's foot, where a strip of the black form showed.
+  QPanel->setGeometry(0, h456 - 20, split, formHeight - (h456 - 20));
+  // Under the top bar, which keeps its 25 pixels at every scale.
+  const int sideTop = std::max(t20, Panel2->height());
+  Panel1->setGeometry(split, sideTop, formWidth - split, formHeight - sideTop);
 
+  // The buttons' widths grow with the gaps between them, so a caption has room at any scale.
   for (QPushButton* b : {Auto, Deal, Reset1, OptButton}) {
-    b->move(Scaled(b->x(), scale), Scaled(b->y(), scale));
+    b->setGeometry(Scaled(b->x(), scale), Scaled(b->y(), scale), Scaled(b->width(), scale), b->height());
   }
 
   Panel2->resize(formWidth, Panel2->height());
   for (QFrame* panel : {Panel17, Panel18, Panel19, Panel20, Panel21}) {
     panel->resize(Scaled(panel->width(), scale), panel->height());
   }
+  // The top bar's values share the form's whole width, which the side panel widened.
+  const int fifth = formWidth / 5;
   Panel18->move(fifth, Panel18->y());
   Panel19->move(2 * fifth, Panel19->y());
   Panel20->move(3 * fifth, Panel20->y());

@@ -10,11 +10,13 @@
 #include <string_view>
 
 #include "config/active_settings.h"
+#include "config/program_folders.h"
 #include "engine/display.h"
 #include "runs/settings_memo.h"
 #include "runs/simulator.h"
 #include "runs/test_controller.h"
 #include "ui/display_geometry.h"
+#include "ui/test_lifetime.h"
 
 class QAction;
 class QFrame;
@@ -22,7 +24,6 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace quorvel::ui {
 
@@ -51,10 +52,12 @@ struct Screens {
 class TForm1 : public QMainWindow, public Display {
   Q_OBJECT
  public:
-  // Creates the screen for a display of `display` device-independent pixels,
-  // records the working directory as the start-up directory and applies the
-  // last-used settings.
-  TForm1(ModalSeam& modals, QSize display, QWidget* parent = nullptr);
+  // Creates the screen for a display whose free area is `display` device-independent
+  // pixels, inside a window frame of `frame`; records the working directory as the
+  // start-up directory and applies the last-used settings; it reads its data and
+  // writes from `folders`.
+  TForm1(ModalSeam& modals, QSize display, ProgramFolders folders,
+         QSize frame = {kFrameAllowance.width, kFrameAllowance.height}, QWidget* parent = nullptr);
   ~TForm1() override;
 
   void SetScreens(const Screens& screens);
@@ -91,10 +94,11 @@ class TForm1 : public QMainWindow, public Display {
   void GetDirectory();
 
   Simulator& Table() { return table_; }
-  TestController& Controller() { return controller_; }
+  TestController& Controller() { return lifetime_.Controller(); }
+  TestLifetime& Lifetime() { return lifetime_; }
   const ActiveSettings& Active() const { return active_; }
   const DisplayGeometry& Geometry() const { return geometry_; }
-  const std::filesystem::path& StartupDirectory() const { return startupDirectory_; }
+  const ProgramFolders& Folders() const { return folders_; }
   CardPlace LastCardPlace() const { return cardPlace_; }
 
   // Controls, by their names.
@@ -142,35 +146,50 @@ class TForm1 : public QMainWindow, public Display {
   void MoveLabel(QLabel* label);
   void SetPanel(QFrame* panel, int width, int top, int height);
   void LayOutSidePanel();
+  // Widens each value's panel, within its place, to hold the widest value beside its
+  // caption, and fits the buttons' captions to their widths.
+  void GiveValuesRoom();
+  // In the middle of the screen's free area, its frame allowed for.
+  void CentreOnScreen();
   void FormShow();
   void LoadBackground();
   // The table restarted from the last-used settings file.
   void AfterReturnData();
+  // The same at start, saying so when the file is damaged.
+  void ApplyLastUsedAtStart();
   void RefreshStatistics();
   void OpenOptions();
+  // Before the last-used file is applied again: a change made outside the
+  // window is said, and played only if the user agrees.
+  bool AcceptOutsideChange();
   void ChooseTest();
   std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed);
-  void PollTest();
+  // The one reaction to a test's end; only a finished test opens its screens.
+  void TestEnded(bool finished);
+  // DEAL, OPTIONS and "Shuffle Now" do nothing during a test, and look it.
+  void EnableTableControls(bool enabled);
   void ShowPanelsAfterTest();
   void ShowLiveFigures();
   void ShowResultPerHand();
   void ShowBetFigures();
   QLabel* LabelWidget(Label label) const;
+  void ShowSuspend(const QString& caption);
   QString BackgroundPath() const;
 
   ModalSeam& modals_;
   Screens screens_;
   DisplayGeometry geometry_;
+  QSize frame_;
+  ProgramFolders folders_;
   std::filesystem::path startupDirectory_;
   std::filesystem::path lastUsedFile_;
   ActiveSettings active_;
   Simulator table_;
-  TestController controller_;
+  TestLifetime lifetime_;
   CardPlace cardPlace_;
   SettingsMemo memo_;
   bool backgroundTried_ = false;
   bool dealing_ = false;
-  QTimer* pollTimer_;
   std::array<QLabel*, static_cast<int>(Label::Auto)> labels_{};
 };
 

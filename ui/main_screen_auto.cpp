@@ -1,13 +1,13 @@
 // TForm1's way into the other screens: OPTIONS, and AUTO / STOP with the test running off the screen thread.
 #include <QAction>
 #include <QLabel>
-#include <QThread>
+#include <QPushButton>
 #include <QTimer>
 
+#include "runs/figures_text.h"
 #include "runs/format_totals.h"
 #include "runs/general_text.h"
 #include "runs/money_figures.h"
-#include "runs/return_data.h"
 #include "ui/main_screen.h"
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
@@ -38,28 +38,35 @@ void TForm1::Strategy1Click() { OpenOptions(); }
 
 void TForm1::OpenOptions() {
   // No dialog opens while a test runs: applying settings would change the table under the workers.
-  if (screens_.options == nullptr || dealing_ || controller_.Running()) return;
+  if (screens_.options == nullptr || dealing_ || Controller().Running()) return;
   modals_.Exec(*screens_.options);
   if (screens_.options->KeepOldSettings()) return;
-  ReturnData(table_, active_, lastUsedFile_);
+  Controller().ApplyLastUsed();
   AfterReturnData();
   ShowSettingsMemo();
 }
 
 void TForm1::AutoClick() {
   if (dealing_) return;
-  switch (controller_.RunTests()) {
+  switch (Controller().RunTests()) {
     case AutoOutcome::kRefused:
-      return;
-    case AutoOutcome::kStopped:
-      pollTimer_->stop();
-      ShowPanelsAfterTest();
-      if (screens_.autoTest != nullptr) screens_.autoTest->TestEnded();
+    case AutoOutcome::kStopped:  // a stopped test reports its end
       return;
     case AutoOutcome::kChooseTest:
-      ChooseTest();
+      if (AcceptOutsideChange()) ChooseTest();
       return;
   }
+}
+
+bool TForm1::AcceptOutsideChange() {
+  if (!Controller().LastUsedChangedOutside()) return true;
+  const QString question =
+      QString("The last-used settings file %1 has changed since this window read it (quorvel-cli "
+              "writes it too). Play its new settings?")
+          .arg(QString::fromStdString(lastUsedFile_.string()));
+  if (!modals_.Ask(this, windowTitle(), question)) return false;
+  if (screens_.options != nullptr) screens_.options->ReloadLastUsed();
+  return true;
 }
 
 void TForm1::ChooseTest() {
@@ -69,28 +76,38 @@ void TForm1::ChooseTest() {
   Panel1->hide();
   QPanel->hide();
   TWindow->setChecked(false);
-  pollTimer_->start();
 }
 
 std::optional<std::string> TForm1::StartTests(int sessions, double handsPerSession, uint64_t seed) {
-  const int threads = std::max(1, QThread::idealThreadCount());
-  std::optional<std::string> problem = controller_.StartTests(sessions, handsPerSession, seed, threads);
-  if (!problem) Progress->Start(sessions, handsPerSession);
-  return problem;
+  std::optional<std::string> problem = lifetime_.Start(sessions, handsPerSession, seed);
+  if (problem) return problem;
+  // The start applied the last-used settings; the memo follows their progression switch.
+  AfterReturnData();
+  Progress->Start(sessions, handsPerSession);
+  EnableTableControls(false);
+  return std::nullopt;
 }
 
-void TForm1::PollTest() {
-  Progress->Update(controller_.Progress());
-  if (!controller_.WorkersDone()) return;
-  pollTimer_->stop();
-  controller_.FinishTest();
+void TForm1::TestEnded(bool finished) {
+  EnableTableControls(true);
   ShowPanelsAfterTest();
-  // The user sees the results first, then lands on the test screen with the log ready to review.
-  if (screens_.autoTest != nullptr) {
-    screens_.autoTest->TestEnded();
-    screens_.autoTest->ResultsClick();
+  if (screens_.autoTest != nullptr) screens_.autoTest->TestEnded();
+  if (!finished) {
+    const std::array<std::string, 2> message = StoppedTestMessage(Controller().Result());
+    Q2->setText(QString::fromStdString(message[0]));
+    Q3->setText(QString::fromStdString(message[1]));
   }
-  if (controller_.RunTests() == AutoOutcome::kChooseTest) ChooseTest();
+  // STOP, RESET and closing the window end a test where the user asked; only
+  // a test that ran to its end leads on to its results and the test screen.
+  if (!finished || Controller().Running()) return;
+  if (screens_.autoTest != nullptr) screens_.autoTest->ResultsClick();
+  if (Controller().RunTests() == AutoOutcome::kChooseTest) ChooseTest();
+}
+
+void TForm1::EnableTableControls(bool enabled) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Deal, OptButton}) control->setEnabled(enabled);
+  Shuffle1->setEnabled(enabled);
+  Strategy1->setEnabled(enabled);
 }
 
 void TForm1::ShowPanelsAfterTest() {
@@ -101,7 +118,7 @@ void TForm1::ShowPanelsAfterTest() {
 
 void TForm1::ShowLiveFigures() {
   // The test runs on while the panel shows for two seconds.
-  const TestProgress& progress = controller_.Progress();
+  const TestProgress& progress = Controller().Progress();
   const double winnings = progress.FinishedWinnings();
   const double totalBet = progress.FinishedTotalBet();
   counter1->setText(QString::fromStdString(GeneralText(static_cast<double>(progress.Rounds()))));
@@ -114,7 +131,7 @@ void TForm1::ShowLiveFigures() {
   }
   QPanel->show();
   QTimer::singleShot(2000, this, [this] {
-    if (controller_.Running()) QPanel->hide();
+    if (Controller().Running()) QPanel->hide();
   });
 }
 

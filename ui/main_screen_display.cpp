@@ -16,7 +16,7 @@
 namespace quorvel::ui {
 
 QString TForm1::BackgroundPath() const {
-  return QString::fromStdString((startupDirectory_ / geometry_.backgroundFile).string());
+  return QString::fromStdString((folders_.data / geometry_.backgroundFile).string());
 }
 
 void TForm1::LoadBackground() {
@@ -80,12 +80,32 @@ void TForm1::SetLabel(Label label, std::string_view text) {
     Suspend->hide();
     return;
   }
+  if (label == Label::Suspend) {
+    ShowSuspend(caption);
+    return;
+  }
   QLabel* widget = LabelWidget(label);
   if (widget == nullptr) return;
   widget->setText(caption);
   // Labels on the table size themselves to their text; the others fill a panel.
   if (widget->parentWidget() == centralWidget() && widget != Suspend) widget->adjustSize();
   widget->show();
+}
+
+void TForm1::ShowSuspend(const QString& caption) {
+  // A reason under the message (a chart file and why) is smaller, breaks
+  // inside a long path, and the box grows to hold it.
+  const qsizetype lineEnd = caption.indexOf('\n');
+  if (lineEnd < 0) {
+    Suspend->setText(caption);
+  } else {
+    const QString reason = caption.mid(lineEnd + 1).toHtmlEscaped().replace("/", "/&#8203;");
+    Suspend->setText(QString("%1<br><span style=\"font-size: 13px\">%2</span>")
+                         .arg(caption.left(lineEnd).toHtmlEscaped(), reason));
+  }
+  Suspend->resize(Suspend->width(),
+                  std::max(Scaled(60, geometry_.scale), Suspend->heightForWidth(Suspend->width())));
+  Suspend->show();
 }
 
 void TForm1::HideLabel(Label label) {

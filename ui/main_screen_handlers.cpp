@@ -25,6 +25,11 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 void TForm1::DealClick() {
   if (table_.run.testRunning == 1) return;
+  // No round is dealt without a whole chart: the table says which file and why.
+  if (std::optional<std::string> refusal = DealRefusal(table_)) {
+    SetLabel(Label::Suspend, *refusal);
+    return;
+  }
   if (table_.money.sessionBlocked) {
     if (screens_.limit != nullptr) modals_.Exec(*screens_.limit);
     return;
@@ -73,18 +78,20 @@ void TForm1::ShowBetFigures() {
 
 void TForm1::Reset1Click() {
   if (dealing_) return;
-  controller_.Reset1Click();
+  if (Controller().Running()) Controller().StopTests();
+  if (!AcceptOutsideChange()) return;
+  Controller().Reset1Click();
   AfterReturnData();
 }
 
 void TForm1::Shuffle1Click() {
   // The workers copy the table at every session start: it must not change under them.
-  if (dealing_ || controller_.Running()) return;
+  if (dealing_ || Controller().Running()) return;
   table_.Shuffle1Click();
 }
 
 void TForm1::Stats1Click() {
-  if (controller_.Running()) {
+  if (Controller().Running()) {
     ShowLiveFigures();
     return;
   }
@@ -100,7 +107,11 @@ void TForm1::TWindowClick() {
 }
 
 void TForm1::Chart1Click() {
-  if (screens_.options != nullptr) screens_.options->RequestClose();
+  if (screens_.options != nullptr) {
+    screens_.options->RequestClose();
+    // Saved by the window's own screen, to be applied at the next RESET.
+    Controller().NoteLastUsedFile();
+  }
   if (screens_.charts == nullptr) return;
   const TableOptions& options = active_.options;
   screens_.charts->ChartData(options.decks, options.dealerHitsSoft17 != 0,
@@ -145,12 +156,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (controller_.Running()) controller_.StopTests();
+  if (Controller().Running()) Controller().StopTests();
   // Edits made on the options screen survive to the next start, even after
-  // "EXIT WITHOUT RESETTING TEST"; a failed save is reported by the screen.
-  if (screens_.options != nullptr && screens_.options->OptionsShown()) {
-    screens_.options->SaveData(screens_.options->LastUsedFile());
-  }
+  // "EXIT WITHOUT RESETTING TEST"; untouched values are not written back over
+  // what quorvel-cli may have written since.
+  if (screens_.options != nullptr) screens_.options->SaveUnsavedEdits();
   QMainWindow::closeEvent(event);
 }
 

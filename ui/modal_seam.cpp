@@ -7,10 +7,19 @@
 
 namespace quorvel::ui {
 
-int ModalSeam::Exec(QDialog& dialog) { return dialog.exec(); }
+int ModalSeam::Exec(QDialog& dialog) {
+  // Modal to the screen that opened it, not to the program: the help window,
+  // which has no parent, stays usable.
+  dialog.setWindowModality(Qt::WindowModal);
+  return dialog.exec();
+}
 
 void ModalSeam::ShowError(QWidget* parent, const QString& title, const QString& message) {
   QMessageBox::critical(parent, title, message);
+}
+
+bool ModalSeam::Ask(QWidget* parent, const QString& title, const QString& question) {
+  return QMessageBox::question(parent, title, question) == QMessageBox::Yes;
 }
 
 QString ModalSeam::SaveFileName(QWidget* parent, const QString& title, const QString& directory,

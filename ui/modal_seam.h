@@ -15,6 +15,8 @@ class ModalSeam {
   virtual int Exec(QDialog& dialog);
   // A modal error box with one message.
   virtual void ShowError(QWidget* parent, const QString& title, const QString& message);
+  // A question the user answers Yes (true) or No.
+  virtual bool Ask(QWidget* parent, const QString& title, const QString& question);
   // The native file dialogs; an empty name when the user cancels.
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& directory,
                                const QString& filter, const QString& defaultSuffix);

@@ -33,6 +33,9 @@ class UpDown : public QSpinBox {
   using QSpinBox::lineEdit;
 };
 
+// The penetration box takes any text: what it reads is checked when it is left.
+constexpr int kNoLengthLimit = 32767;
+
 QLineEdit* Edit(const char* name, const QString& text, int maxLength, QWidget* parent) {
   auto* edit = new QLineEdit(text, parent);
   edit->setObjectName(name);
@@ -141,7 +144,7 @@ QWidget* TStrategy::CreateTableColumn() {
   Penetration->setTickPosition(QSlider::TicksBelow);
   Penetration->setValue(50);
   connect(Penetration, &QSlider::valueChanged, this, &TStrategy::PenetrationChange);
-  PenText = Edit("PenText", "", 3, table);
+  PenText = Edit("PenText", "", kNoLengthLimit, table);
   PenText->setFixedWidth(44);
   connect(PenText, &QLineEdit::editingFinished, this, &TStrategy::PenTextExit);
   PenLabel = new QLabel("percent", table);

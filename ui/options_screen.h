@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <vector>
 
 #include "config/options_working_copy.h"
 
@@ -34,8 +35,11 @@ class TStrategy : public QDialog {
   // a failure is reported to the user. Returns whether the file was written.
   bool SaveData(const std::filesystem::path& file);
   // Reads `file` into the screen; what the file cannot supply keeps its value.
-  // `report` says whether a damaged or missing file is reported.
-  void LoadOptionsData(const std::filesystem::path& file, bool report);
+  void LoadOptionsData(const std::filesystem::path& file);
+  // At the program's end: edits not yet in the last-used file are written to it.
+  void SaveUnsavedEdits();
+  // The last-used file was changed outside and is played now: the screen shows it.
+  void ReloadLastUsed();
   // A close asked for by another screen: it saves like a close (when the
   // screen has been shown in this run) but applies nothing.
   void RequestClose();
@@ -44,7 +48,6 @@ class TStrategy : public QDialog {
   // RESETTING TEST", or the hand-over could not be written.
   bool KeepOldSettings() const { return keepOldSettings_; }
   bool OptionsShown() const { return optionsShown_; }
-  const std::filesystem::path& LastUsedFile() const { return lastUsedFile_; }
 
   // Handlers, by their controls.
   void NDUpDownClick();
@@ -83,6 +86,7 @@ class TStrategy : public QDialog {
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();
@@ -95,6 +99,16 @@ class TStrategy : public QDialog {
   void FormClose();
   // What the screen holds: the store and carried blocks, the texts and the track bar.
   OptionsWorkingCopy Held() const;
+  // What saving writes: Held with the choices the controls show.
+  OptionsWorkingCopy Shown() const;
+  // Refuses typed values no table can play: names the value, focuses its box.
+  bool TypedValuesPass();
+  // Writes the screen to the last-used file, unless the typed values are
+  // refused or the user keeps a file changed by someone else; a damaged file
+  // is kept beside the new one.
+  bool HandOver();
+  // Remembers the last-used file as the screen now agrees with it.
+  void NoteLastUsedFile();
   void ShowWorkingCopy(const OptionsWorkingCopy& copy);
   QString DialogDirectory() const;
 
@@ -108,6 +122,10 @@ class TStrategy : public QDialog {
   bool saveOnClose_ = true;
   bool optionsShown_ = false;
   bool keepOldSettings_ = false;
+  // The last-used file's bytes as the screen last read or wrote them, and
+  // what the screen held then: edits and outside changes are told from them.
+  std::vector<uint8_t> lastUsedSeen_;
+  std::vector<uint8_t> lastUsedHeld_;
 };
 
 }  // namespace quorvel::ui

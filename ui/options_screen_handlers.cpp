@@ -2,12 +2,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
 
 #include "config/default_settings.h"
+#include "config/settings_damage.h"
+#include "config/settings_values.h"
 #include "money/lenient_number.h"
 #include "money/progression_presets.h"
 #include "ui/modal_seam.h"
@@ -22,6 +25,8 @@ const QString kSettingsFilter = "Saved Files (*.sav)";
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+std::vector<uint8_t> Encoded(const OptionsWorkingCopy& copy) { return EncodeSettings(ToSettingsFile(copy)); }
 
 }  // namespace
 
@@ -68,7 +73,7 @@ void TStrategy::ShowWorkingCopy(const OptionsWorkingCopy& copy) {
   progression_.LoadTable(copy.progression);
 }
 
-bool TStrategy::SaveData(const std::filesystem::path& file) {
+OptionsWorkingCopy TStrategy::Shown() const {
   OptionsWorkingCopy copy = Held();
   copy.players = static_cast<uint8_t>(NPUpDown->value());
   copy.decks = static_cast<uint8_t>(NDUpDown->value());
@@ -77,6 +82,11 @@ bool TStrategy::SaveData(const std::filesystem::path& file) {
   copy.noDoubleAfterSplit = static_cast<int8_t>(DAS->ItemIndex());
   copy.winLimitMode = static_cast<int8_t>(ULGroup->ItemIndex());
   copy.lossLimitMode = static_cast<int8_t>(LLGroup->ItemIndex());
+  return copy;
+}
+
+bool TStrategy::SaveData(const std::filesystem::path& file) {
+  const OptionsWorkingCopy copy = Shown();
   for (auto field : {&OptionsWorkingCopy::dealerHitsSoft17, &OptionsWorkingCopy::lateSurrender,
                      &OptionsWorkingCopy::noDoubleAfterSplit}) {
     store_.*field = copy.*field;
@@ -88,12 +98,72 @@ bool TStrategy::SaveData(const std::filesystem::path& file) {
   return status.ok;
 }
 
-void TStrategy::LoadOptionsData(const std::filesystem::path& file, bool report) {
+void TStrategy::LoadOptionsData(const std::filesystem::path& file) {
   progression_.SetPName(file == lastUsedFile_ ? QString() : Text(file.string()));
   const LoadOptionsResult loaded = quorvel::LoadOptionsData(file, Held());
   store_ = loaded.data;
   ShowWorkingCopy(loaded.data);
-  if (report && !loaded.status) modals_.ShowError(this, windowTitle(), Text(loaded.status.message));
+}
+
+bool TStrategy::TypedValuesPass() {
+  const std::optional<SettingsValueProblem> problem = CheckTypedSettings(ToSettingsFile(Shown()).options);
+  if (!problem) return true;
+  QLineEdit* box = nullptr;
+  switch (problem->field) {
+    case SettingsField::kBankroll: box = BankRoll->ItemIndex() == 1 ? BRUnit : BRDollar; break;
+    case SettingsField::kBetUnit: box = BetUnit->ItemIndex() == 1 ? BUPercent : BUDollar; break;
+    case SettingsField::kWinLimit: box = ULDollars; break;
+    case SettingsField::kLossLimit: box = LLDollars; break;
+    case SettingsField::kBetMinimum: box = BetLLim; break;
+    case SettingsField::kBetMaximum: box = BetULim; break;
+  }
+  modals_.ShowError(this, windowTitle(), Text(problem->message));
+  box->setFocus();
+  box->selectAll();
+  return false;
+}
+
+bool TStrategy::HandOver() {
+  if (!TypedValuesPass()) return false;
+  const QString name = Text(lastUsedFile_.string());
+  // quorvel-cli writes the same file: its change is not overwritten unasked.
+  if (SettingsBytesNow(lastUsedFile_) != lastUsedSeen_ &&
+      !modals_.Ask(this, windowTitle(),
+                   QString("The last-used settings file %1 has changed since this window read it. "
+                           "Write this screen's settings over it?").arg(name))) {
+    return false;
+  }
+  if (SettingsFileDamage(lastUsedFile_)) {
+    std::filesystem::path aside = lastUsedFile_;
+    aside += ".damaged";
+    std::error_code error;
+    std::filesystem::rename(lastUsedFile_, aside, error);
+    if (error) {
+      modals_.ShowError(this, windowTitle(),
+                        QString("The damaged settings file %1 could not be kept as %2 (%3); nothing was saved.")
+                            .arg(name, Text(aside.string()), Text(error.message())));
+      return false;
+    }
+  }
+  if (!SaveData(lastUsedFile_)) return false;
+  NoteLastUsedFile();
+  return true;
+}
+
+void TStrategy::NoteLastUsedFile() {
+  lastUsedSeen_ = SettingsBytesNow(lastUsedFile_);
+  lastUsedHeld_ = Encoded(Shown());
+}
+
+void TStrategy::ReloadLastUsed() {
+  // Before the first showing the screen loads the file then anyway.
+  if (!optionsShown_ || SettingsFileDamage(lastUsedFile_)) return;
+  LoadOptionsData(lastUsedFile_);
+  NoteLastUsedFile();
+}
+
+void TStrategy::SaveUnsavedEdits() {
+  if (optionsShown_ && Encoded(Shown()) != lastUsedHeld_) HandOver();
 }
 
 void TStrategy::NDUpDownClick() { store_.decks = static_cast<uint8_t>(NDUpDown->value()); }
@@ -151,13 +221,21 @@ void TStrategy::PresetChosen(int index) {
 QString TStrategy::DialogDirectory() const { return Text(startupDirectory_.string()); }
 
 void TStrategy::SaveAsClick() {
+  if (!TypedValuesPass()) return;
   const QString name = modals_.SaveFileName(this, "Save Settings", DialogDirectory(), kSettingsFilter, "sav");
   if (!name.isEmpty()) SaveData(name.toStdString());
 }
 
 void TStrategy::Open2Click() {
   const QString name = modals_.OpenFileName(this, "Open Settings", DialogDirectory(), kSettingsFilter);
-  if (!name.isEmpty()) LoadOptionsData(name.toStdString(), /*report=*/true);
+  if (name.isEmpty()) return;
+  // A damaged file would fill the screen with what it cannot say: the screen keeps what it holds.
+  const std::filesystem::path file = name.toStdString();
+  if (std::optional<std::string> damage = SettingsDamage(ReadActiveSettings(file, DefaultActiveSettings()))) {
+    modals_.ShowError(this, windowTitle(), QString("%1 was not opened: %2").arg(name, Text(*damage)));
+    return;
+  }
+  LoadOptionsData(file);
 }
 
 void TStrategy::BitBtn1Click() { close(); }
@@ -178,21 +256,25 @@ void TStrategy::FormShow() {
   // The first showing in a run is the one with no dealer choice yet.
   if (DlrOptions->ItemIndex() >= 0) return;
   std::error_code error;
-  if (std::filesystem::exists(lastUsedFile_, error)) {
-    LoadOptionsData(lastUsedFile_, /*report=*/false);
+  if (std::filesystem::exists(lastUsedFile_, error) && !SettingsFileDamage(lastUsedFile_)) {
+    LoadOptionsData(lastUsedFile_);
+    NoteLastUsedFile();
     return;
   }
-  // A first start: the screen shows the defaults the table already deals by,
-  // not its blank form, which closing would otherwise hand over.
+  // A first start, or a damaged file: the screen shows the defaults the table
+  // already deals by, not its blank form, which closing would otherwise hand over.
   progression_.SetPName(QString());
   const SettingsFile defaults = DefaultSettings();
   store_ = LoadOptionsBytes(EncodeSettings(defaults), Held()).data;
   // The carried block as the defaults hold it, not as reading a file would bring it into range.
   store_.special = defaults.special;
   ShowWorkingCopy(store_);
+  NoteLastUsedFile();
 }
 
 void TStrategy::done(int result) {
+  // A refused value keeps the screen open on its box: nothing is saved or applied.
+  if (saveOnClose_ && !TypedValuesPass()) return;
   FormClose();
   QDialog::done(result);
 }
@@ -208,11 +290,20 @@ void TStrategy::RequestClose() {
 void TStrategy::FormClose() {
   // Paths are absolute, so a file dialog's change of directory cannot misplace the save.
   if (saveOnClose_) {
-    if (optionsShown_ && !SaveData(lastUsedFile_)) keepOldSettings_ = true;
+    if (optionsShown_ && !HandOver()) keepOldSettings_ = true;
   } else {
     keepOldSettings_ = true;
   }
   saveOnClose_ = true;
+}
+
+void TStrategy::keyPressEvent(QKeyEvent* event) {
+  // People read Escape as cancel: it leaves like "EXIT WITHOUT RESETTING TEST".
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    BitBtn2Click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TStrategy::changeEvent(QEvent* event) {

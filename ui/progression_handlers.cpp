@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -110,7 +111,18 @@ void TProgression::PresetBoxChange() {
   const int index = PresetBox->currentIndex();
   if (index < 0) return;
   const ProgressionPreset& preset = ProgressionPresets()[static_cast<std::size_t>(index)];
-  // Like loading a file, the preset replaces the rules without asking.
+  // Rules the user wrote are replaced only when the user says so.
+  if (!RulesOfAPreset(TableForSave())) {
+    QMessageBox ask(QMessageBox::Question, kProgramTitle,
+                    QString("Replace the rules you made with those of %1?").arg(PresetBox->currentText()),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName("ReplaceRules");
+    ask.setDefaultButton(QMessageBox::No);
+    if (modals_.Exec(ask) != QMessageBox::Yes) {
+      ForgetPreset();
+      return;
+    }
+  }
   ShowTable(PresetTable(preset));
   PresetText->setText(QString::fromUtf8(preset.description));
 }

@@ -13,9 +13,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "money/progression_presets.h"
 #include "money/rule_editing.h"
+#include "ui/display_geometry.h"
 #include "ui/pictures/stairs_picture.h"
 #include "ui/up_down.h"
 
@@ -83,11 +85,12 @@ TProgression::TProgression(ModalSeam& modals, TAlert& alert, QSize display, QWid
   CreateControls();
   LayOut();
   ZeroWL(true);
-  // FormCreate: narrow displays get the editor alone at the corner.
-  const bool wide = display.width() >= 800;
+  // FormCreate: narrow displays get the editor alone at the corner. The wide window with the
+  // list needs its 840 pixels and a frame: on a display of 800 it would stand off the screen.
+  const bool wide = display.width() >= kWideWidth + kFrameAllowance.width;
   setFixedSize(wide ? kWideWidth : kNarrowWidth, kHeight);
   Side->parentWidget()->setVisible(wide);
-  if (wide && display.width() > kWideWidth) {
+  if (wide) {
     move((display.width() - kWideWidth) / 2, (display.height() - kHeight) / 2);
   } else {
     move(0, 0);
@@ -101,16 +104,16 @@ void TProgression::CreateControls() {
 
   Label7 = Named(new QLabel("After", this), "Label7");
   Label6 = Named(new QLabel("Wins:", this), "Label6");
-  Num1 = NumberEdit(this, "Num1", 30, true);
+  Num1 = NumberEdit(this, "Num1", 30, false);
   WinUpDown = Named(new UpDown(0, 9, Num1, this), "WinUpDown");
   Label11 = Named(new QLabel("Losses:", this), "Label11");
-  NumLoss = NumberEdit(this, "NumLoss", 30, true);
+  NumLoss = NumberEdit(this, "NumLoss", 30, false);
   LossUpDown = Named(new UpDown(0, 9, NumLoss, this), "LossUpDown");
   Image1 = Named(new QLabel(this), "Image1");
   Image1->setPixmap(DrawStairsPicture(QSize(64, 64), devicePixelRatioF()));
 
   Explain = Named(new QLabel("Select Wins and Losses for your progression.", this), "Explain");
-  Explain->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Explain->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Action1 = Named(new QComboBox(this), "Action1");
   // Items 0 and 6 carry their blanks: the list is sized by its longest item.
   Action1->addItems({"no special action" + QString(13, ' '), "set bet to", "increase bet by",
@@ -159,6 +162,22 @@ void TProgression::CreateControls() {
 
   // Enter finishes a typed amount; it presses no button.
   for (QPushButton* button : {Edit1, Save1, Button1, Clear1, Exit1}) button->setAutoDefault(false);
+  for (auto [edit, spinner] : {std::pair{Num1, WinUpDown}, std::pair{NumLoss, LossUpDown}}) {
+    edit->setMaxLength(1);
+    connect(edit, &QLineEdit::editingFinished, spinner, &UpDown::TakeTyped);
+  }
+  // Names a screen reader says: from the label beside a field, or given where none stands.
+  Label6->setBuddy(Num1);
+  Label11->setBuddy(NumLoss);
+  PresetLabel->setBuddy(PresetBox);
+  for (auto [spinner, what] : {std::pair{WinUpDown, "Wins"}, std::pair{LossUpDown, "Losses"},
+                               std::pair{UpDown1, "Whole units"}, std::pair{UpDown2, "Tenths"}}) {
+    spinner->NameFor(what);
+  }
+  Action1->setAccessibleName("Action");
+  Option1->setAccessibleName("Whole units");
+  Tenth1->setAccessibleName("Tenths");
+  Side->setAccessibleName("Saved rules");
   connect(WinUpDown, &UpDown::Click, this, &TProgression::WinUpDownClick);
   connect(LossUpDown, &UpDown::Click, this, &TProgression::LossUpDownClick);
   connect(Edit1, &QPushButton::clicked, this, &TProgression::Edit1Click);

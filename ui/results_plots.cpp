@@ -1,25 +1,29 @@
-// Drawing the results plots: series, axes that cover them, and a legend kept short.
+// Drawing the results plots: series, axes that cover them, a legend kept short, tooltips.
 #include "ui/results_plots.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
+#include <QCursor>
 #include <QLegendMarker>
 #include <QAreaSeries>
 #include <QFileInfo>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
 
 #include "runs/comparison.h"
+#include "runs/figures_text.h"
 #include "runs/required_bankroll.h"
-#include "runs/walk_band.h"
-#include "runs/test_figures.h"
 #include "runs/test_runner.h"
+#include "runs/walk_band.h"
 #include "runs/winnings_histogram.h"
+#include "ui/plot_axes.h"
 
 namespace quorvel::ui {
 namespace {
@@ -30,38 +34,8 @@ constexpr std::array<const char*, kWalksShown> kSessionColours = {
     "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr const char* kSystemColour = "#1f77b4";
 constexpr const char* kFlatColour = "#ff7f0e";
-// Room above the highest value, so a mark or bar there is not cut by the plot's edge.
-constexpr double kHeadroom = 1.1;
-
-void Clear(QChart& chart, const QString& title) {
-  chart.removeAllSeries();
-  for (QAbstractAxis* axis : chart.axes()) {
-    chart.removeAxis(axis);
-    delete axis;
-  }
-  chart.setTitle(title);
-  chart.legend()->setAlignment(Qt::AlignBottom);
-}
-
-QValueAxis* ValueAxis(QChart& chart, Qt::Alignment side, const QString& title, double low,
-                      double high) {
-  auto* axis = new QValueAxis;
-  axis->setTitleText(title);
-  // A flat line still gets some height around it.
-  if (high <= low) {
-    low -= 1;
-    high += 1;
-  }
-  axis->setRange(low, high);
-  axis->applyNiceNumbers();
-  axis->setLabelFormat("%.0f");
-  chart.addAxis(axis, side);
-  return axis;
-}
-
-void Attach(QChart& chart, QAbstractSeries* series) {
-  for (QAbstractAxis* axis : chart.axes()) series->attachAxis(axis);
-}
+// Bin labels turn on their side when more would not fit beside each other.
+constexpr int kLevelBins = 6;
 
 QList<QPointF> Points(const std::vector<WalkPoint>& walk) {
   QList<QPointF> points;
@@ -70,38 +44,70 @@ QList<QPointF> Points(const std::vector<WalkPoint>& walk) {
   return points;
 }
 
+void ShowTip(bool shown, const QString& text) {
+  if (shown) {
+    QToolTip::showText(QCursor::pos(), text);
+  } else {
+    QToolTip::hideText();
+  }
+}
+
 }  // namespace
 
-void DrawWalks(QChart& chart, const TestResult& result, int first) {
-  Clear(chart, "Bankroll walks: the system solid, its flat-bet twin dashed");
-  const auto begin = static_cast<std::size_t>(std::max(first, 0));
-  const std::size_t end = std::min(result.sessions.size(), begin + kWalksShown);
+std::vector<std::size_t> FinishedSessions(const TestResult& result) {
+  std::vector<std::size_t> finished;
+  for (std::size_t index = 0; index < result.sessions.size(); ++index) {
+    if (result.sessions[index].finished) finished.push_back(index);
+  }
+  return finished;
+}
+
+std::vector<QString> WalkPages(const TestResult& result) {
+  const std::vector<std::size_t> finished = FinishedSessions(result);
+  std::vector<QString> pages;
+  for (std::size_t first = 0; first < finished.size(); first += kWalksShown) {
+    const std::size_t last = std::min(first + kWalksShown, finished.size()) - 1;
+    pages.push_back(QString("%1 to %2").arg(finished[first] + 1).arg(finished[last] + 1));
+  }
+  return pages;
+}
+
+void DrawWalks(QChartView& view, const TestResult& result, int page) {
+  QChart& chart = StartPlot(view, "Bankroll walks: the system solid, its flat-bet twin dashed");
+  // Ten sessions' names stand in one column beside the plot, none cut.
+  chart.legend()->setAlignment(Qt::AlignRight);
+  const std::vector<std::size_t> finished = FinishedSessions(result);
+  const auto begin = std::min(finished.size(), static_cast<std::size_t>(std::max(page, 0)) * kWalksShown);
+  const std::size_t end = std::min(finished.size(), begin + kWalksShown);
   double lastRound = 0;
   double low = result.startingBankroll;
   double high = result.startingBankroll;
   std::vector<QLineSeries*> drawn;
-  for (std::size_t index = begin; index < end; ++index) {
+  for (std::size_t shown = begin; shown < end; ++shown) {
+    const std::size_t index = finished[shown];
     const SessionRecord& session = result.sessions[index];
-    const QColor colour(kSessionColours[index - begin]);
-    for (const std::vector<WalkPoint>* walk : {&session.marks.walk, &session.flatMarks.walk}) {
+    const QColor colour(kSessionColours[shown - begin]);
+    for (const bool twin : {false, true}) {
+      const std::vector<WalkPoint>& walk = twin ? session.flatMarks.walk : session.marks.walk;
       auto* series = new QLineSeries;
-      const bool twin = walk == &session.flatMarks.walk;
-      series->setName(twin ? QString("Session %1 flat bet").arg(index + 1) : QString("Session %1").arg(index + 1));
-      QPen pen(colour, 1.2, twin ? Qt::DashLine : Qt::SolidLine);
-      series->setPen(pen);
-      series->replace(Points(*walk));
-      for (const WalkPoint& point : *walk) {
+      const QString name = QString("Session %1").arg(index + 1) + (twin ? " flat bet" : "");
+      series->setName(name);
+      series->setPen(QPen(colour, 1.2, twin ? Qt::DashLine : Qt::SolidLine));
+      series->replace(Points(walk));
+      for (const WalkPoint& point : walk) {
         lastRound = std::max(lastRound, point.round);
         low = std::min(low, point.bankroll);
         high = std::max(high, point.bankroll);
       }
+      QObject::connect(series, &QLineSeries::hovered, series, [name](const QPointF& point, bool state) {
+        ShowTip(state, QString("%1: %2 after round %3").arg(name, MoneyText(point.y()), CountText(point.x())));
+      });
       chart.addSeries(series);
       drawn.push_back(series);
     }
   }
-  ValueAxis(chart, Qt::AlignBottom, "Round", 0, std::max(lastRound, 1.0));
-  const double margin = (high - low) * (kHeadroom - 1) / 2;
-  ValueAxis(chart, Qt::AlignLeft, "Bankroll", low - margin, high + margin);
+  CountAxis(chart, Qt::AlignBottom, "Round", std::max(lastRound, 1.0), 1.0);
+  MoneyAxis(chart, Qt::AlignLeft, "Bankroll", low, high);
   for (QLineSeries* series : drawn) {
     Attach(chart, series);
     // One legend line a session: the dash says which line is the twin.
@@ -111,8 +117,8 @@ void DrawWalks(QChart& chart, const TestResult& result, int first) {
   }
 }
 
-void DrawWinnings(QChart& chart, const WinningsHistogram& histogram) {
-  Clear(chart, "Session winnings: sessions per bin of winnings in dollars");
+void DrawWinnings(QChartView& view, const WinningsHistogram& histogram) {
+  QChart& chart = StartPlot(view, "Session winnings: sessions per bin of winnings in dollars");
   auto* system = new QBarSet("System");
   auto* flat = new QBarSet("Flat bet");
   system->setColor(QColor(kSystemColour));
@@ -123,7 +129,12 @@ void DrawWinnings(QChart& chart, const WinningsHistogram& histogram) {
     system->append(histogram.system[bin]);
     flat->append(histogram.flat[bin]);
     most = std::max({most, histogram.system[bin], histogram.flat[bin]});
-    bins << QString::fromStdString(BinText(histogram, bin));
+    bins << QString::fromStdString(ScreenText(BinText(histogram, bin), true));
+  }
+  for (QBarSet* set : {system, flat}) {
+    QObject::connect(set, &QBarSet::hovered, set, [set, bins](bool state, int bin) {
+      ShowTip(state, QString("%1: %2 sessions won %3").arg(set->label(), CountText(set->at(bin)), bins.value(bin)));
+    });
   }
   auto* series = new QBarSeries;
   series->append(system);
@@ -131,39 +142,44 @@ void DrawWinnings(QChart& chart, const WinningsHistogram& histogram) {
   chart.addSeries(series);
   auto* axis = new QBarCategoryAxis;
   axis->append(bins);
+  if (bins.size() > kLevelBins) axis->setLabelsAngle(-40);
   chart.addAxis(axis, Qt::AlignBottom);
-  QValueAxis* count = ValueAxis(chart, Qt::AlignLeft, "Sessions", 0, most * kHeadroom);
-  count->setTickType(QValueAxis::TicksDynamic);
-  count->setTickInterval(std::max(1.0, count->max() / 10));
+  CountAxis(chart, Qt::AlignLeft, "Sessions", most);
   Attach(chart, series);
 }
 
-void DrawStakes(QChart& chart, const TestResult& result) {
-  Clear(chart, "Largest stake of each session");
+void DrawStakes(QChartView& view, const TestResult& result) {
+  QChart& chart = StartPlot(view, "Largest stake of each session");
   auto* system = new QScatterSeries;
   auto* flat = new QScatterSeries;
   system->setName("System");
   flat->setName("Flat bet");
+  // One size for both: the twin's squares are open, so a system dot on one still shows.
+  for (QScatterSeries* series : {system, flat}) series->setMarkerSize(9);
   system->setColor(QColor(kSystemColour));
-  flat->setColor(QColor(kFlatColour));
-  // The twin's larger marks go under the system's, so both show where they are equal.
-  flat->setMarkerSize(11);
-  system->setMarkerSize(6);
-  for (QScatterSeries* series : {system, flat}) series->setBorderColor(Qt::transparent);
+  system->setBorderColor(Qt::transparent);
+  flat->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+  flat->setBrush(Qt::NoBrush);
+  flat->setPen(QPen(QColor(kFlatColour), 1.5));
   double most = 0;
-  for (std::size_t index = 0; index < result.sessions.size(); ++index) {
+  for (const std::size_t index : FinishedSessions(result)) {
     const SessionRecord& session = result.sessions[index];
-    if (!session.finished) continue;
     const auto number = static_cast<double>(index + 1);
     system->append(number, session.marks.largestStake);
     flat->append(number, session.flatMarks.largestStake);
     most = std::max({most, static_cast<double>(session.marks.largestStake),
                      static_cast<double>(session.flatMarks.largestStake)});
   }
+  for (QScatterSeries* series : {system, flat}) {
+    QObject::connect(series, &QScatterSeries::hovered, series, [series](const QPointF& point, bool state) {
+      ShowTip(state, QString("Session %1, %2: largest stake %3")
+                         .arg(CountText(point.x()), series->name(), MoneyText(point.y(), 2)));
+    });
+  }
   chart.addSeries(flat);
   chart.addSeries(system);
-  ValueAxis(chart, Qt::AlignBottom, "Session", 0, static_cast<double>(result.sessions.size() + 1));
-  ValueAxis(chart, Qt::AlignLeft, "Largest stake", 0, most * kHeadroom);
+  SessionAxis(chart, Qt::AlignBottom, static_cast<int>(result.sessions.size()));
+  MoneyAxis(chart, Qt::AlignLeft, "Largest stake", 0, most);
   Attach(chart, system);
   Attach(chart, flat);
 }
@@ -182,12 +198,13 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style 
   return series;
 }
 
-// Adds the series, covers them with axes from the origin's side and attaches them.
+// Adds the series, covers them with a dollar axis across and `up` (a share in percent, or
+// dollars over low..high) and attaches them.
 void AddWithAxes(QChart& chart, const std::vector<QAbstractSeries*>& drawn, const QString& across,
-                 double left, double right, const QString& up, double bottom, double top) {
+                 double left, double right, const QString& up) {
   for (QAbstractSeries* series : drawn) chart.addSeries(series);
-  ValueAxis(chart, Qt::AlignBottom, across, left, right);
-  ValueAxis(chart, Qt::AlignLeft, up, bottom, top);
+  MoneyAxis(chart, Qt::AlignBottom, across, left, right);
+  CountAxis(chart, Qt::AlignLeft, up, 100, 1.0);
   for (QAbstractSeries* series : drawn) Attach(chart, series);
 }
 
@@ -200,17 +217,20 @@ QLineSeries* RuinLine(const TestResult& result, bool twin, const QString& name, 
     series->append(point.bankroll, point.risk * 100);
     most = std::max(most, point.bankroll);
   }
+  QObject::connect(series, &QLineSeries::hovered, series, [name](const QPointF& point, bool state) {
+    ShowTip(state, QString("%1: %2 % of sessions broke from %3").arg(name, CountText(point.y()), MoneyText(point.x())));
+  });
   return series;
 }
 
 }  // namespace
 
-void DrawRuinRisk(QChart& chart, const TestResult& result) {
+void DrawRuinRisk(QChartView& view, const TestResult& result) {
   if (result.unitInPercent) {
-    Clear(chart, "Risk of ruin: not available, the unit is a percent of the bankroll");
+    StartPlot(view, "Risk of ruin: not available, the unit is a percent of the bankroll");
     return;
   }
-  Clear(chart, "Risk of ruin against the starting bankroll");
+  QChart& chart = StartPlot(view, "Risk of ruin against the starting bankroll");
   double most = result.startingBankroll;
   std::vector<QAbstractSeries*> drawn = {RuinLine(result, false, "System", QColor(kSystemColour), most),
                                          RuinLine(result, true, "Flat bet", QColor(kFlatColour), most)};
@@ -218,11 +238,11 @@ void DrawRuinRisk(QChart& chart, const TestResult& result) {
   bankroll->append(result.startingBankroll, 0);
   bankroll->append(result.startingBankroll, 100);
   drawn.push_back(bankroll);
-  AddWithAxes(chart, drawn, "Starting bankroll", 0, most * kHeadroom, "Sessions broke (%)", 0, 100);
+  AddWithAxes(chart, drawn, "Starting bankroll", 0, most, "Sessions broke (%)");
 }
 
-void DrawComparedWinnings(QChart& chart, const std::vector<ComparedSystem>& systems) {
-  Clear(chart, "Session winnings: share of sessions that won at most each amount");
+void DrawComparedWinnings(QChartView& view, const std::vector<ComparedSystem>& systems) {
+  QChart& chart = StartPlot(view, "Session winnings: share of sessions that won at most each amount");
   std::vector<QAbstractSeries*> drawn;
   double low = 0;
   double high = 0;
@@ -245,11 +265,11 @@ void DrawComparedWinnings(QChart& chart, const std::vector<ComparedSystem>& syst
     }
     drawn.push_back(series);
   }
-  AddWithAxes(chart, drawn, "Session winnings", low, high, "Sessions (%)", 0, 100);
+  AddWithAxes(chart, drawn, "Session winnings", low, high, "Sessions (%)");
 }
 
-void DrawComparedRuinRisk(QChart& chart, const std::vector<ComparedSystem>& systems, bool twinOnce) {
-  Clear(chart, "Risk of ruin against the starting bankroll");
+void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& systems, bool twinOnce) {
+  QChart& chart = StartPlot(view, "Risk of ruin against the starting bankroll");
   std::vector<QAbstractSeries*> drawn;
   double most = 1;
   for (std::size_t s = 0; s < systems.size(); ++s) {
@@ -262,11 +282,11 @@ void DrawComparedRuinRisk(QChart& chart, const std::vector<ComparedSystem>& syst
   if (twinOnce && !systems.empty() && !systems.front().result.unitInPercent) {
     drawn.push_back(RuinLine(systems.front().result, true, "Flat bet", Qt::black, most));
   }
-  AddWithAxes(chart, drawn, "Starting bankroll", 0, most * kHeadroom, "Sessions broke (%)", 0, 100);
+  AddWithAxes(chart, drawn, "Starting bankroll", 0, most, "Sessions broke (%)");
 }
 
-void DrawComparedWalks(QChart& chart, const std::vector<ComparedSystem>& systems) {
-  Clear(chart, "Mean bankroll walk of each system, with the band that holds 90 % of its sessions");
+void DrawComparedWalks(QChartView& view, const std::vector<ComparedSystem>& systems) {
+  QChart& chart = StartPlot(view, "Mean bankroll walk of each system, with the band that holds 90 % of its sessions");
   std::vector<QAbstractSeries*> drawn;
   std::vector<QAbstractSeries*> bands;
   double lastRound = 1;
@@ -299,9 +319,11 @@ void DrawComparedWalks(QChart& chart, const std::vector<ComparedSystem>& systems
   }
   // The bands go under every mean line.
   bands.insert(bands.end(), drawn.begin(), drawn.end());
-  const double margin = (high - low) * (kHeadroom - 1) / 2;
-  AddWithAxes(chart, bands, "Round", 0, lastRound, "Bankroll", low - margin, high + margin);
+  for (QAbstractSeries* series : bands) chart.addSeries(series);
+  CountAxis(chart, Qt::AlignBottom, "Round", lastRound, 1.0);
+  MoneyAxis(chart, Qt::AlignLeft, "Bankroll", low, high);
   for (QAbstractSeries* series : bands) {
+    Attach(chart, series);
     if (qobject_cast<QAreaSeries*>(series) == nullptr) continue;
     for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
   }

@@ -1,9 +1,12 @@
 // The plots of a test's results, drawn into Qt Charts from what the core kept and counted.
+// Each plot is one function that draws a new chart into its view; what they share (axes, titles) is in plot_axes.
 #pragma once
 
+#include <QString>
+#include <cstddef>
 #include <vector>
 
-class QChart;
+class QChartView;
 
 namespace quorvel {
 struct ComparedSystem;
@@ -17,24 +20,31 @@ namespace quorvel::ui {
 // the plot.
 inline constexpr int kWalksShown = 10;
 
-// The bankroll walks of the kWalksShown sessions from `first` (0-based): the system's walk
-// solid, its flat-bet twin's dashed in the same colour.
-void DrawWalks(QChart& chart, const TestResult& result, int first);
+// The sessions the figures cover: those that finished (0-based indices, in order). A stopped
+// test's unfinished and unplayed sessions are in no plot.
+std::vector<std::size_t> FinishedSessions(const TestResult& result);
+// The pages of walks, kWalksShown finished sessions each, named by their first and last
+// session: "1 to 10".
+std::vector<QString> WalkPages(const TestResult& result);
+
+// The bankroll walks of the finished sessions on page `page`: the system's walk solid, its
+// flat-bet twin's dashed in the same colour.
+void DrawWalks(QChartView& view, const TestResult& result, int page);
 // The finished sessions' winnings: the system's and the twin's counts side by side per bin.
-void DrawWinnings(QChart& chart, const WinningsHistogram& histogram);
+void DrawWinnings(QChartView& view, const WinningsHistogram& histogram);
 // Each finished session's largest stake, for the system and for the twin.
-void DrawStakes(QChart& chart, const TestResult& result);
+void DrawStakes(QChartView& view, const TestResult& result);
 // The share of sessions that go broke against the starting bankroll, for the
 // system and the twin, with the test's bankroll marked.
-void DrawRuinRisk(QChart& chart, const TestResult& result);
+void DrawRuinRisk(QChartView& view, const TestResult& result);
 
 // Systems compared, a colour each: the share of sessions that won at most a
 // given amount, overlaid.
-void DrawComparedWinnings(QChart& chart, const std::vector<ComparedSystem>& systems);
+void DrawComparedWinnings(QChartView& view, const std::vector<ComparedSystem>& systems);
 // The risk of ruin against the starting bankroll of each system; the twin's
 // once, dashed, when the twins agree.
-void DrawComparedRuinRisk(QChart& chart, const std::vector<ComparedSystem>& systems, bool twinOnce);
+void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& systems, bool twinOnce);
 // Each system's mean bankroll walk with the band that holds 90 % of its sessions.
-void DrawComparedWalks(QChart& chart, const std::vector<ComparedSystem>& systems);
+void DrawComparedWalks(QChartView& view, const std::vector<ComparedSystem>& systems);
 
 }  // namespace quorvel::ui

@@ -47,6 +47,7 @@ void TResults::CreateControls() {
   FiguresTable = new QTableWidget(0, 3, this);
   FiguresTable->setObjectName("FiguresTable");
   FiguresTable->setHorizontalHeaderLabels({"Figure", "System", "Flat bet"});
+  FiguresTable->setAccessibleName("Figures of the system and of its flat-bet twin");
   FiguresTable->verticalHeader()->hide();
   // Rows a little over a line high, so every figure shows without scrolling.
   FiguresTable->verticalHeader()->setDefaultSectionSize(FiguresTable->fontMetrics().height() + 8);
@@ -113,15 +114,12 @@ void TResults::ShowResult(const TestResult& result) {
   result_ = result;
   FillTable();
   WalkSessions->clear();
-  const int sessions = static_cast<int>(result_.sessions.size());
-  for (int first = 1; first <= sessions; first += kWalksShown) {
-    WalkSessions->addItem(QString("%1 to %2").arg(first).arg(std::min(first + kWalksShown - 1, sessions)));
-  }
+  for (const QString& page : WalkPages(result_)) WalkSessions->addItem(page);
   WalkSessions->setEnabled(WalkSessions->count() > 1);
   WalkSessionsChange();
-  DrawWinnings(*WinningsView->chart(), HistogramOfWinnings(result_));
-  DrawStakes(*StakesView->chart(), result_);
-  DrawRuinRisk(*RuinView->chart(), result_);
+  DrawWinnings(*WinningsView, HistogramOfWinnings(result_));
+  DrawStakes(*StakesView, result_);
+  DrawRuinRisk(*RuinView, result_);
 }
 
 void TResults::FillTable() {
@@ -134,13 +132,13 @@ void TResults::FillTable() {
   int row = 0;
   for (std::size_t line = 0; line < system.size(); ++line, ++row) {
     FiguresTable->setItem(row, 0, Cell(system[line].label));
-    FiguresTable->setItem(row, 1, Cell(system[line].text));
-    FiguresTable->setItem(row, 2, Cell(flat[line].text));
+    FiguresTable->setItem(row, 1, Cell(ScreenText(system[line].text, system[line].money)));
+    FiguresTable->setItem(row, 2, Cell(ScreenText(flat[line].text, flat[line].money)));
   }
   // A figure of the test as a whole has no twin of its own: it spans both columns.
   for (const FigureLine& line : test) {
     FiguresTable->setItem(row, 0, Cell(line.label));
-    FiguresTable->setItem(row, 1, Cell(line.text));
+    FiguresTable->setItem(row, 1, Cell(ScreenText(line.text, line.money)));
     FiguresTable->setItem(row, 2, Cell(""));
     FiguresTable->setSpan(row, 1, 1, 2);
     ++row;
@@ -148,7 +146,7 @@ void TResults::FillTable() {
 }
 
 void TResults::WalkSessionsChange() {
-  DrawWalks(*WalksView->chart(), result_, std::max(0, WalkSessions->currentIndex()) * kWalksShown);
+  DrawWalks(*WalksView, result_, std::max(0, WalkSessions->currentIndex()));
 }
 
 QChartView* TResults::ShownPlot() const {

@@ -7,7 +7,9 @@
 #include <QThread>
 #include <exception>
 #include <memory>
+#include <string>
 
+#include "config/program_folders.h"
 #include "ui/about_box.h"
 #include "ui/alert_dialog.h"
 #include "ui/charts_screen.h"
@@ -17,26 +19,30 @@
 #include "ui/main_screen.h"
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
+#include "ui/pictures/icon_picture.h"
 #include "ui/progression_screen.h"
 #include "ui/results_screen.h"
 #include "ui/splash_screen.h"
 #include "ui/test_screen.h"
 #include "ui/version.h"
+#include "ui/window_frame.h"
 
 namespace quorvel::ui {
 namespace {
 
-// The layout follows the display's width; the window's height is what the
-// desktop leaves free.
+// What the desktop leaves free for windows.
 QSize DisplaySize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {640, 480};
-  return {screen->geometry().width(), screen->availableGeometry().height()};
+  return screen->availableGeometry().size();
 }
 
 int Run() {
   ModalSeam modals;
-  TForm1 main(modals, DisplaySize());
+  // Made before the main screen reads the last-used file from it.
+  const ProgramFolders folders = ThisProgramsFolders();
+  const std::string folderProblem = PrepareWritableFolder(folders);
+  TForm1 main(modals, DisplaySize(), folders, MeasureWindowFrame());
 
   auto splash = std::make_unique<TSplashScreen>();
   splash->show();
@@ -44,21 +50,21 @@ int Run() {
   QCoreApplication::processEvents();
 
   QApplication::setApplicationName(kProgramTitle);
-  const std::filesystem::path helpFile = main.StartupDirectory() / "help" / "index.html";
+  const std::filesystem::path helpFile = folders.data / "help" / "index.html";
 
   // The options screen edits the progression screen's table, so that one is made first.
   const QSize display = DisplaySize();
   TAlert alert(&main);
   TProgression progression(modals, alert, display, &main);
-  TStrategy options(modals, progression, main.StartupDirectory(), &main);
-  TCharts charts(modals, main.StartupDirectory() / "chartdata", &main);
+  TStrategy options(modals, progression, folders.writable, &main);
+  TCharts charts(modals, folders.ChartDirectory(), &main);
   TAboutBox about(&main);
   THitLimit limit(&main);
-  THelpWindow help(modals, helpFile, &main);
-  TAutoTest autoTest(modals, main.Controller(), display, main.StartupDirectory(), &main);
-  TResults results(modals, display, main.StartupDirectory(), &main);
+  THelpWindow help(modals, helpFile);
+  TAutoTest autoTest(modals, main.Controller(), display, folders.writable, &main);
+  TResults results(modals, display, folders.writable, &main);
   autoTest.SetResultsScreen(&results);
-  TCompare compare(modals, display, main.StartupDirectory(), [&main] { return main.Active(); }, &main);
+  TCompare compare(modals, display, folders, [&main] { return main.Active(); }, &main);
   autoTest.SetCompareScreen(&compare);
   options.SetShellScreens(&about, &help);
   main.SetScreens({&charts, &about, &limit, &help, &options, &autoTest, &compare});
@@ -66,6 +72,7 @@ int Run() {
   main.show();
   QThread::msleep(100);
   splash.reset();
+  if (!folderProblem.empty()) modals.ShowError(&main, kProgramTitle, QString::fromStdString(folderProblem));
   return QApplication::exec();
 }
 
@@ -73,6 +80,9 @@ int Run() {
 
 int RunProgram(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The menu entry is how a desktop finds the window's name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorvel.Quorvel"));
+  QApplication::setWindowIcon(ProgramIcon());
   try {
     return Run();
   } catch (const std::exception& error) {

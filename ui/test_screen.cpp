@@ -89,7 +89,6 @@ void TAutoTest::CreateControls() {
   Edit1->setObjectName("Edit1");
   Edit1->setMaxLength(2);
   Edit1->setGeometry(445, 283, 40, 28);
-  connect(Edit1, &QLineEdit::editingFinished, this, &TAutoTest::Edit1Exit);
 
   SeedLabel = label("SeedLabel", "Seed:", {130, 360, 60, 28});
   SeedEdit = new QLineEdit(this);
@@ -107,6 +106,12 @@ void TAutoTest::CreateControls() {
   EndAtBust = new QCheckBox("End a session when the bankroll cannot cover the next bet", this);
   EndAtBust->setObjectName("EndAtBust");
   EndAtBust->setGeometry(130, 528, 560, 24);
+  // What a screen reader says for each field: the label above it, or the one beside it.
+  Label3->setBuddy(Target);
+  Label4->setBuddy(Edit1);
+  SeedLabel->setBuddy(SeedEdit);
+  numtests->setAccessibleName("Hands per session, from the list");
+  RoundsLabel->setBuddy(RoundsPerHour);
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
@@ -190,8 +195,6 @@ void TAutoTest::numtestsChange() { UpdateBox(); }
 void TAutoTest::UpdateBox() {
   Target->setText(QString::fromStdString(GeneralText(HandsOfItem(numtests->currentIndex()))));
 }
-
-void TAutoTest::Edit1Exit() { controller_.Log().EmptyLinesFromTwo(); }
 
 std::optional<double> TAutoTest::ReadRoundsPerHour() {
   bool ok = false;

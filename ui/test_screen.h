@@ -44,7 +44,6 @@ class TAutoTest : public QDialog {
 
   void numtestsChange();
   void UpdateBox();
-  void Edit1Exit();
   void start1Click();
   void ReviewClick();
   void ResultsClick();

@@ -1,6 +1,7 @@
 // UpDown: a pair of arrow buttons that holds a position and writes it into the edit beside it.
 #include "ui/up_down.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,6 +31,41 @@ UpDown::UpDown(int minimum, int maximum, QLineEdit* associate, QWidget* parent)
   layout->addWidget(down_);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   SetPosition(minimum);
+  if (associate_ != nullptr) associate_->installEventFilter(this);
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != associate_ || event->type() != QEvent::KeyPress || !isEnabled()) return false;
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+      Step(1);
+      return true;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+      Step(-1);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void UpDown::NameFor(const QString& what) {
+  setAccessibleName(what);
+  up_->setAccessibleName(what + " up");
+  down_->setAccessibleName(what + " down");
+}
+
+void UpDown::TakeTyped() {
+  bool whole = false;
+  const int typed = associate_->text().trimmed().toInt(&whole);
+  if (!whole || typed < minimum_ || typed > maximum_) {
+    SetPosition(position_);
+    return;
+  }
+  if (typed == position_) return;
+  SetPosition(typed);
+  emit Click();
 }
 
 void UpDown::SetPosition(int position) {

@@ -8,6 +8,9 @@ class QToolButton;
 
 namespace quorvel::ui {
 
+// From the keyboard: the arrow keys (and Page Up, Page Down) in the associated edit step it,
+// and a whole number typed into an edit that is not read-only moves it there when the edit
+// is left, as a click would.
 class UpDown : public QWidget {
   Q_OBJECT
  public:
@@ -20,9 +23,17 @@ class UpDown : public QWidget {
   // What a press of an arrow does: one step within the range (no wrap), then Click,
   // also at the ends of the range.
   void Step(int delta);
+  // Takes what was typed into the edit: a whole number in the range moves there (then Click);
+  // anything else gives the edit back its position.
+  void TakeTyped();
+  // Names the arrows for a screen reader: "<what> up" and "<what> down".
+  void NameFor(const QString& what);
 
  signals:
   void Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int minimum_;

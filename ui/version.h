@@ -4,6 +4,7 @@
 namespace quorvel::ui {
 
 inline constexpr const char* kProgramTitle = "Quorvel Progression Tester";
-inline constexpr const char* kProgramVersion = "1.0";
+// The project's one version number, set by the build.
+inline constexpr const char* kProgramVersion = QUORVEL_VERSION;
 
 }  // namespace quorvel::ui

@@ -1,5 +1,5 @@
 // Reading settings files that are not plain files: FIFOs, devices, folders the user may not enter.
-#include "config/file_read.h"
+#include "engine/file_read.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

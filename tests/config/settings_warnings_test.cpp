@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/default_settings.h"
+#include "config/settings_damage.h"
 #include "config/settings_file.h"
 #include "settings_examples.h"
 
@@ -122,6 +123,23 @@ TEST(ShownText, PrintableAsciiStaysAndEveryOtherByteIsEscaped) {
   EXPECT_EQ(ShownText("$1,000 ok"), "$1,000 ok");
   EXPECT_EQ(ShownText(std::string("a\0b", 3)), "a\\x00b");
   EXPECT_EQ(ShownText("\x1b[2J\xA0\xFF\\"), "\\x1B[2J\\xA0\\xFF\\x5C");
+}
+
+// A file the window must not play from: cut short, misread, or holding values no table plays.
+TEST(SettingsDamage, SaysWhyAFileMustNotBePlayed) {
+  const auto damage = [](const Bytes& bytes) {
+    ActiveReadResult read = ReadActiveSettingsBytes(bytes, DefaultActiveSettings());
+    return SettingsDamage(read).value_or("sound");
+  };
+  EXPECT_EQ(damage(ExampleBytes()), "sound");
+  EXPECT_EQ(damage(EncodeSettings(DefaultSettings())), "sound");
+  EXPECT_EQ(damage(Cut(100)), "The settings end after 100 of its 537 fixed bytes; "
+                              "the settings after that keep their previous values.");
+  EXPECT_EQ(damage(WithByte(kWinMode, 9)), WarningsOf(WithByte(kWinMode, 9)).front());
+  EXPECT_NE(damage(WithText(kBankrollText, "0")), "sound");
+  EXPECT_NE(damage(Bytes(600, 0xAB)).find(" more"), std::string::npos);  // noise: the first reasons
+  EXPECT_EQ(SettingsFileDamage("no/such/settings.sav"), std::nullopt);  // a first start
+  EXPECT_NE(SettingsFileDamage("."), std::nullopt);                     // a folder in its place
 }
 
 }  // namespace

@@ -47,23 +47,25 @@ TEST(CheckLimitsTest, InactiveLimitsLeaveTheBet) {
   EXPECT_EQ(CheckLimits(money, 5), 5);
 }
 
-TEST(GetTotalBetTest, CountsAtLeastOneStakePerHandInPlay) {
+TEST(GetTotalBetTest, CountsAtLeastOneStakePerHandInPlayAndTwoADoubledOne) {
   struct Case {
     std::array<float, 4> results;
     std::array<bool, 4> inPlay;
     double stakes;
+    std::array<bool, 4> doubled{};
   };
   for (const Case& c : {Case{{1.5f, 0, 0, 0}, {true, false, false, false}, 1},   // blackjack
                         Case{{0, 0, 0, 0}, {true, false, false, false}, 1},      // push
-                        Case{{-2, 0, 0, 0}, {true, false, false, false}, 2},     // doubled
+                        Case{{-2, 0, 0, 0}, {true, false, false, false}, 2, {true}},  // doubled
+                        Case{{0, 0, 0, 0}, {true, false, false, false}, 2, {true}},   // doubled push
                         Case{{-0.5f, 0, 0, 0}, {true, false, false, false}, 1},  // surrender
                         Case{{1, -1, 0, 0}, {true, true, false, false}, 2},      // split
-                        Case{{2, 1, -2, 0}, {true, true, true, true}, 6}}) {
+                        Case{{2, 0, -2, 0}, {true, true, true, true}, 7, {true, true, true}}}) {
     MoneyState money;
     money.bet = 10;
     money.totalBet = 100;
     money.stakesPlayed = 7;
-    AddStakes(money, RoundStakes(c.results, c.inPlay));
+    AddStakes(money, RoundStakes(c.results, c.inPlay, c.doubled));
     EXPECT_EQ(money.totalBet, 100 + 10 * c.stakes);
     EXPECT_EQ(money.stakesPlayed, 7 + c.stakes);
   }

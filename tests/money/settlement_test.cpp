@@ -28,7 +28,7 @@ struct Settle {
   }
   int8_t Round(std::array<float, 4> results, std::array<bool, 4> inPlay = {true, false, false, false}) {
     const SettlementContext context{testRunning, modes, &progression, &sessionEnd, &display};
-    return AdjustWinnings(money, results, RoundStakes(results, inPlay), context);
+    return AdjustWinnings(money, results, RoundStakes(results, inPlay, {}), context);
   }
 };
 
@@ -81,7 +81,7 @@ TEST(SettlementTest, ResultsAreClearedAndTotalBetGrows) {
   Settle settle;
   std::array<float, 4> results = {2, -1, 0, 0};
   const SettlementContext context{false, {}, &settle.progression, &settle.sessionEnd, &settle.display};
-  AdjustWinnings(settle.money, results, RoundStakes(results, {true, true, false, false}), context);
+  AdjustWinnings(settle.money, results, RoundStakes(results, {true, true, false, false}, {}), context);
   EXPECT_EQ(results, (std::array<float, 4>{0, 0, 0, 0}));
   EXPECT_EQ(settle.money.totalBet, 30);
 }

@@ -99,6 +99,7 @@ TEST(RoundPropertiesTest, ResultsAreWellFormedAndMoneyIsConserved) {
     double expectedBankroll = simulator.money.bankroll;
     double expectedTotalBet = 0;
     std::set<float> seen;
+    int doubledPushes = 0;
     for (int round = 0; round < 50000; ++round) {
       TableEngine& engine = simulator.engine;
       engine.PlayRound();
@@ -119,24 +120,28 @@ TEST(RoundPropertiesTest, ResultsAreWellFormedAndMoneyIsConserved) {
         if (f == -0.5f) {
           ASSERT_TRUE(surrender && cards == 2 && engine.hands[10] == 0);
         }
-        if (std::fabs(f) == 2.0f) {
+        const bool doubled = engine.handDoubled[slot];
+        ASSERT_EQ(std::fabs(f) == 2.0f || (doubled && f == 0), doubled);
+        if (doubled) {
           ASSERT_EQ(cards, 3);
         }
+        doubledPushes += doubled && f == 0;
         net += f;
-        stakes += cards == 0 ? 0 : std::max(1.0f, std::trunc(std::fabs(f)));
+        // A doubled hand put two stakes at risk, whatever came of it.
+        stakes += cards == 0 ? 0 : doubled ? 2 : std::max(1.0f, std::trunc(std::fabs(f)));
       }
       const float stake = simulator.money.bet;
       expectedBankroll += static_cast<double>(net) * stake;
       expectedTotalBet += stakes * stake;
       const SettlementContext context{true, {}, &simulator.progression, &noLimits, &NullDisplay()};
-      AdjustWinnings(simulator.money, engine.handResults, RoundStakes(engine.handResults, inPlay),
-                     context);
+      AdjustWinnings(simulator.money, engine.handResults, RoundStakes(engine.handResults, inPlay, engine.handDoubled), context);
       engine.CheckShoe();
       ASSERT_EQ(simulator.money.bankroll, expectedBankroll);
       ASSERT_EQ(simulator.money.totalBet, expectedTotalBet);
     }
     // Every kind of result occurred.
     for (float f : {-2.0f, -1.0f, 0.0f, 1.0f, 1.5f, 2.0f}) EXPECT_EQ(seen.count(f), 1u) << f;
+    EXPECT_GT(doubledPushes, 0);
     EXPECT_EQ(seen.count(-0.5f), surrender ? 1u : 0u);
   }
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 
+#include "runs/figures_text.h"
 #include "runs/session_marks.h"
 #include "runs/test_figures.h"
 #include "runs/walk_band.h"
@@ -268,6 +269,17 @@ TEST(TestFiguresTest, SessionCountsShareAndEndsOverFinishedSessions) {
   // Required 300, 120, 80: 1 in 3 may go broke only at 50 %.
   EXPECT_EQ(f.system.bankrollForRuinRisk.bankroll, (std::array<double, 5>{300, 300, 300, 300, 120}));
   EXPECT_TRUE(f.system.bankrollForRuinRisk.available);
+  // The same figures as the reader sees them, and in a CSV that a spreadsheet reads as numbers.
+  result.sessions[0].rounds = 200000;
+  EXPECT_NE(SessionsCsv(result).find("\n1,1,win limit,200000,100,2000,"), std::string::npos);
+  EXPECT_EQ(SessionsCsv(result).find("e+"), std::string::npos);
+  const std::pair<std::string, std::string> shown[] = {
+      {"2920200.00", "$2,920,200.00"}, {"-49860.00 / 80.00", "-$49,860.00 / $80.00"},
+      {"-0.8310 (-4.7773 to 3.1153)", "-$0.8310 (-$4.7773 to $3.1153)"}, {"100", "$100"}};
+  for (const auto& [text, money] : shown) EXPECT_EQ(ScreenText(text, true), money);
+  EXPECT_EQ(ScreenText("1234567 / 12.34567 %", false), "1,234,567 / 12.34567 %");
+  result.sessionsFinished = 3;
+  EXPECT_EQ(StoppedTestMessage(result)[0], "Test stopped: 3 of 4 sessions finished.");
   result.unitInPercent = true;
   EXPECT_FALSE(ComputeFigures(result).system.bankrollForRuinRisk.available);
 }

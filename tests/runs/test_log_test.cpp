@@ -125,19 +125,5 @@ TEST(TestLogReview, NinetyNineSessionsUseLinesOneTo106) {
   EXPECT_EQ(log.LogLine(), 107);
 }
 
-TEST(TestLogEmptyLines, EmptiesLinesTwoToLogLineAndKeepsTheBuiltFlag) {
-  TestLog log;
-  log.EmptyLinesFromTwo();  // before any test: nothing to do
-  ExpectPage(log, {});
-  log = Built(2, testing::TwoSessionStats());
-  log.EmptyLinesFromTwo();
-  Page expected{};
-  expected[1] = testing::TwoSessionPage()[1];
-  ExpectPage(log, expected);
-  EXPECT_TRUE(log.LogBuilt());
-  EXPECT_TRUE(log.Review(testing::TwoSessionStats()));  // shows the page as it is now
-  ExpectPage(log, expected);
-}
-
 }  // namespace
 }  // namespace quorvel

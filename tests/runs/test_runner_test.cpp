@@ -3,8 +3,11 @@
 
 #include "runs/test_runner.h"
 
+#include <algorithm>
+#include <cmath>
 #include <thread>
 #include <tuple>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -156,9 +159,10 @@ TEST(TestRunnerTest, KnowsWhetherASessionCanEndOnItsOwn) {
     const char* what;
     double handsPerSession;
     LimitModes modes;
-    int8_t ruleAction;  // of rule 0,1
+    int8_t ruleAction;  // of rule 0,1 unless `rule` says otherwise
     uint8_t progressionEnabled;
     bool canEnd;
+    int rule = 1;
   };
   const Case cases[] = {
       {"a round limit", 100, {0, 0}, 0, 0, true},
@@ -170,13 +174,14 @@ TEST(TestRunnerTest, KnowsWhetherASessionCanEndOnItsOwn) {
       {"an END SESSION rule", 0, {0, 0}, kEndSession, 1, true},
       {"an END SESSION rule while progression is off", 0, {0, 0}, kEndSession, 0, false},
       {"only other rules", 0, {0, 0}, kMultiplyBet, 1, false},
+      {"an END SESSION rule at 0 wins and 0 losses, which never acts", 0, {0, 0}, kEndSession, 1, false, 0},
   };
   for (const Case& c : cases) {
     AppliedSettings settings = Settings();
     settings.money.modes = c.modes;
     settings.money.winLimit = settings.money.lossLimit = 100;
-    settings.progression.ruleAction[1] = c.ruleAction;
-    settings.progression.ruleUnits[1] = 2;
+    settings.progression.ruleAction[c.rule] = c.ruleAction;
+    settings.progression.ruleUnits[c.rule] = 2;
     settings.progression.progressionEnabled = c.progressionEnabled;
     TestBench run(settings);
     run.plan.handsPerSession = c.handsPerSession;
@@ -223,18 +228,35 @@ TEST(SessionStartTest, ClampsTheFirstStakeAndDisarmsTheWinLimit) {
   EXPECT_EQ(session.engine.shoe.drawPosition, 0);
 }
 
-TEST(SessionStartTest, TheFirstRoundIsBothHighAndLow) {
+// A $1 unit pays blackjacks in half dollars, so an exact high or low can come
+// back within the same whole dollar; the round is the one it was first reached at.
+TEST(SessionStartTest, HighAndLowKeepTheRoundTheyWereFirstReachedAt) {
+  AppliedSettings settings = Settings(50);
+  settings.money.unitDollars = 1;
+  settings.tableMinimum = 1;
   Simulator base;
-  base.ApplySettings(Settings());
-  Simulator session(base, nullptr);
-  session.StartSession(11, 1);
-  session.DealCards();
-  EXPECT_TRUE(session.SessionOver());
-  const int32_t dollars = static_cast<int32_t>(session.money.bankroll);
-  EXPECT_EQ(session.Track().maxHigh, dollars);
-  EXPECT_EQ(session.Track().maxLow, dollars);
-  EXPECT_EQ(session.Track().maxHighHand, 1);
-  EXPECT_EQ(session.Track().maxLowHand, 1);
+  base.ApplySettings(settings);
+  int halfDollarReturns = 0;
+  for (uint64_t stream = 1; stream <= 20; ++stream) {
+    Simulator session(base, nullptr);
+    session.StartSession(stream, 500);
+    std::vector<double> after;
+    while (!session.SessionOver()) {
+      session.DealCards();
+      after.push_back(session.money.bankroll);
+    }
+    const auto high = std::max_element(after.begin(), after.end());  // the first of equals
+    const auto low = std::min_element(after.begin(), after.end());
+    for (auto extreme : {high, low}) {
+      const bool comesBack = std::count(after.begin(), after.end(), *extreme) > 1;
+      halfDollarReturns += comesBack && *extreme != std::trunc(*extreme);
+    }
+    EXPECT_EQ(session.Track().maxHigh, static_cast<int32_t>(*high));
+    EXPECT_EQ(session.Track().maxLow, static_cast<int32_t>(*low));
+    EXPECT_EQ(session.Track().maxHighHand, high - after.begin() + 1);
+    EXPECT_EQ(session.Track().maxLowHand, low - after.begin() + 1);
+  }
+  EXPECT_GT(halfDollarReturns, 0);
 }
 
 }  // namespace

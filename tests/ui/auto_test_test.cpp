@@ -1,4 +1,5 @@
 // Automatic tests from the window: the test screen, a seeded test end to end, STOP, the log.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 
 #include "config/default_settings.h"
 #include "ui/main_screen.h"
+#include "ui/test_lifetime.h"
 #include "ui/test_progress_panel.h"
 #include "ui/test_screen.h"
 #include "ui_fixture.h"
@@ -28,8 +30,8 @@ QByteArray Bytes(const QString& file) {
 // The main screen with its test screen; the test plays the user at the test screen.
 struct Window {
   explicit Window(testing::AnsweringModals& modals, QSize display = {1024, 768})
-      : form(modals, display),
-        autoTest(modals, form.Controller(), display, std::filesystem::current_path()) {
+      : form(modals, display, {std::filesystem::current_path(), std::filesystem::current_path()}),
+        autoTest(modals, form.Controller(), display, form.Folders().writable) {
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, nullptr, &autoTest});
   }
   TForm1 form;
@@ -57,10 +59,10 @@ class AutoTestTest : public QObject {
   void ListItemsFillTheHandsBox();
   void BadNumbersAreRefusedBeforeTheTestStarts();
   void SeededTestMatchesTheCommandLine();
-  void StopAnswersAtOnceAndLogsOnlyFinishedSessions();
-  void CloseWithTheLogShownReturnsToSetup();
+  void EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens_data();
+  void EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens();
+  void CloseWithTheLogShownReturnsToSetupAndAFailedSaveIsReported();
   void StatsDuringATestShowLiveFiguresAndTheTestRunsOn();
-  void FailedLogSaveIsReported();
   void CompactLayoutBelow800();
 };
 
@@ -95,6 +97,7 @@ void AutoTestTest::BadNumbersAreRefusedBeforeTheTestStarts() {
       {"2500", "x", "", "'x' is not a valid integer value"},
       {"2500", "0", "", "The number of sessions must be from 1 to 99."},
       {"2500", "-1", "", "The number of sessions must be from 1 to 99."},
+      {"1e30", "3", "", "The number of hands per session must be from 1 to 100000000, or 0 for no limit."},
       {"2500", "3", "seven", "'seven' is not a valid seed: give a whole number from 0 to 4294967295"},
   };
   for (const Case& c : cases) {
@@ -163,31 +166,70 @@ void AutoTestTest::SeededTestMatchesTheCommandLine() {
   QVERIFY(modals.errors.isEmpty());
 }
 
-void AutoTestTest::StopAnswersAtOnceAndLogsOnlyFinishedSessions() {
+void AutoTestTest::EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens_data() {
+  QTest::addColumn<QString>("hands");
+  QTest::addColumn<QString>("end");
+  QTest::newRow("STOP") << "0" << "stop";
+  QTest::newRow("RESET") << "0" << "reset";
+  QTest::newRow("closing the window") << "0" << "close";
+  QTest::newRow("STOP once the workers are done") << "500" << "stop";
+  QTest::newRow("the last session") << "500" << "poll";
+}
+
+void AutoTestTest::EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens() {
+  QFETCH(QString, hands);
+  QFETCH(QString, end);
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Window window(modals);
-  TAutoTest& screen = window.autoTest;
+  TForm1& form = window.form;
   modals.actions["AutoTest"] = [&](QDialog&) {
-    Fill(screen, "0", "2", "7");  // no round limit: only STOP ends it
-    screen.start1Click();
+    if (modals.shown.size() == 1) {
+      Fill(window.autoTest, hands, "1", "5");
+      window.autoTest.start1Click();
+    }
     return 0;
   };
-  window.form.AutoClick();
-  TestController& controller = window.form.Controller();
-  QTRY_VERIFY_WITH_TIMEOUT(controller.Progress().Rounds() > 100000, 20000);
+  int ends = 0;
+  QObject::connect(&form.Lifetime(), &TestLifetime::Ended, [&] { ++ends; });
+  form.show();
+  form.AutoClick();
+  // DEAL, OPTIONS and "Shuffle Now" do nothing during a test, and look it; RESET stays.
+  QVERIFY(!form.Deal->isEnabled() && !form.OptButton->isEnabled() && !form.Shuffle1->isEnabled());
+  QVERIFY(form.Reset1->isEnabled());
+  TestController& controller = form.Controller();
+  if (hands == "0") {
+    QTRY_VERIFY(controller.Progress().Rounds() > 0);
+  } else {
+    QTRY_VERIFY(controller.WorkersDone());
+  }
   QElapsedTimer clock;
   clock.start();
-  window.form.AutoClick();  // STOP
-  QVERIFY2(clock.elapsed() < 200, qPrintable(QString("%1 ms").arg(clock.elapsed())));
-  QVERIFY(!controller.Running());
-  QVERIFY(controller.Result().stopped);
-  QCOMPARE(window.form.Auto->text(), QString("AUTO"));
-  QVERIFY(!window.form.Progress->isVisibleTo(&window.form));
-  QVERIFY(!window.form.QPanel->isHidden());  // the wide layout shows its panels again
-  QCOMPARE(window.form.counter1->text().toDouble(), controller.Result().handsPlayed);
-  QCOMPARE(controller.Stats().sessionWinnings[1], 0);
-  QCOMPARE(controller.Stats().sessionMaxHigh[1], 0);
+  if (end == "stop") form.AutoClick();
+  if (end == "reset") form.Reset1Click();
+  if (end == "close") form.close();
+  QVERIFY2(clock.elapsed() < 200, qPrintable(QString("%1 ms").arg(clock.elapsed())));  // at once
+  // The poll's tick falls due after the end (or is the end): it finds the test ended.
+  form.Lifetime().Poll();
+  form.Lifetime().Poll();
+  QCoreApplication::processEvents();
+  QCOMPARE(ends, 1);
+  QVERIFY(!form.Lifetime().PollActive());
+  QCOMPARE(form.Auto->text(), QString("AUTO"));
+  QVERIFY(!form.Progress->isVisibleTo(&form));
+  QCOMPARE(controller.Phase(), end == "poll" ? TestPhase::kFinished : TestPhase::kStopped);
+  QCOMPARE(modals.shown.size(), end == "poll" ? 2 : 1);
+  QVERIFY(form.Deal->isEnabled() && form.OptButton->isEnabled() && form.Shuffle1->isEnabled());
+  QVERIFY(!form.QPanel->isHidden());  // the wide layout shows its panels again
+  if (end == "stop" && hands == "0") {  // the stopped session is shown, not logged
+    QCOMPARE(form.counter1->text().toDouble(), controller.Result().handsPlayed);
+    QCOMPARE(form.Q2->text(), QString("Test stopped before its session finished."));
+    QCOMPARE(controller.Stats().sessionWinnings[1], 0);
+  }
+  if (end == "reset") {
+    QCOMPARE(form.newwinnings->text(), QString("1000"));
+    QCOMPARE(form.counter1->text(), QString(""));
+  }
 }
 
 void AutoTestTest::StatsDuringATestShowLiveFiguresAndTheTestRunsOn() {
@@ -219,35 +261,29 @@ void AutoTestTest::StatsDuringATestShowLiveFiguresAndTheTestRunsOn() {
   QVERIFY(!controller.Running());
 }
 
-void AutoTestTest::CloseWithTheLogShownReturnsToSetup() {
+void AutoTestTest::CloseWithTheLogShownReturnsToSetupAndAFailedSaveIsReported() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   Window window(modals);
   TAutoTest& screen = window.autoTest;
   RunShortTest(window);
   screen.show();
+  emit screen.Edit1->editingFinished();  // leaving the sessions box keeps the finished test's log
   screen.ReviewClick();
   QVERIFY(screen.LogShown());
+  QVERIFY(!screen.Log1->toPlainText().split('\n')[8].isEmpty());
   QVERIFY(!screen.SaveLog->isHidden());
-  screen.Close1Click();
-  QVERIFY(!screen.LogShown());
-  QVERIFY(screen.isVisible());
-  screen.Close1Click();
-  QVERIFY(!screen.isVisible());
-}
-
-void AutoTestTest::FailedLogSaveIsReported() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Window window(modals);
-  TAutoTest& screen = window.autoTest;
-  RunShortTest(window);
-  screen.ReviewClick();
+  // A failed save is reported.
   modals.saveAnswer = QString::fromStdString((startup.Path() / "no" / "such" / "log.txt").string());
   screen.SaveLogClick();
   QCOMPARE(modals.errors.size(), 1);
   QVERIFY(modals.errors[0].contains("log.txt"));
   QVERIFY(std::filesystem::is_directory(startup.Path() / "LogFiles"));
+  screen.Close1Click();
+  QVERIFY(!screen.LogShown());
+  QVERIFY(screen.isVisible());
+  screen.Close1Click();
+  QVERIFY(!screen.isVisible());
 }
 
 void AutoTestTest::CompactLayoutBelow800() {

@@ -1,6 +1,8 @@
 // The charts screen: caption and row letters from the chart file of the rules, and damaged files.
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "ui/charts_screen.h"
@@ -82,6 +84,15 @@ void ChartsScreenTest::ShowsTheChartOfTheRules() {
   QCOMPARE(charts.rowLabels[10]->objectName(), QString("c2r1"));
   QCOMPARE(charts.rowLabels[27]->objectName(), QString("c3r10"));
   QCOMPARE(charts.rowLabels[27]->pos(), QPoint(390, 567));
+  // Legend and letters whole and apart; the surrender legend only with surrender.
+  charts.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&charts));
+  const QStringList problems = testing::FitProblems(charts, charts.Image1);
+  QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  for (QPlainTextEdit* memo : {charts.Memo1, charts.Memo2, charts.Memo3}) {
+    QVERIFY(memo->isHidden() || memo->verticalScrollBar()->maximum() == 0);
+  }
+  QCOMPARE(charts.Memo3->isVisible(), late);
 }
 
 void ChartsScreenTest::MissingOrShortFileLeavesUnreadRowsEmpty() {
@@ -106,12 +117,13 @@ void ChartsScreenTest::MissingOrShortFileLeavesUnreadRowsEmpty() {
 void ChartsScreenTest::ChartsMenuShowsTheActiveRules() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   TCharts charts(modals, startup.Path() / "chartdata");
   form.SetScreens({&charts, nullptr, nullptr, nullptr});
   form.Chart1Click();
   QCOMPARE(charts.windowTitle(), QString("Basic Strategy Chart, 6 decks, S17, DAS, no surrender"));
   QCOMPARE(charts.rowLabels[0]->text(), QString("Y Y Y Y Y Y Y Y Y Y "));
+  QCOMPARE(charts.grab().toImage().pixelColor(charts.width() - 3, 300), QColor(Qt::white));
 }
 
 QTEST_MAIN(ChartsScreenTest)

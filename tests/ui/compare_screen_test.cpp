@@ -22,7 +22,7 @@ QString Example(const char* name) { return QCoreApplication::applicationDirPath(
 struct Screen {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TCompare compare{modals, {1280, 1024}, startup.Path(), [] {
+  TCompare compare{modals, {1280, 1024}, startup.Folders(), [] {
                      return ReadActiveSettingsBytes(EncodeSettings(DefaultSettings()), {}).settings;
                    }};
   void Add(const QString& file) {

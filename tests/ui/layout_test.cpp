@@ -17,40 +17,49 @@ using namespace quorvel::ui;
 class LayoutTest : public QObject {
   Q_OBJECT
  private slots:
-  void ChoosesScaleFontAndPictureByWidth_data();
-  void ChoosesScaleFontAndPictureByWidth();
+  void FitsEveryCommonDisplay_data();
+  void FitsEveryCommonDisplay();
   void CardPlacesFollowTheHandArea();
   void DesignedLayoutBelow800();
   void WideLayoutScalesLabelsPanelsAndButtons_data();
   void WideLayoutScalesLabelsPanelsAndButtons();
 };
 
-void LayoutTest::ChoosesScaleFontAndPictureByWidth_data() {
-  QTest::addColumn<int>("width");
+void LayoutTest::FitsEveryCommonDisplay_data() {
+  QTest::addColumn<QSize>("display");
   QTest::addColumn<float>("scale");
-  QTest::addColumn<int>("fontSize");
-  QTest::addColumn<QString>("file");
-  QTest::addColumn<bool>("wide");
-  QTest::newRow("640") << 640 << 1.0f << 10 << "bg1.bmp" << false;
-  QTest::newRow("799") << 799 << 1.0f << 10 << "bg1.bmp" << false;
-  QTest::newRow("800") << 800 << 1.0f << 10 << "bg1.bmp" << true;
-  QTest::newRow("801") << 801 << 1.25f << 12 << "vg1.bmp" << true;
-  QTest::newRow("1200") << 1200 << 1.25f << 12 << "vg1.bmp" << true;
-  QTest::newRow("1201") << 1201 << 1.6f << 14 << "xg1.bmp" << true;
-  QTest::newRow("1920") << 1920 << 1.6f << 14 << "xg1.bmp" << true;
+  // The largest scale whose layout fits under the menu and inside the window's frame.
+  const std::pair<QSize, float> rows[] = {
+      {{800, 600}, 1.0f},    {{1024, 768}, 1.25f}, {{1280, 720}, 1.0f},  {{1280, 800}, 1.25f},
+      {{1366, 768}, 1.25f},  {{1440, 900}, 1.25f}, {{1536, 864}, 1.25f}, {{1600, 900}, 1.25f},
+      {{1920, 1080}, 1.6f},  {{2560, 1440}, 1.6f}, {{1200, 1000}, 1.25f}, {{1440, 1040}, 1.6f}};
+  for (const auto& [display, scale] : rows) {
+    QTest::newRow(qPrintable(QString("%1x%2").arg(display.width()).arg(display.height()))) << display << scale;
+  }
 }
 
-void LayoutTest::ChoosesScaleFontAndPictureByWidth() {
-  QFETCH(int, width);
+void LayoutTest::FitsEveryCommonDisplay() {
+  QFETCH(QSize, display);
   QFETCH(float, scale);
-  QFETCH(int, fontSize);
-  QFETCH(QString, file);
-  QFETCH(bool, wide);
-  const DisplayGeometry geometry = ChooseGeometry(width);
-  QCOMPARE(geometry.scale, scale);
-  QCOMPARE(int{geometry.fontSize}, fontSize);
-  QCOMPARE(QString::fromStdString(geometry.backgroundFile), file);
-  QCOMPARE(geometry.wideLayout, wide);
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  TForm1 form(modals, display, startup.Folders());
+  QCOMPARE(form.Geometry().scale, scale);
+  QVERIFY(form.Geometry().wideLayout);
+  QVERIFY(form.width() + kFrameAllowance.width <= display.width());
+  QVERIFY(form.height() + kFrameAllowance.height <= display.height());
+  // The widest values a long test leaves: ten-digit counts, large sums of money.
+  for (QLabel* count : {form.test1, form.test2, form.counter1}) count->setText("1733801123");
+  for (QLabel* money : {form.newwinnings, form.oldwinnings}) money->setText("-123456789");
+  form.PHLabel->setText("$-12345.67");
+  form.Label1->setText("12345678");
+  form.bettotal->setText("$1980000000000.00");
+  form.ELabel->setText("-0.01234");
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  const QStringList problems = testing::FitProblems(form, form.Image1);
+  QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  QVERIFY(modals.errors.isEmpty());
 }
 
 void LayoutTest::CardPlacesFollowTheHandArea() {
@@ -77,7 +86,7 @@ void LayoutTest::CardPlacesFollowTheHandArea() {
 void LayoutTest::DesignedLayoutBelow800() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   QVERIFY(!form.Geometry().wideLayout);
   QCOMPARE(form.Image1->geometry(), QRect(0, 20, 640, 414));
   QCOMPARE(form.Label4->pos(), QPoint(377, 82));
@@ -85,7 +94,7 @@ void LayoutTest::DesignedLayoutBelow800() {
   QCOMPARE(form.dealer4->pos(), QPoint(350, 400));
   QCOMPARE(form.Deal->geometry(), QRect(408, 129, 65, 24));
   QCOMPARE(form.Reset1->geometry(), QRect(176, 129, 65, 24));
-  QCOMPARE(form.Panel20->geometry(), QRect(387, 1, 120, 23));
+  QCOMPARE(form.Panel20->pos(), QPoint(387, 1));
   QCOMPARE(form.Suspend->geometry(), QRect(200, 250, 300, 60));
   QVERIFY(form.Panel1->isHidden());
   QVERIFY(form.QPanel->isHidden());
@@ -105,18 +114,17 @@ void LayoutTest::WideLayoutScalesLabelsPanelsAndButtons_data() {
   QTest::addColumn<int>("split");
   QTest::addColumn<int>("t20");
   QTest::addColumn<int>("h456");
-  QTest::addColumn<int>("fifth");
   QTest::addColumn<QRect>("panel5");
   QTest::addColumn<int>("statsLeft");
   QTest::addColumn<int>("memoHeight");
   QTest::newRow("800") << QSize(800, 600) << QSize(640, 414) << QPoint(377, 82)
-                       << QPoint(350, 400) << QPoint(176, 129) << 630 << 20 << 456 << 128
+                       << QPoint(350, 400) << QPoint(176, 129) << 630 << 20 << 456
                        << QRect(4, 252, 150, 28) << 312 << 235;
   QTest::newRow("1024") << QSize(1024, 768) << QSize(800, 517) << QPoint(471, 102)
-                        << QPoint(437, 500) << QPoint(220, 161) << 790 << 25 << 570 << 160
+                        << QPoint(437, 500) << QPoint(220, 161) << 790 << 25 << 570
                         << QRect(4, 315, 187, 35) << 390 << 293;
   QTest::newRow("1920") << QSize(1920, 1080) << QSize(1024, 662) << QPoint(603, 131)
-                        << QPoint(560, 640) << QPoint(281, 206) << 1024 << 32 << 729 << 204
+                        << QPoint(560, 640) << QPoint(281, 206) << 1024 << 32 << 729
                         << QRect(4, 403, 240, 44) << 499 << 376;
 }
 
@@ -129,29 +137,34 @@ void LayoutTest::WideLayoutScalesLabelsPanelsAndButtons() {
   QFETCH(int, split);
   QFETCH(int, t20);
   QFETCH(int, h456);
-  QFETCH(int, fifth);
   QFETCH(QRect, panel5);
   QFETCH(int, statsLeft);
   QFETCH(int, memoHeight);
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, display);
-  const int formHeight = display.height() - form.MainMenu1->sizeHint().height();
+  TForm1 form(modals, display, startup.Folders());
+  const QSize room = display - QSize(kFrameAllowance.width, kFrameAllowance.height);
+  const int formHeight = room.height() - form.MainMenu1->sizeHint().height();
 
-  QCOMPARE(form.size(), display);
+  QCOMPARE(form.size(), room);
   QCOMPARE(form.Image1->geometry(), QRect(QPoint(0, t20), picture));
   QCOMPARE(form.Label4->pos(), label4);
   QCOMPARE(form.dealer4->pos(), dealer4);
   QCOMPARE(form.Reset1->pos(), reset);
-  QCOMPARE(form.Reset1->size(), QSize(65, 24));
-  QCOMPARE(form.QPanel->geometry(), QRect(0, h456 - 20, split, formHeight - h456));
-  QCOMPARE(form.Panel1->geometry(), QRect(split, t20, display.width() - split, formHeight - t20));
-  QCOMPARE(form.Panel2->width(), display.width());
-  QCOMPARE(form.Panel18->x(), fifth);
-  QCOMPARE(form.Panel21->x(), 4 * fifth);
-  QCOMPARE(form.Panel5->geometry(), panel5);
+  QCOMPARE(form.Reset1->size(), QSize(Scaled(65, form.Geometry().scale), 24));
+  QCOMPARE(form.QPanel->geometry(), QRect(0, h456 - 20, split, formHeight - (h456 - 20)));
+  const int sideTop = std::max(t20, 25);
+  QCOMPARE(form.Panel1->geometry(), QRect(split, sideTop, room.width() - split, formHeight - sideTop));
+  QCOMPARE(form.Panel2->width(), room.width());
+  QCOMPARE(form.Panel18->x(), room.width() / 5);
+  QCOMPARE(form.Panel21->x(), 4 * (room.width() / 5));
+  // The counters keep their places and grow to the widest count's width.
+  QCOMPARE(form.Panel5->pos(), panel5.topLeft());
+  QCOMPARE(form.Panel5->height(), panel5.height());
+  QVERIFY(form.Panel5->width() >= panel5.width());
   QCOMPARE(form.StatsPanel->x(), statsLeft);
-  QCOMPARE(form.Memo1->height(), memoHeight);
+  // Where the panel is short, the memo gives up height rather than cover the counters.
+  QVERIFY(form.Memo1->height() <= memoHeight && form.Memo1->height() >= memoHeight * 9 / 10);
   QCOMPARE(form.Label4->font().pointSize(), int{form.Geometry().fontSize});
   QVERIFY(!form.QPanel->isHidden());
   QVERIFY(!form.Panel1->isHidden());

@@ -61,6 +61,7 @@ class ManualPlayTest : public QObject {
   void CardPastTheEdgeIsClipped();
   void MemoListsTwentyFiveRules();
   void MissingTablePictureIsReportedOnceAndPlayGoesOn();
+  void NoRoundWithoutAWholeChart();
 };
 
 void ManualPlayTest::DealDrawsEveryCardWhereItLands_data() {
@@ -77,7 +78,7 @@ void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
   settings.options.players = 7;
   SaveSettings(startup, settings);
   testing::AnsweringModals modals;
-  TForm1 form(modals, display);
+  TForm1 form(modals, display, startup.Folders());
   const float scale = form.Geometry().scale;
   int largeSeen = 0;
   int smallSeen = 0;
@@ -107,7 +108,7 @@ void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
 void ManualPlayTest::LabelsAfterDealShowTheTable() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.show();
   Simulator& table = form.Table();
   const std::set<QString> outcomes = {"loss: surrender",   "win: hand wins",    "loss: hand loses",
@@ -146,7 +147,7 @@ void ManualPlayTest::LabelsAfterDealShowTheTable() {
 void ManualPlayTest::SecondDealDuringARoundIsIgnored() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   // The queued click arrives while the round lets events run.
   QMetaObject::invokeMethod(form.Deal, &QPushButton::click, Qt::QueuedConnection);
   form.DealClick();
@@ -163,7 +164,7 @@ void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
   settings.options.winLimitText = MakeSettingsText("1");
   SaveSettings(startup, settings);
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   THitLimit limit;
   form.SetScreens({nullptr, nullptr, &limit, nullptr});
   Simulator& table = form.Table();
@@ -191,7 +192,7 @@ void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
 void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   const QImage empty = form.Image1->Picture().toImage();
   form.DealClick();
   form.DealClick();
@@ -212,7 +213,7 @@ void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
 void ManualPlayTest::TrackingTogglesTheSidePanel() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   form.show();
   QVERIFY(!form.Panel1->isVisible());
   form.TWindowClick();
@@ -226,7 +227,7 @@ void ManualPlayTest::TrackingTogglesTheSidePanel() {
 void ManualPlayTest::StatsOpensThePanelWithTheFigures() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480});
+  TForm1 form(modals, {640, 480}, startup.Folders());
   form.DealClick();
   // Hidden, the panel's figures are not refreshed by a round.
   QCOMPARE(form.bettotal->text(), QString());
@@ -266,7 +267,7 @@ void ManualPlayTest::MemoListsTwentyFiveRules() {
     testing::StartupDirectory startup;
     SaveSettings(startup, WithRules(rules));
     testing::AnsweringModals modals;
-    TForm1 form(modals, {1024, 768});
+    TForm1 form(modals, {1024, 768}, startup.Folders());
     const QStringList lines = form.Memo1->toPlainText().split('\n');
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines[0], QString());
@@ -279,14 +280,14 @@ void ManualPlayTest::MemoListsTwentyFiveRules() {
   disabled.progression.progressionEnabled = 0;
   SaveSettings(startup, disabled);
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   QVERIFY(form.Memo1->isHidden());
 }
 
 void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
   testing::StartupDirectory startup(/*withPictures=*/false);
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   form.DealClick();
@@ -297,6 +298,38 @@ void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
   form.DealClick();
   const CardPlace first = GetImagePosition(0, 1.25f);
   QVERIFY(IsCardFace(form.Image1->Picture().toImage(), first.cardX + 2, first.cardY + 45));
+}
+
+void ManualPlayTest::NoRoundWithoutAWholeChart() {
+  // The six-deck chart's contents (none: the folder is gone) and what is said.
+  const std::pair<QByteArray, QString> cases[] = {
+      {"", "6sdn.dat' does not exist."},
+      {QByteArray(100, 'H'), "6sdn.dat' holds 100 of its 280 bytes."},
+      {QByteArray(280, 'Z'), "6sdn.dat' holds 'Z' at byte 0, which is no code of a pair row."},
+  };
+  for (const auto& [contents, reason] : cases) {
+    testing::StartupDirectory startup;
+    const QString chart = QString::fromStdString((startup.Path() / "chartdata" / "6sdn.dat").string());
+    if (contents.isEmpty()) {
+      QDir(QString::fromStdString((startup.Path() / "chartdata").string())).removeRecursively();
+    } else {
+      QFile file(chart);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(contents);
+    }
+    testing::AnsweringModals modals;
+    TForm1 form(modals, {1024, 768}, startup.Folders());
+    form.DealClick();
+    QCOMPARE(form.Table().run.handsPlayed, 0.0);
+    QVERIFY(!form.Suspend->isHidden());
+    const QString refusal = QString::fromStdString(DealRefusal(form.Table()).value_or(""));
+    QVERIFY(refusal.startsWith("    Unable to Load Data. Please check OPTIONS.\nThe chart file '"));
+    QVERIFY2(refusal.endsWith(reason), qPrintable(refusal));
+    QVERIFY(form.Suspend->text().contains("6sdn.dat"));
+    form.AutoClick();  // no test either
+    QCOMPARE(form.Table().run.testRunning, -1);
+    QVERIFY(!form.Controller().Running());
+  }
 }
 
 QTEST_MAIN(ManualPlayTest)

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "config/default_settings.h"
 #include "ui/alert_dialog.h"
 #include "ui/main_screen.h"
 #include "ui/options_screen.h"
@@ -33,6 +34,24 @@ struct Options {
   TAlert alert;
   TProgression progression;
   TStrategy strategy;
+};
+
+// The main screen over the options screen; Visit plays the user's part in one visit.
+struct Table : Options {
+  Table(testing::AnsweringModals& modals, const std::filesystem::path& startup)
+      : Options(modals, startup), form(modals, {1024, 768}, {startup, startup}), modals_(modals) {
+    form.SetScreens({nullptr, nullptr, nullptr, nullptr, &strategy, nullptr});
+  }
+  void Visit(const std::function<void()>& edits) {
+    modals_.actions["Strategy"] = [this, edits](QDialog& dialog) {
+      dialog.show();
+      edits();
+      return 0;
+    };
+    form.OptButtonClick();
+  }
+  TForm1 form;
+  testing::AnsweringModals& modals_;
 };
 
 // The choices of a saved file that the command line can write too.
@@ -81,6 +100,8 @@ class OptionsScreenTest : public QObject {
   void ChartsMenuSavesOnlyAShownScreen();
   void FailedSavesAreReportedAndNothingIsApplied();
   void OpenShowsTheFileAndNamesIt();
+  void TypedValuesNoTableCanPlayAreRefused();
+  void OutsideChangesAreNotOverwrittenUnasked();
 };
 
 void OptionsScreenTest::UnitGroupsExcludeEachOther() {
@@ -127,7 +148,7 @@ void OptionsScreenTest::PenetrationBoxTakesOnlyItsRange() {
   s.PenTextExit();
   QCOMPARE(s.PenText->text(), QString("60"));
   QCOMPARE(s.Penetration->value(), 60);
-  s.PenText->setText("075");
+  s.PenText->setText("0000075");  // no length limit: leading zeros read as they stand
   s.PenTextExit();
   QCOMPARE(s.Penetration->value(), 75);
   QCOMPARE(s.PenText->text(), QString("75"));
@@ -160,96 +181,81 @@ void OptionsScreenTest::SpinnersOfferTheirSteps() {
 void OptionsScreenTest::RunTestHandsTheScreenOver() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TForm1 form(modals, {1024, 768});
-  form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
-  modals.actions["Strategy"] = [&](QDialog& dialog) {
-    dialog.show();
-    ChooseTableAndMoney(options.strategy);
-    options.strategy.BitBtn1->click();
-    return 0;
-  };
-  form.OptButtonClick();
+  Table table{modals, startup.Path()};
+  table.Visit([&] {
+    ChooseTableAndMoney(table.strategy);
+    table.strategy.BitBtn1->click();
+  });
   const QByteArray expected = CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string()));
   QCOMPARE(expected.size(), 543);
   QCOMPARE(Bytes(startup.LastUsedFile()), expected);
   // Applied: the table deals by the new rules and money.
-  QCOMPARE(form.Table().engine.Rules().decks, 6);
-  QVERIFY(form.Table().engine.Rules().dealerHitsSoft17);
-  QCOMPARE(form.Table().money.bankroll, 500.0);
-  QCOMPARE(form.Table().money.bet, 5.0f);
-  QCOMPARE(form.newwinnings->text(), QString("500"));
+  QCOMPARE(table.form.Table().engine.Rules().decks, 6);
+  QVERIFY(table.form.Table().engine.Rules().dealerHitsSoft17);
+  QCOMPARE(table.form.Table().money.bankroll, 500.0);
+  QCOMPARE(table.form.Table().money.bet, 5.0f);
+  QCOMPARE(table.form.newwinnings->text(), QString("500"));
 }
 
 void OptionsScreenTest::ExitWithoutResettingKeepsTheTableUntilClose() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  auto form = std::make_unique<TForm1>(modals, QSize(1024, 768));
-  form->SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
-  modals.actions["Strategy"] = [&](QDialog& dialog) {
-    dialog.show();
-    ChooseTableAndMoney(options.strategy);
-    options.strategy.BitBtn2->click();
-    return 0;
-  };
-  form->OptButtonClick();
-  QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
-  QCOMPARE(form->Table().money.bankroll, 1000.0);
-  QCOMPARE(options.strategy.BRDollar->text(), QString("500"));  // the edits stay
-  form->show();
-  form->Exit1Click();  // closing keeps the edits for the next start
-  QCOMPARE(Bytes(startup.LastUsedFile()),
-           CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string())));
+  for (const bool escape : {false, true}) {  // Escape is read as cancel
+    testing::StartupDirectory startup;
+    testing::AnsweringModals modals;
+    Table table{modals, startup.Path()};
+    table.Visit([&] {
+      ChooseTableAndMoney(table.strategy);
+      if (escape) {
+        QTest::keyClick(&table.strategy, Qt::Key_Escape);
+      } else {
+        table.strategy.BitBtn2->click();
+      }
+    });
+    QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
+    QCOMPARE(table.form.Table().money.bankroll, 1000.0);
+    QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the edits stay
+    table.form.show();
+    table.form.Exit1Click();  // closing keeps the edits for the next start
+    QCOMPARE(Bytes(startup.LastUsedFile()),
+             CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string())));
+  }
 }
 
 void OptionsScreenTest::ChartsMenuSavesOnlyAShownScreen() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TForm1 form(modals, {1024, 768});
-  form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
-  form.Chart1Click();
+  Table table{modals, startup.Path()};
+  table.form.Chart1Click();
   QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
 
-  modals.actions["Strategy"] = [&](QDialog& dialog) {
-    dialog.show();
-    options.strategy.BitBtn2->click();
-    return 0;
-  };
-  form.OptButtonClick();
-  options.strategy.BRDollar->setText("777");
-  form.Chart1Click();
+  table.Visit([&] { table.strategy.BitBtn2->click(); });
+  table.strategy.BRDollar->setText("777");
+  table.form.Chart1Click();
   QVERIFY(std::filesystem::exists(startup.LastUsedFile()));
-  QCOMPARE(form.Table().money.bankroll, 1000.0);  // saved, not applied
-  form.Reset1Click();
-  QCOMPARE(form.Table().money.bankroll, 777.0);
+  QCOMPARE(table.form.Table().money.bankroll, 1000.0);  // saved, not applied
+  table.form.Reset1Click();
+  QCOMPARE(table.form.Table().money.bankroll, 777.0);
 }
 
 void OptionsScreenTest::FailedSavesAreReportedAndNothingIsApplied() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TForm1 form(modals, {1024, 768});
-  form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options.strategy, nullptr});
+  Table table{modals, startup.Path()};
 
   modals.saveAnswer = QString::fromStdString((startup.Path() / "missing" / "my.sav").string());
-  options.strategy.SaveAsClick();
+  table.strategy.show();
+  table.strategy.SaveAsClick();
   QCOMPARE(modals.errors.size(), 1);
   QVERIFY(modals.errors[0].contains("my.sav"));
 
   std::filesystem::remove_all(startup.Path() / "chartdata");
-  modals.actions["Strategy"] = [&](QDialog& dialog) {
-    dialog.show();
-    options.strategy.BRDollar->setText("333");
-    options.strategy.BitBtn1->click();
-    return 0;
-  };
-  form.OptButtonClick();
+  table.Visit([&] {
+    table.strategy.BRDollar->setText("333");
+    table.strategy.BitBtn1->click();
+  });
   QCOMPARE(modals.errors.size(), 2);
   QVERIFY(modals.errors[1].contains("a7d70sd7f897.sav"));
-  QCOMPARE(form.Table().money.bankroll, 1000.0);  // the active settings stay
-  QVERIFY(options.strategy.KeepOldSettings());
+  QCOMPARE(table.form.Table().money.bankroll, 1000.0);  // the active settings stay
+  QVERIFY(table.strategy.KeepOldSettings());
 }
 
 void OptionsScreenTest::OpenShowsTheFileAndNamesIt() {
@@ -268,9 +274,92 @@ void OptionsScreenTest::OpenShowsTheFileAndNamesIt() {
   QCOMPARE(s.BRDollar->text(), QString("500"));
   QCOMPARE(s.BetULim->text(), QString("500"));
   QVERIFY(modals.errors.isEmpty());
-  modals.openAnswer = QString::fromStdString((startup.Path() / "nothing.sav").string());
-  options.strategy.Open2Click();
-  QCOMPARE(modals.errors.size(), 1);
+  // A missing or damaged file is refused with its reason; the screen keeps what it held.
+  const QString cut = QString::fromStdString((startup.Path() / "cut.sav").string());
+  QFile out(cut);
+  QVERIFY(out.open(QIODevice::WriteOnly));
+  out.write(Bytes(file.toStdString()).left(200));
+  out.close();
+  s.BRDollar->setText("640");
+  for (const QString& refused : {QString::fromStdString((startup.Path() / "nothing.sav").string()), cut}) {
+    modals.openAnswer = refused;
+    options.strategy.Open2Click();
+    QVERIFY2(modals.errors.back().startsWith(refused + " was not opened: "), qPrintable(modals.errors.back()));
+  }
+  QCOMPARE(modals.errors.size(), 2);
+  QVERIFY(modals.errors.back().contains("ends after 200 of its 537"));
+  QCOMPARE(s.BRDollar->text(), QString("640"));
+  QCOMPARE(s.NumPlayers->text(), QString("2"));
+}
+
+void OptionsScreenTest::TypedValuesNoTableCanPlayAreRefused() {
+  struct Case {
+    const char* box;
+    QString text;
+    QString message;
+  };
+  const Case cases[] = {
+      {"BRDollar", "abc", "starting bankroll 'abc' is not a"},
+      {"BRDollar", "-5000", "starting bankroll must be more than 0"},
+      {"BUDollar", "0", "bet unit must be more than $0"},
+      {"BetLLim", "600", "bet minimum ($600) must not be above the bet maximum"},
+  };
+  for (const Case& c : cases) {
+    testing::StartupDirectory startup;
+    testing::AnsweringModals modals;
+    Table table{modals, startup.Path()};
+    auto* box = table.strategy.findChild<QLineEdit*>(c.box);
+    bool stayedOpen = false;
+    modals.saveAnswer = QString::fromStdString((startup.Path() / "saved.sav").string());
+    table.Visit([&] {
+      table.strategy.BetULim->setText("500");
+      box->setText(c.text);
+      table.strategy.BitBtn1->click();          // RUN TEST WITH NEW SETTINGS
+      stayedOpen = table.strategy.isVisible();  // on the refused box
+      table.strategy.SaveAsClick();             // SAVE SETUP
+    });
+    QVERIFY(stayedOpen);
+    QCOMPARE(modals.errors.size(), 2);
+    QVERIFY2(modals.errors[0].contains(c.message, Qt::CaseInsensitive), qPrintable(modals.errors[0]));
+    QCOMPARE(table.strategy.focusWidget(), box);
+    QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
+    QVERIFY(!std::filesystem::exists(startup.Path() / "saved.sav"));
+    QCOMPARE(table.form.Table().money.bankroll, 1000.0);
+  }
+}
+
+void OptionsScreenTest::OutsideChangesAreNotOverwrittenUnasked() {
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
+  Table table{modals, startup.Path()};
+  table.Visit([&] { table.strategy.BitBtn2->click(); });
+  // quorvel-cli writes the file meanwhile: RESET asks before it plays it.
+  const QByteArray outside =
+      CommandLineSettings(QString::fromStdString(startup.LastUsedFile().string()));
+  QVERIFY(!outside.isEmpty());
+  for (const bool answer : {false, true}) {
+    modals.answer = answer;
+    table.form.Reset1Click();
+    QVERIFY(modals.questions.back().contains("has changed since this window read it"));
+    QCOMPARE(table.form.Table().money.bankroll, answer ? 500.0 : 1000.0);
+  }
+  QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the screen shows what plays
+  // With nothing edited, closing leaves the file.
+  table.form.show();
+  table.form.Exit1Click();
+  QCOMPARE(Bytes(startup.LastUsedFile()), outside);
+  QCOMPARE(modals.questions.size(), 2);
+  // Changed outside again and edited here: No keeps the file, Yes writes the edits.
+  QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
+  const QByteArray again = Bytes(startup.LastUsedFile());
+  table.strategy.BRDollar->setText("900");
+  for (const bool answer : {false, true}) {
+    modals.answer = answer;
+    table.strategy.SaveUnsavedEdits();
+    QVERIFY(modals.questions.back().contains("has changed since this window read it"));
+    QCOMPARE(Bytes(startup.LastUsedFile()) == again, !answer);
+  }
+  QCOMPARE(modals.questions.size(), 4);
 }
 
 QTEST_MAIN(OptionsScreenTest)

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -30,7 +31,7 @@ class ProgressionPresetsTest : public QObject {
  private slots:
   void ChoosingAPresetFillsTheRules();
   void APresetIsAStartingPointForEditing();
-  void ClearDataAndLoadingForgetThePreset();
+  void ClearDataAndLoadingForgetThePresetUsersRulesAreAskedFor();
   void DAlembertRaisesTheOptionsMinimumToTheUnit();
 };
 
@@ -60,8 +61,9 @@ void ProgressionPresetsTest::ChoosingAPresetFillsTheRules() {
   Screen screen;
   TProgression& p = screen.progression;
   QCOMPARE(p.PresetBox->currentIndex(), -1);
+  screen.modals.actions["ReplaceRules"] = [](QDialog&) { return int{QMessageBox::Yes}; };
   for (const auto& c : cases) {
-    // Over the rules of another file, none of which may stay.
+    // Over the rules of another file, none of which may stay, once the user agrees.
     p.LoadTable(testing::ThreeRules());
     ChoosePreset(p, c.name);
     QStringList lines;
@@ -72,7 +74,7 @@ void ProgressionPresetsTest::ChoosingAPresetFillsTheRules() {
     QCOMPARE(p.PresetBox->currentText(), c.name);
     QCOMPARE(p.TableForSave().ruleEndSeq[22], 0);
   }
-  QVERIFY(screen.modals.shown.isEmpty());
+  QCOMPARE(screen.modals.shown, QStringList(4, "ReplaceRules"));
 }
 
 void ProgressionPresetsTest::APresetIsAStartingPointForEditing() {
@@ -97,7 +99,7 @@ void ProgressionPresetsTest::APresetIsAStartingPointForEditing() {
   QCOMPARE(int{saved.progressionEnabled}, 1);
 }
 
-void ProgressionPresetsTest::ClearDataAndLoadingForgetThePreset() {
+void ProgressionPresetsTest::ClearDataAndLoadingForgetThePresetUsersRulesAreAskedFor() {
   Screen screen;
   TProgression& p = screen.progression;
   ChoosePreset(p, "Paroli");
@@ -110,6 +112,15 @@ void ProgressionPresetsTest::ClearDataAndLoadingForgetThePreset() {
   QCOMPARE(p.PresetBox->currentIndex(), -1);
   QVERIFY(p.PresetText->text().isEmpty());
   QCOMPARE(p.TableForSave(), testing::ThreeRules());
+  // Rules of the user's own: a preset replaces them only when the user says yes.
+  for (const int answer : {int{QMessageBox::No}, int{QMessageBox::Yes}}) {
+    screen.modals.actions["ReplaceRules"] = [answer](QDialog&) { return answer; };
+    ChoosePreset(p, "Paroli");
+    QCOMPARE(p.TableForSave() == testing::ThreeRules(), answer == QMessageBox::No);
+  }
+  ChoosePreset(p, "Martingale");  // a preset's rules go without a question
+  QCOMPARE(screen.modals.shown, (QStringList{"ReplaceRules", "ReplaceRules"}));
+  QCOMPARE(p.PresetBox->currentText(), QString("Martingale"));
 }
 
 void ProgressionPresetsTest::DAlembertRaisesTheOptionsMinimumToTheUnit() {

@@ -63,26 +63,44 @@ void ProgressionScreenTest::ANewRuleShowsNoActionDisabled() {
   QCOMPARE(p.Explain->text(), QString("After 2 wins "));
 }
 
+// The whole cycle from the keyboard: a count typed and one stepped with an arrow key, the
+// buttons pressed with the space bar, the action and the amounts chosen by keys.
 void ProgressionScreenTest::EditingCycleStoresTheRuleAndListsIt() {
   Screen screen;
   TProgression& p = screen.progression;
-  screen.Select(1, 1);
-  p.Save1Click();  // without Edit: nothing
+  p.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&p));
+  p.activateWindow();
+  const auto keys = [](QWidget* field, const QString& typed, Qt::Key key) {
+    field->setFocus();
+    if (!typed.isEmpty()) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, typed);
+    QTest::keyClick(field, key);
+  };
+  keys(p.Num1, "1", Qt::Key_Tab);
+  keys(p.NumLoss, "", Qt::Key_Up);
+  QCOMPARE(p.WinUpDown->Position() * 10 + p.LossUpDown->Position(), 11);
+  QVERIFY(p.Action1->isVisible());
+  keys(p.Save1, "", Qt::Key_Space);  // without Edit: nothing
   QCOMPARE(p.TableForSave(), ProgressionTable{});
-  p.Edit1->click();
+  keys(p.Edit1, "", Qt::Key_Space);
   for (QWidget* field : std::initializer_list<QWidget*>{p.Action1, p.Option1, p.Tenth1}) {
     QVERIFY(field->isEnabled());
   }
   QVERIFY(p.UpDown1->isEnabled() && p.UpDown2->isEnabled());
-  screen.Choose(kIncreaseBet);
-  screen.TypeUnits("2");
-  p.UpDown2->Step(5);
+  keys(p.Action1, "", Qt::Key_Down);
+  keys(p.Action1, "", Qt::Key_Down);
+  QCOMPARE(p.Action1->currentIndex(), int{kIncreaseBet});
+  QVERIFY(p.Option1->isVisible());
+  keys(p.Option1, "2", Qt::Key_Tab);
+  for (int tenth = 0; tenth < 5; ++tenth) keys(p.Tenth1, "", Qt::Key_Up);
+  QCOMPARE(p.UpDown2->Position(), 5);
   p.Button1->click();
   QCOMPARE(screen.alert.Message->text(),
            QString("The computer is keeping a count of the Winning and Losing Hands.  After 1 win "
                    "and 1 loss  you have currently have selected to increase bet by  2."));
   QVERIFY(!screen.alert.Save->isHidden());
-  p.Save1->click();
+  keys(p.Save1, "", Qt::Key_Space);
 
   const ProgressionTable saved = p.TableForSave();
   QCOMPARE(saved.ruleAction[11], int8_t{kIncreaseBet});

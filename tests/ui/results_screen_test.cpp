@@ -122,7 +122,7 @@ class ResultsScreenTest : public QObject {
   void WalksShowTenSessionsAtATime();
   void HistogramCountsEverySessionOnce();
   void StakesAndRuinRiskPlotEachSession();
-  void ChartRendersIntoAPicture();
+  void PlotsRenderTheLastTestAlone();
   void ExportsWriteTheirFiles();
   void FailedOrCancelledSaves();
   void FinishedTestOpensTheResults();
@@ -144,12 +144,12 @@ void ResultsScreenTest::TableShowsTheSystemBesideItsTwin() {
   };
   const Row rows[] = {
       {"Rounds", "600", "600"},
-      {"Total bet", "6000.00", "6000.00"},
-      {"Winnings", "150.00", "50.00"},
+      {"Total bet", "$6,000.00", "$6,000.00"},
+      {"Winnings", "$150.00", "$50.00"},
       {"Sessions won / lost / even", "2 / 1 / 0", "2 / 1 / 0"},
-      {"Session winnings: median", "100.00", "20.00"},
-      {"Largest stake: mean / max", "46.67 / 80.00", "10.00 / 10.00"},
-      {"Winnings per hour", "25.00", "8.33"},  // over 6 hours at 100 rounds an hour
+      {"Session winnings: median", "$100.00", "$20.00"},
+      {"Largest stake: mean / max", "$46.67 / $80.00", "$10.00 / $10.00"},
+      {"Winnings per hour", "$25.00", "$8.33"},  // over 6 hours at 100 rounds an hour
   };
   for (const Row& row : rows) {
     const int at = RowOf(table, row.label);
@@ -195,20 +195,28 @@ void ResultsScreenTest::WalksDrawEachSessionSolidAndItsTwinDashed() {
   QVERIFY(y->min() < 700 && y->max() > 1200);
 }
 
+// Ten finished sessions a page; a stopped test's unfinished and unplayed sessions, which the
+// figures leave out, are in no plot.
 void ResultsScreenTest::WalksShowTenSessionsAtATime() {
   testing::AnsweringModals modals;
   TResults results(modals, {1024, 768}, QDir::tempPath().toStdString());
-  results.ShowResult(ManySessions(12));
+  TestResult stopped = ManySessions(14);
+  for (const int unfinished : {2, 12, 13}) stopped.sessions[unfinished].finished = false;
+  stopped.sessions[13].marks.walk.clear();
+  results.ShowResult(stopped);
   QCOMPARE(results.WalkSessions->count(), 2);
-  QCOMPARE(results.WalkSessions->itemText(1), QString("11 to 12"));
+  QCOMPARE(results.WalkSessions->itemText(0), QString("1 to 11"));
+  QCOMPARE(results.WalkSessions->itemText(1), QString("12 to 12"));
   QCOMPARE(results.WalksView->chart()->series().size(), 20);
+  QCOMPARE(results.WalksView->chart()->series()[4]->name(), QString("Session 4"));
   results.WalkSessions->setCurrentIndex(1);
   results.WalkSessionsChange();
   const QList<QAbstractSeries*> series = results.WalksView->chart()->series();
-  QCOMPARE(series.size(), 4);
-  QCOMPARE(series[0]->name(), QString("Session 11"));
+  QCOMPARE(series.size(), 2);
+  QCOMPARE(series[0]->name(), QString("Session 12"));
   // Session 12 climbs to 1012.
   QVERIFY(Axis(*results.WalksView->chart(), Qt::Vertical)->max() >= 1012);
+  QCOMPARE(qobject_cast<QScatterSeries*>(results.StakesView->chart()->series()[1])->count(), 11);
 }
 
 void ResultsScreenTest::HistogramCountsEverySessionOnce() {
@@ -223,8 +231,8 @@ void ResultsScreenTest::HistogramCountsEverySessionOnce() {
   // Winnings 1..12 and the twin's 0s: 5 bins would be 2.4 wide, so 3 bins 5 wide from 0.
   auto* categories = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal)[0]);
   QCOMPARE(categories->count(), 3);
-  QCOMPARE(categories->at(0), QString("0 to 5"));
-  QCOMPARE(categories->at(2), QString("10 to 15"));
+  QCOMPARE(categories->at(0), QString("$0 to $5"));
+  QCOMPARE(categories->at(2), QString("$10 to $15"));
   for (QBarSet* set : bars->barSets()) {
     QCOMPARE(set->count(), 3);
     double sum = 0;
@@ -236,7 +244,12 @@ void ResultsScreenTest::HistogramCountsEverySessionOnce() {
   QCOMPARE(bars->barSets()[0]->at(1), 5.0);
   QCOMPARE(bars->barSets()[0]->at(2), 3.0);
   QCOMPARE(bars->barSets()[1]->at(0), 12.0);
-  QVERIFY(Axis(chart, Qt::Vertical)->max() > 12);
+  // Whole sessions only on the count axis: ticks from 0 a whole step apart, the top one above 12.
+  const QValueAxis* count = Axis(chart, Qt::Vertical);
+  QCOMPARE(count->tickType(), QValueAxis::TicksDynamic);
+  QVERIFY(count->min() == 0 && count->tickAnchor() == 0 && count->tickInterval() >= 1);
+  QCOMPARE(std::fmod(count->tickInterval(), 1.0), 0.0);
+  QVERIFY(count->max() > 12 && std::fmod(count->max(), count->tickInterval()) == 0);
 }
 
 void ResultsScreenTest::StakesAndRuinRiskPlotEachSession() {
@@ -250,8 +263,10 @@ void ResultsScreenTest::StakesAndRuinRiskPlotEachSession() {
   QCOMPARE(system->name(), QString("System"));
   QCOMPARE(system->points(), (QList<QPointF>{{1, 40}, {2, 80}, {3, 20}}));
   QCOMPARE(flat->points(), (QList<QPointF>{{1, 10}, {2, 10}, {3, 10}}));
+  // The sessions' axis ends at the last session; both series mark with one size.
   QValueAxis* x = Axis(chart, Qt::Horizontal);
-  QVERIFY(x->min() < 1 && x->max() > 3);
+  QVERIFY(x->min() < 1 && x->max() > 3 && x->max() < 4);
+  QCOMPARE(system->markerSize(), flat->markerSize());
   // The largest stake of 80 sits below the top edge.
   QVERIFY(Axis(chart, Qt::Vertical)->min() <= 0 && Axis(chart, Qt::Vertical)->max() > 80);
   // Risk of ruin: the system's needs 1500, 900 and 1200 break 2, 1 and none of 3 sessions.
@@ -266,18 +281,35 @@ void ResultsScreenTest::StakesAndRuinRiskPlotEachSession() {
   QCOMPARE(qobject_cast<QLineSeries*>(ruin.series()[2])->points(), (QList<QPointF>{{1000, 0}, {1000, 100}}));
 }
 
-void ResultsScreenTest::ChartRendersIntoAPicture() {
+// Each test's plots are drawn afresh: after two and three tests in a row a plot is the picture
+// the last test alone gives, with one set of axes.
+void ResultsScreenTest::PlotsRenderTheLastTestAlone() {
   testing::AnsweringModals modals;
-  TResults results(modals, {1024, 768}, QDir::tempPath().toStdString());
-  results.ShowResult(ThreeSessions());
-  results.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&results));
-  results.ResultsTabs->setCurrentIndex(1);
-  QCOMPARE(results.ShownPlot(), results.WalksView);
-  const QImage picture(results.WalksView->grab().toImage());
-  const QColor first = qobject_cast<QLineSeries*>(results.WalksView->chart()->series()[0])->pen().color();
-  QVERIFY(PixelsOf(picture, first) > 100);
-  QVERIFY(PixelsOf(picture, Qt::white) < picture.width() * picture.height());
+  const auto pictures = [&modals](const std::vector<TestResult>& tests) {
+    TResults results(modals, {1024, 768}, QDir::tempPath().toStdString());
+    std::vector<QImage> shown;
+    // As after each test: the results drawn while the screen is closed, then shown page by page.
+    for (const TestResult& test : tests) {
+      results.ShowResult(test);
+      results.show();
+      shown.clear();
+      for (int page = 1; page <= 4; ++page) {
+        results.ResultsTabs->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        shown.push_back(results.ShownPlot()->grab().toImage());
+      }
+      results.hide();
+    }
+    return shown;
+  };
+  const std::vector<QImage> alone = pictures({ThreeSessions()});
+  QVERIFY(PixelsOf(alone[0], QColor("#1f77b4")) > 100);
+  QVERIFY(PixelsOf(alone[0], Qt::white) < alone[0].width() * alone[0].height());
+  for (const auto& tests : {std::vector{ManySessions(12), ThreeSessions()},
+                            std::vector{ThreeSessions(), ManySessions(5), ThreeSessions()}}) {
+    const std::vector<QImage> after = pictures(tests);
+    for (std::size_t plot = 0; plot < alone.size(); ++plot) QVERIFY(after[plot] == alone[plot]);
+  }
 }
 
 void ResultsScreenTest::ExportsWriteTheirFiles() {
@@ -334,7 +366,7 @@ void ResultsScreenTest::FinishedTestOpensTheResults() {
   testing::StartupDirectory startup;
   QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
   testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768});
+  TForm1 form(modals, {1024, 768}, startup.Folders());
   TAutoTest autoTest(modals, form.Controller(), {1024, 768}, startup.Path());
   TResults results(modals, {1024, 768}, startup.Path());
   autoTest.SetResultsScreen(&results);
@@ -355,7 +387,7 @@ void ResultsScreenTest::FinishedTestOpensTheResults() {
   QCOMPARE(modals.shown, (QStringList{"AutoTest", "Results", "AutoTest"}));
   QVERIFY(autoTest.ResultsButton->isEnabled());
   QCOMPARE(Text(*results.FiguresTable, RowOf(*results.FiguresTable, "Sessions"), 1), QString("2"));
-  QCOMPARE(Text(*results.FiguresTable, RowOf(*results.FiguresTable, "Rounds"), 1), QString("4000"));
+  QCOMPARE(Text(*results.FiguresTable, RowOf(*results.FiguresTable, "Rounds"), 1), QString("4,000"));
   QCOMPARE(results.WalksView->chart()->series().size(), 4);
   QTest::mouseClick(autoTest.ResultsButton, Qt::LeftButton);
   QCOMPARE(modals.shown.back(), QString("Results"));

@@ -1,5 +1,5 @@
 // Reading the start of a file, bounded in size and never waiting on a FIFO nobody writes.
-#include "config/file_read.h"
+#include "engine/file_read.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-// Reading the start of a file, bounded in size and never waiting on a FIFO nobody writes.
+// Reading the start of a chart or settings file, bounded, never waiting on a FIFO nobody writes.
 #pragma once
 
 #include <cstddef>
