@@ -241,7 +241,7 @@ check_compare() {
 # file first; prints the main window's id.
 start_program() {
   local dir=$1 log=$2 box
-  (cd "$dir" && exec "$bin_dir/quorvel") >"$log" 2>&1 &
+  (cd "$dir" && exec ./quorvel) >"$log" 2>&1 &
   echo $! >"$work/pid"
   box=$(find_window "Quorvel Progression Tester") || return 1
   sleep 0.3
@@ -268,7 +268,8 @@ deal_and_capture() {
 check_lifetime() {
   local dir="$work/lifetime" main tests pid
   mkdir -p "$dir"
-  cp -r "$bin_dir/chartdata" "$bin_dir/help" "$bin_dir"/*.bmp "$dir/"
+  # The program reads and writes beside its executable, so a copy of it runs there.
+  cp -r "$bin_dir/chartdata" "$bin_dir/help" "$bin_dir"/*.bmp "$bin_dir/quorvel" "$dir/"
   head -c 600 /dev/urandom >"$dir/chartdata/a7d70sd7f897.sav"
   cp "$dir/chartdata/a7d70sd7f897.sav" "$work/damaged.sav"
   for run in 1 2; do
