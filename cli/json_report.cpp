@@ -1,6 +1,8 @@
 // The JSON report of a test.
 #include "cli/json_report.h"
 
+#include <array>
+
 #include <nlohmann/json.hpp>
 
 #include "money/progression_text.h"
@@ -79,7 +81,7 @@ Json SettingsJson(const ActiveSettings& settings) {
   return rules;
 }
 
-// Counts the core keeps in doubles, written as the integers they are.
+// Counts and whole dollars the core keeps in doubles, written as the integers they are.
 int64_t Count(double value) { return static_cast<int64_t>(value); }
 
 Json EstimateJson(const Estimate& estimate) {
@@ -92,6 +94,16 @@ Json EstimateJson(const Estimate& estimate) {
 }
 
 Json MeanMaxJson(const MeanAndMaximum& figure) { return {{"mean", figure.mean}, {"max", figure.maximum}}; }
+
+// Keyed by the percent; null when the rounds depend on the bankroll.
+Json RuinRiskJson(const RuinRiskBankrolls& ruin) {
+  if (!ruin.available) return nullptr;
+  Json json = Json::object();
+  for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+    json[std::to_string(kRuinRiskPercents[i])] = Count(ruin.bankroll[i]);
+  }
+  return json;
+}
 
 Json SystemJson(const SystemFigures& f) {
   const Distribution& d = f.sessionWinnings;
@@ -111,10 +123,15 @@ Json SystemJson(const SystemFigures& f) {
             {"percentile95", d.percentile95}}},
           {"riskOfRuin", f.riskOfRuin},
           {"largestStake", MeanMaxJson(f.largestStake)},
-          {"largestDrawdown", MeanMaxJson(f.largestDrawdown)}};
+          {"largestDrawdown", MeanMaxJson(f.largestDrawdown)},
+          {"hours", f.hourly.hours},
+          {"winningsPerHour", f.hourly.winningsPerHour},
+          {"standardDeviationPerHour", f.hourly.standardDeviationPerHour},
+          {"bankrollForRuinRisk", RuinRiskJson(f.bankrollForRuinRisk)}};
 }
 
-constexpr const char* kEndNames[] = {"roundCount", "winLimit", "lossLimit", "endSessionRule", "stopped"};
+constexpr std::array<const char*, kEndCauses> kEndNames = {"roundCount",     "winLimit", "lossLimit",
+                                                           "endSessionRule", "bust",     "stopped"};
 
 }  // namespace
 
@@ -122,7 +139,7 @@ std::string EndCauseName(SessionEndCause cause) { return kEndNames[static_cast<i
 
 Json FiguresJson(const TestFigures& f) {
   Json endedBy = Json::object();
-  for (int cause = 0; cause < 5; ++cause) endedBy[kEndNames[cause]] = f.endedBy[static_cast<std::size_t>(cause)];
+  for (std::size_t cause = 0; cause < kEndCauses; ++cause) endedBy[kEndNames[cause]] = f.endedBy[cause];
   return {{"sessions", f.sessions},
           {"system", SystemJson(f.system)},
           {"flat", SystemJson(f.flat)},
@@ -175,12 +192,16 @@ std::string JsonReportText(const TestRun& run) {
                         {"flatFinalBankroll", record.flatBankroll},
                         {"flatTotalBet", record.flatTotalBet},
                         {"flatLargestDrawdown", record.flatMarks.largestDrawdown},
-                        {"flatRuined", record.flatMarks.ruined}});
+                        {"flatRuined", record.flatMarks.ruined},
+                        {"requiredBankroll", result.unitInPercent ? Json(nullptr)
+                                                                  : Json(Count(record.marks.requiredBankroll))}});
   }
   const LogSummary& summary = run.log.Summary();
   Json report = {{"seed", run.plan.seed},
                  {"sessions", run.plan.sessions},
                  {"handsPerSession", Count(run.plan.handsPerSession)},
+                 {"endAtBust", run.plan.endAtBust},
+                 {"roundsPerHour", Count(run.plan.roundsPerHour)},
                  {"settingsFile", FileNameText(run.settingsName)},
                  {"settings", SettingsJson(run.settings)},
                  {"warnings", run.warnings},

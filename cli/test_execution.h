@@ -23,6 +23,8 @@ struct PlanOptions {
   std::string hands = "1000";
   std::optional<std::string> seed;
   std::optional<std::string> threads;
+  bool endAtBust = false;
+  std::string roundsPerHour = "100";
 };
 void AddPlanOptions(CLI::App& command, PlanOptions& options);
 // The plan from the options, or why they do not make one.

@@ -32,13 +32,17 @@ std::string MeanMaxText(const MeanAndMaximum& figure, int decimals) {
   return FixedText(figure.mean, decimals) + " / " + FixedText(figure.maximum, decimals);
 }
 
-constexpr std::array<const char*, 5> kCauseNames = {"round count", "win limit", "loss limit",
-                                                    "END SESSION rule", "stopped"};
+constexpr std::array<const char*, kEndCauses> kCauseNames = {
+    "round count", "win limit", "loss limit", "END SESSION rule", "bust", "stopped"};
 
-constexpr std::array<const char*, 5> kCauseLabels = {
+constexpr std::array<const char*, kEndCauses> kCauseLabels = {
     "Sessions ended by the round count", "Sessions ended by the win limit",
     "Sessions ended by the loss limit", "Sessions ended by an END SESSION rule",
-    "Sessions stopped before their end"};
+    "Sessions ended broke", "Sessions stopped before their end"};
+
+std::string RuinRiskLabel(int percent) {
+  return "Bankroll for " + std::to_string(percent) + " % risk of ruin";
+}
 
 void AddEstimate(std::string& csv, const std::string& name, const Estimate& system,
                  const Estimate& flat) {
@@ -81,7 +85,7 @@ std::string EstimateText(const Estimate& estimate, int decimals) {
 
 std::vector<FigureLine> SystemLines(const SystemFigures& f) {
   const Distribution& d = f.sessionWinnings;
-  return {{"Rounds", Count(f.rounds)},
+  std::vector<FigureLine> lines = {{"Rounds", Count(f.rounds)},
           {"Total bet", FixedText(f.totalBet, kDollars), true},
           {"Winnings", FixedText(f.winnings, kDollars), true},
           {"Winnings per round (95 %)", EstimateText(f.perRound, kPerRound), true},
@@ -97,6 +101,17 @@ std::vector<FigureLine> SystemLines(const SystemFigures& f) {
           {"Risk of ruin", Share(f.riskOfRuin)},
           {"Largest stake: mean / max", MeanMaxText(f.largestStake, kDollars), true},
           {"Largest drawdown: mean / max", MeanMaxText(f.largestDrawdown, kDollars), true}};
+  lines.push_back({"Hours played", FixedText(f.hourly.hours, kDollars)});
+  lines.push_back({"Winnings per hour", FixedText(f.hourly.winningsPerHour, kDollars), true});
+  lines.push_back({"Standard deviation per hour",
+                   FixedText(f.hourly.standardDeviationPerHour, kDollars), true});
+  for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+    const RuinRiskBankrolls& ruin = f.bankrollForRuinRisk;
+    lines.push_back({RuinRiskLabel(kRuinRiskPercents[i]),
+                     ruin.available ? FixedText(ruin.bankroll[i], 0) : std::string(kNotAvailable),
+                     true});
+  }
+  return lines;
 }
 
 std::vector<FigureLine> TestLines(const TestFigures& f) {
@@ -173,6 +188,18 @@ std::string FiguresCsv(const TestFigures& f) {
   pair("largest stake max", s.largestStake.maximum, t.largestStake.maximum);
   pair("largest drawdown mean", s.largestDrawdown.mean, t.largestDrawdown.mean);
   pair("largest drawdown max", s.largestDrawdown.maximum, t.largestDrawdown.maximum);
+  pair("hours", s.hourly.hours, t.hourly.hours);
+  pair("winnings per hour", s.hourly.winningsPerHour, t.hourly.winningsPerHour);
+  pair("standard deviation per hour", s.hourly.standardDeviationPerHour,
+       t.hourly.standardDeviationPerHour);
+  for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+    // Left empty when not available.
+    auto bankroll = [i](const SystemFigures& figures) {
+      return figures.bankrollForRuinRisk.available ? Exact(figures.bankrollForRuinRisk.bankroll[i]) : "";
+    };
+    csv += "bankroll for " + std::to_string(kRuinRiskPercents[i]) + " % risk of ruin," + bankroll(s) +
+           ',' + bankroll(t) + '\n';
+  }
   AddEstimate(csv, "system minus flat per round", f.differencePerRound, {});
   AddEstimate(csv, "system minus flat per dollar bet", f.differencePerDollar, {});
   single("longest losing streak mean", f.longestLosingStreak.mean);
@@ -187,7 +214,7 @@ std::string SessionsCsv(const TestResult& result) {
   std::string csv =
       "session,finished,end,rounds,winnings,total_bet,hands_won,hands_lost,largest_stake,"
       "largest_drawdown,ruined,longest_losing_streak,flat_unit,flat_winnings,flat_total_bet,"
-      "flat_largest_drawdown,flat_ruined\n";
+      "flat_largest_drawdown,flat_ruined,required_bankroll\n";
   const double start = result.startingBankroll;
   for (std::size_t i = 0; i < result.sessions.size(); ++i) {
     const SessionRecord& r = result.sessions[i];
@@ -198,7 +225,8 @@ std::string SessionsCsv(const TestResult& result) {
            Exact(r.marks.largestDrawdown) + ',' + (r.marks.ruined ? "1" : "0") + ',' +
            std::to_string(r.longestLosingStreak) + ',' + Exact(r.flatUnit) + ',' +
            Exact(r.flatBankroll - start) + ',' + Exact(r.flatTotalBet) + ',' +
-           Exact(r.flatMarks.largestDrawdown) + ',' + (r.flatMarks.ruined ? "1" : "0") + '\n';
+           Exact(r.flatMarks.largestDrawdown) + ',' + (r.flatMarks.ruined ? "1" : "0") + ',' +
+           (result.unitInPercent ? "" : Exact(r.marks.requiredBankroll)) + '\n';
   }
   return csv;
 }

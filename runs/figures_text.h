@@ -9,6 +9,9 @@
 
 namespace quorvel {
 
+// What a figure that the settings leave without meaning shows instead.
+inline constexpr const char* kNotAvailable = "not available (the unit is a percent of the bankroll)";
+
 struct FigureLine {
   std::string label;
   std::string text;

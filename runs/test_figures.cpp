@@ -50,7 +50,7 @@ Distribution Describe(std::vector<double> values) {
   return d;
 }
 
-SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions) {
+SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions, const TestResult& result) {
   SystemFigures figures;
   const std::vector<double> rounds = Column(sessions, [](const SessionMoney& s) { return s.rounds; });
   const std::vector<double> winnings = Column(sessions, [](const SessionMoney& s) { return s.winnings; });
@@ -74,7 +74,19 @@ SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions) {
   }));
   figures.largestDrawdown =
       MeanMax(Column(sessions, [](const SessionMoney& s) { return s.marks->largestDrawdown; }));
+  figures.hourly = PerHour(rounds, winnings, result.roundsPerHour);
+  figures.bankrollForRuinRisk = BankrollsForRuinRisks(
+      Column(sessions, [](const SessionMoney& s) { return s.marks->requiredBankroll; }),
+      !result.unitInPercent);
   return figures;
+}
+
+std::vector<double> RequiredBankrolls(const TestResult& result, bool twin) {
+  std::vector<double> required;
+  for (const SessionRecord& record : result.sessions) {
+    if (record.finished) required.push_back((twin ? record.flatMarks : record.marks).requiredBankroll);
+  }
+  return required;
 }
 
 TestFigures ComputeFigures(const TestResult& result) {
@@ -91,8 +103,8 @@ TestFigures ComputeFigures(const TestResult& result) {
     streaks.push_back(record.longestLosingStreak);
   }
   figures.sessions = static_cast<int>(system.size());
-  figures.system = FiguresOf(system);
-  figures.flat = FiguresOf(flat);
+  figures.system = FiguresOf(system, result);
+  figures.flat = FiguresOf(flat, result);
   auto column = [](const std::vector<SessionMoney>& sessions, double SessionMoney::*field) {
     return Column(sessions, [field](const SessionMoney& s) { return s.*field; });
   };

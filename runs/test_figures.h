@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "runs/estimate.h"
+#include "runs/hourly_figures.h"
+#include "runs/required_bankroll.h"
 #include "runs/test_runner.h"
 
 namespace quorvel {
@@ -50,6 +52,8 @@ struct SystemFigures {
   double riskOfRuin = 0;  // share of sessions ruined
   MeanAndMaximum largestStake;
   MeanAndMaximum largestDrawdown;
+  HourlyFigures hourly;
+  RuinRiskBankrolls bankrollForRuinRisk;
 };
 
 struct TestFigures {
@@ -60,10 +64,14 @@ struct TestFigures {
   Estimate differencePerDollar;
   MeanAndMaximum longestLosingStreak;
   // Sessions ended by each cause, indexed by SessionEndCause.
-  std::array<int, 5> endedBy{};
+  std::array<int, kEndCauses> endedBy{};
 };
 
-SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions);
+// The figures of these sessions of `result`, which gives the rate of play and the unit.
+SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions, const TestResult& result);
+
+// The required bankroll of each finished session, of the system or of its twin.
+std::vector<double> RequiredBankrolls(const TestResult& result, bool twin);
 
 // The figures over the finished sessions of a test; a stopped session counts
 // only in endedBy.
