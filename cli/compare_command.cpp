@@ -11,6 +11,7 @@
 #include "cli/stop_signals.h"
 #include "cli/test_execution.h"
 #include "config/file_save.h"
+#include "runs/compared_figures.h"
 
 namespace quorvel::cli {
 namespace {
@@ -44,23 +45,10 @@ std::string JsonText(const TestPlan& plan, const std::vector<Compared>& systems)
   const nlohmann::ordered_json report = {{"seed", plan.seed},
                                          {"sessions", plan.sessions},
                                          {"handsPerSession", static_cast<int64_t>(plan.handsPerSession)},
+                                         {"endAtBust", plan.endAtBust},
+                                         {"roundsPerHour", static_cast<int64_t>(plan.roundsPerHour)},
                                          {"files", files}};
   return report.dump(2) + "\n";
-}
-
-// One row a figure and file: file,figure,system,flat.
-std::string CsvText(const std::vector<Compared>& systems) {
-  std::string csv = "file,figure,system,flat\n";
-  for (const Compared& system : systems) {
-    const std::string figures = FiguresCsv(system.run.figures);
-    std::size_t line = figures.find('\n') + 1;  // past the heading
-    while (line < figures.size()) {
-      const std::size_t end = figures.find('\n', line);
-      csv += CsvField(system.settings.name) + ',' + figures.substr(line, end - line + 1);
-      line = end + 1;
-    }
-  }
-  return csv;
 }
 
 int RunCompare(const CompareOptions& options, SessionSource& source) {
@@ -115,7 +103,15 @@ int RunCompare(const CompareOptions& options, SessionSource& source) {
     if (const SaveResult saved = SaveHoldingSignals(*name, text); !saved) exitCode = Fail(saved.message);
   };
   save(options.json, JsonText(plan, systems));
-  save(options.csv, CsvText(systems));
+  if (options.csv) {
+    std::vector<std::string> names;
+    std::vector<TestFigures> figures;
+    for (const Compared& system : systems) {
+      names.push_back(system.settings.name);
+      figures.push_back(system.run.figures);
+    }
+    save(options.csv, ComparedFiguresCsv(names, figures));
+  }
   if (exitCode != 0) return exitCode;
   return StopExitCode();
 }

@@ -1,6 +1,8 @@
 // The JSON report of a test.
 #include "cli/json_report.h"
 
+#include <array>
+
 #include <nlohmann/json.hpp>
 
 #include "money/progression_text.h"
@@ -79,7 +81,7 @@ Json SettingsJson(const ActiveSettings& settings) {
   return rules;
 }
 
-// Counts the core keeps in doubles, written as the integers they are.
+// Counts and whole dollars the core keeps in doubles, written as the integers they are.
 int64_t Count(double value) { return static_cast<int64_t>(value); }
 
 Json EstimateJson(const Estimate& estimate) {
@@ -92,6 +94,16 @@ Json EstimateJson(const Estimate& estimate) {
 }
 
 Json MeanMaxJson(const MeanAndMaximum& figure) { return {{"mean", figure.mean}, {"max", figure.maximum}}; }
+
+// Keyed by the percent; null when the rounds depend on the bankroll.
+Json RuinRiskJson(const RuinRiskBankrolls& ruin) {
+  if (!ruin.available) return nullptr;
+  Json json = Json::object();
+  for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+    json[std::to_string(kRuinRiskPercents[i])] = Count(ruin.bankroll[i]);
+  }
+  return json;
+}
 
 Json SystemJson(const SystemFigures& f) {
   const Distribution& d = f.sessionWinnings;
@@ -111,12 +123,17 @@ Json SystemJson(const SystemFigures& f) {
             {"percentile95", d.percentile95}}},
           {"riskOfRuin", f.riskOfRuin},
           {"largestStake", MeanMaxJson(f.largestStake)},
-          {"largestDrawdown", MeanMaxJson(f.largestDrawdown)}};
+          {"largestDrawdown", MeanMaxJson(f.largestDrawdown)},
+          {"hours", f.hourly.hours},
+          {"winningsPerHour", f.hourly.winningsPerHour},
+          {"standardDeviationPerHour", f.hourly.standardDeviationPerHour},
+          {"bankrollForRuinRisk", RuinRiskJson(f.bankrollForRuinRisk)}};
 }
 
 constexpr const char* kRowIndent = "    ";
 
-constexpr const char* kEndNames[] = {"roundCount", "winLimit", "lossLimit", "endSessionRule", "stopped"};
+constexpr std::array<const char*, kEndCauses> kEndNames = {"roundCount",     "winLimit", "lossLimit",
+                                                           "endSessionRule", "bust",     "stopped"};
 
 }  // namespace
 
@@ -124,7 +141,7 @@ std::string EndCauseName(SessionEndCause cause) { return kEndNames[static_cast<i
 
 Json FiguresJson(const TestFigures& f) {
   Json endedBy = Json::object();
-  for (int cause = 0; cause < 5; ++cause) endedBy[kEndNames[cause]] = f.endedBy[static_cast<std::size_t>(cause)];
+  for (std::size_t cause = 0; cause < kEndCauses; ++cause) endedBy[kEndNames[cause]] = f.endedBy[cause];
   return {{"sessions", f.sessions},
           {"system", SystemJson(f.system)},
           {"flat", SystemJson(f.flat)},
@@ -152,7 +169,7 @@ std::string FileNameText(std::string_view name) {
   return IsUtf8(name) ? std::string(name) : Latin1ToUtf8(name);
 }
 
-std::string JsonSessionRow(std::size_t number, const SessionRecord& record) {
+std::string JsonSessionRow(std::size_t number, const SessionRecord& record, const TestResult& frame) {
   const Json row = {{"session", number},
                     {"finished", record.finished},
                     {"rounds", Count(record.rounds)},
@@ -173,7 +190,9 @@ std::string JsonSessionRow(std::size_t number, const SessionRecord& record) {
                     {"flatFinalBankroll", record.flatBankroll},
                     {"flatTotalBet", record.flatTotalBet},
                     {"flatLargestDrawdown", record.flatMarks.largestDrawdown},
-                    {"flatRuined", record.flatMarks.ruined}};
+                    {"flatRuined", record.flatMarks.ruined},
+                    {"requiredBankroll", frame.unitInPercent ? Json(nullptr)
+                                                             : Json(Count(record.marks.requiredBankroll))}};
   // Indented as an element of the report's "sessionRows".
   const std::string text = row.dump(2);
   std::string indented = kRowIndent;
@@ -191,6 +210,8 @@ JsonReportParts JsonReportAround(const TestRun& run) {
   Json report = {{"seed", run.plan.seed},
                  {"sessions", run.plan.sessions},
                  {"handsPerSession", Count(run.plan.handsPerSession)},
+                 {"endAtBust", run.plan.endAtBust},
+                 {"roundsPerHour", Count(run.plan.roundsPerHour)},
                  {"settingsFile", FileNameText(run.settingsName)},
                  {"settings", SettingsJson(run.settings)},
                  {"warnings", run.warnings},
@@ -230,7 +251,7 @@ std::string JsonReportText(const TestRun& run) {
   std::string text = parts.head;
   for (std::size_t i = 0; i < run.result.sessions.size(); ++i) {
     if (i > 0) text += kRowSeparator;
-    text += JsonSessionRow(i + 1, run.result.sessions[i]);
+    text += JsonSessionRow(i + 1, run.result.sessions[i], run.result);
   }
   return text + parts.tail;
 }

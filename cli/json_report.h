@@ -33,7 +33,8 @@ struct JsonReportParts {
   std::string tail;
 };
 JsonReportParts JsonReportAround(const TestRun& run);
-std::string JsonSessionRow(std::size_t number, const SessionRecord& record);
+// `frame` says whether the unit is a percent, when no required bankroll holds.
+std::string JsonSessionRow(std::size_t number, const SessionRecord& record, const TestResult& frame);
 inline constexpr const char* kRowSeparator = ",\n";
 
 }  // namespace quorvel::cli

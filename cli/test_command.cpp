@@ -142,10 +142,10 @@ int RunTestCommand(const TestOptions& options, SessionSource& source) {
   const SessionRows rows = [&](std::size_t number, const SessionRecord& record) {
     if (options.json) {
       if (number > 1) out.jsonRows.Write(kRowSeparator);
-      out.jsonRows.Write(JsonSessionRow(number, record));
+      out.jsonRows.Write(JsonSessionRow(number, record, executed.result));
     }
     if (options.trace) out.trace.Write(TraceRows(number, record));
-    if (options.csv) out.csv.Write(SessionCsvRow(number, record, executed.result.startingBankroll));
+    if (options.csv) out.csv.Write(SessionCsvRow(number, record, executed.result));
     if (options.walks) out.walks.Write(WalkCsvRows(number, record));
   };
   if (auto problem = ExecuteTest(settings, plan, source, rows, executed)) return Fail(*problem);

@@ -19,12 +19,14 @@
 #include "config/settings_cursor.h"
 #include "config/settings_values.h"
 #include "config/program_folders.h"
-#include "engine/chart_check.h"
+#include "runs/comparison.h"
 #include "runs/return_data.h"
 #include "runs/test_merge.h"
 
 namespace quorvel::cli {
 namespace {
+
+constexpr int64_t kMostRoundsPerHour = 10000;
 
 // Draws the bar until the test ends; it wakes at the end at once, so a short
 // test does not wait out its last tick.
@@ -81,6 +83,11 @@ void AddPlanOptions(CLI::App& command, PlanOptions& options) {
       ->type_name("S");
   command.add_option("--threads", options.threads, "Worker threads, 1 to 64 (default: every core)")
       ->type_name("N");
+  command.add_flag("--end-at-bust", options.endAtBust,
+                   "End a session when the bankroll cannot cover the next bet");
+  command.add_option("--rounds-per-hour", options.roundsPerHour,
+                     "Rounds dealt an hour, for the hourly figures, 1 to 10000 (default 100)")
+      ->type_name("N");
 }
 
 std::optional<std::string> ReadPlan(const PlanOptions& options, TestPlan& plan) {
@@ -105,6 +112,11 @@ std::optional<std::string> ReadPlan(const PlanOptions& options, TestPlan& plan) 
     if (auto problem = ReadWhole("--threads", *options.threads, 1, kMaxWorkers, value)) return problem;
     plan.threads = static_cast<int>(value);
   }
+  plan.endAtBust = options.endAtBust;
+  if (auto problem = ReadWhole("--rounds-per-hour", options.roundsPerHour, 1, kMostRoundsPerHour, value)) {
+    return problem;
+  }
+  plan.roundsPerHour = static_cast<double>(value);
   return CheckPlan(plan);
 }
 
@@ -139,13 +151,6 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& named,
   return std::nullopt;
 }
 
-std::optional<std::string> SetUpTable(const ActiveSettings& settings, const TestPlan& plan, Simulator& table) {
-  table.SetChartDirectory(ThisProgramsFolders().ChartDirectory());
-  table.Seed(static_cast<uint32_t>(plan.seed));
-  table.ApplySettings(ToAppliedSettings(settings));
-  return ChartFileProblem(table.ChartFile());
-}
-
 std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
   const ProgramFolders folders = ThisProgramsFolders();
   Simulator table;
@@ -153,6 +158,7 @@ std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
   table.ApplySettings(ToAppliedSettings(settings.active));
   std::vector<RunFile> inputs;
   if (!settings.file.empty()) inputs.push_back(Shown("the settings file", settings.file));
+  // Without a writable folder there is no last-used file to protect.
   if (!folders.LastUsedFile().empty()) inputs.push_back(Shown("the last-used settings file", folders.LastUsedFile()));
   inputs.push_back(Shown("the chart file", table.ChartFile()));
   return inputs;
@@ -161,7 +167,9 @@ std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
                                        SessionSource& source, const SessionRows& rows, ExecutedTest& run) {
   Simulator base;
-  if (auto problem = SetUpTable(settings.active, plan, base)) return problem;
+  if (auto problem = SetUpTestTable(base, settings.active, ThisProgramsFolders().ChartDirectory(), plan.seed)) {
+    return problem;
+  }
   // Caught from before the first word on stderr, so a Ctrl-C as soon as the user reads it counts.
   CatchStopSignals();
   for (const std::string& warning : settings.warnings) {

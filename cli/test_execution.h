@@ -25,6 +25,8 @@ struct PlanOptions {
   std::string hands = "1000";
   std::optional<std::string> seed;
   std::optional<std::string> threads;
+  bool endAtBust = false;
+  std::string roundsPerHour = "100";
 };
 void AddPlanOptions(CLI::App& command, PlanOptions& options);
 // The plan from the options, or why they do not make one.
@@ -38,9 +40,6 @@ struct LoadedSettings {
 };
 // The settings named, else the last-used file, else the built-in defaults.
 std::optional<std::string> LoadSettings(const std::optional<std::string>& file, LoadedSettings& loaded);
-
-// The table a test starts from: the settings applied, the chart from the program's data folder read and checked.
-std::optional<std::string> SetUpTable(const ActiveSettings& settings, const TestPlan& plan, Simulator& table);
 
 // The files a test on these settings reads, and the last-used settings file,
 // which no output may replace either.

@@ -12,6 +12,8 @@
 
 #include "cli/stop_signals.h"
 #include "cli/test_execution.h"
+#include "config/program_folders.h"
+#include "runs/comparison.h"
 #include "runs/session_feed.h"
 #include "runs/session_message.h"
 
@@ -118,7 +120,7 @@ void FollowOrders(int rank, int ranks) {
     if (!order) {
       problem = "the order of the test came damaged";
     } else {
-      problem = cli::SetUpTable(order->settings, order->plan, base);
+      problem = SetUpTestTable(base, order->settings, ThisProgramsFolders().ChartDirectory(), order->plan.seed);
     }
     const SessionShare share = SessionShare::Of(order ? order->plan.sessions : 0, ranks, rank);
     if (problem) {

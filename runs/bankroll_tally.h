@@ -13,6 +13,8 @@ struct BankrollMarks {
   double largestDrawdown = 0;  // peak to trough, the start counting as a peak
   // The bankroll could not cover a stake it was asked for, or fell to zero.
   bool ruined = false;
+  // The smallest whole-dollar starting bankroll that covers every stake.
+  double requiredBankroll = 0;
   std::vector<WalkPoint> walk;  // empty unless the walk was kept
 };
 

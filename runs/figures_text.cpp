@@ -32,13 +32,17 @@ std::string MeanMaxText(const MeanAndMaximum& figure, int decimals) {
   return FixedText(figure.mean, decimals) + " / " + FixedText(figure.maximum, decimals);
 }
 
-constexpr std::array<const char*, 5> kCauseNames = {"round count", "win limit", "loss limit",
-                                                    "END SESSION rule", "stopped"};
+constexpr std::array<const char*, kEndCauses> kCauseNames = {
+    "round count", "win limit", "loss limit", "END SESSION rule", "bust", "stopped"};
 
-constexpr std::array<const char*, 5> kCauseLabels = {
+constexpr std::array<const char*, kEndCauses> kCauseLabels = {
     "Sessions ended by the round count", "Sessions ended by the win limit",
     "Sessions ended by the loss limit", "Sessions ended by an END SESSION rule",
-    "Sessions stopped before their end"};
+    "Sessions ended broke", "Sessions stopped before their end"};
+
+std::string RuinRiskLabel(int percent) {
+  return "Bankroll for " + std::to_string(percent) + " % risk of ruin";
+}
 
 void AddEstimate(std::string& csv, const std::string& name, const Estimate& system,
                  const Estimate& flat) {
@@ -81,7 +85,7 @@ std::string EstimateText(const Estimate& estimate, int decimals) {
 
 std::vector<FigureLine> SystemLines(const SystemFigures& f) {
   const Distribution& d = f.sessionWinnings;
-  return {{"Rounds", Count(f.rounds)},
+  std::vector<FigureLine> lines = {{"Rounds", Count(f.rounds)},
           {"Total bet", FixedText(f.totalBet, kDollars), true},
           {"Winnings", FixedText(f.winnings, kDollars), true},
           {"Winnings per round (95 %)", EstimateText(f.perRound, kPerRound), true},
@@ -97,6 +101,17 @@ std::vector<FigureLine> SystemLines(const SystemFigures& f) {
           {"Risk of ruin", Share(f.riskOfRuin)},
           {"Largest stake: mean / max", MeanMaxText(f.largestStake, kDollars), true},
           {"Largest drawdown: mean / max", MeanMaxText(f.largestDrawdown, kDollars), true}};
+  lines.push_back({"Hours played", FixedText(f.hourly.hours, kDollars)});
+  lines.push_back({"Winnings per hour", FixedText(f.hourly.winningsPerHour, kDollars), true});
+  lines.push_back({"Standard deviation per hour",
+                   FixedText(f.hourly.standardDeviationPerHour, kDollars), true});
+  for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+    const RuinRiskBankrolls& ruin = f.bankrollForRuinRisk;
+    lines.push_back({RuinRiskLabel(kRuinRiskPercents[i]),
+                     ruin.available ? FixedText(ruin.bankroll[i], 0) : std::string(kNotAvailable),
+                     true});
+  }
+  return lines;
 }
 
 std::vector<FigureLine> TestLines(const TestFigures& f) {
@@ -173,6 +188,18 @@ std::string FiguresCsv(const TestFigures& f) {
   pair("largest stake max", s.largestStake.maximum, t.largestStake.maximum);
   pair("largest drawdown mean", s.largestDrawdown.mean, t.largestDrawdown.mean);
   pair("largest drawdown max", s.largestDrawdown.maximum, t.largestDrawdown.maximum);
+  pair("hours", s.hourly.hours, t.hourly.hours);
+  pair("winnings per hour", s.hourly.winningsPerHour, t.hourly.winningsPerHour);
+  pair("standard deviation per hour", s.hourly.standardDeviationPerHour,
+       t.hourly.standardDeviationPerHour);
+  for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+    // Left empty when not available.
+    auto bankroll = [i](const SystemFigures& figures) {
+      return figures.bankrollForRuinRisk.available ? Exact(figures.bankrollForRuinRisk.bankroll[i]) : "";
+    };
+    csv += "bankroll for " + std::to_string(kRuinRiskPercents[i]) + " % risk of ruin," + bankroll(s) +
+           ',' + bankroll(t) + '\n';
+  }
   AddEstimate(csv, "system minus flat per round", f.differencePerRound, {});
   AddEstimate(csv, "system minus flat per dollar bet", f.differencePerDollar, {});
   single("longest losing streak mean", f.longestLosingStreak.mean);
@@ -183,7 +210,8 @@ std::string FiguresCsv(const TestFigures& f) {
   return csv;
 }
 
-std::string SessionCsvRow(std::size_t number, const SessionRecord& r, double start) {
+std::string SessionCsvRow(std::size_t number, const SessionRecord& r, const TestResult& frame) {
+  const double start = frame.startingBankroll;
   return std::to_string(number) + ',' + (r.finished ? "1" : "0") + ',' +
          kCauseNames[static_cast<std::size_t>(r.endCause)] + ',' + Exact(r.rounds) + ',' +
          Exact(r.bankroll - start) + ',' + Exact(r.totalBet) + ',' + std::to_string(r.handsWon) + ',' +
@@ -191,13 +219,14 @@ std::string SessionCsvRow(std::size_t number, const SessionRecord& r, double sta
          Exact(r.marks.largestDrawdown) + ',' + (r.marks.ruined ? "1" : "0") + ',' +
          std::to_string(r.longestLosingStreak) + ',' + Exact(r.flatUnit) + ',' +
          Exact(r.flatBankroll - start) + ',' + Exact(r.flatTotalBet) + ',' +
-         Exact(r.flatMarks.largestDrawdown) + ',' + (r.flatMarks.ruined ? "1" : "0") + '\n';
+         Exact(r.flatMarks.largestDrawdown) + ',' + (r.flatMarks.ruined ? "1" : "0") + ',' +
+         (frame.unitInPercent ? "" : Exact(r.marks.requiredBankroll)) + '\n';
 }
 
 std::string SessionsCsv(const TestResult& result) {
   std::string csv = kSessionsCsvHeading;
   for (std::size_t i = 0; i < result.sessions.size(); ++i) {
-    csv += SessionCsvRow(i + 1, result.sessions[i], result.startingBankroll);
+    csv += SessionCsvRow(i + 1, result.sessions[i], result);
   }
   return csv;
 }

@@ -9,6 +9,9 @@
 
 namespace quorvel {
 
+// What a figure that the settings leave without meaning shows instead.
+inline constexpr const char* kNotAvailable = "not available (the unit is a percent of the bankroll)";
+
 struct FigureLine {
   std::string label;
   std::string text;
@@ -46,8 +49,9 @@ std::string FiguresCsv(const TestFigures& figures);
 inline constexpr const char* kSessionsCsvHeading =
     "session,finished,end,rounds,winnings,total_bet,hands_won,hands_lost,largest_stake,"
     "largest_drawdown,ruined,longest_losing_streak,flat_unit,flat_winnings,flat_total_bet,"
-    "flat_largest_drawdown,flat_ruined\n";
-std::string SessionCsvRow(std::size_t number, const SessionRecord& record, double startingBankroll);
+    "flat_largest_drawdown,flat_ruined,required_bankroll\n";
+// `frame` gives the starting bankroll and whether the unit is a percent (no required bankroll then).
+std::string SessionCsvRow(std::size_t number, const SessionRecord& record, const TestResult& frame);
 std::string SessionsCsv(const TestResult& result);
 // The kept bankroll walks, one row a point: session, walk (system or flat), round, bankroll.
 inline constexpr const char* kWalksCsvHeading = "session,walk,round,bankroll\n";

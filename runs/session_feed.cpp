@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/shuffle_random.h"
+#include "money/whole_dollars.h"
 #include "runs/session_marks.h"
 
 namespace quorvel {
@@ -13,13 +14,21 @@ constexpr uint64_t kProgressEvery = 4096;  // rounds between progress updates
 
 // Plays up to a batch of rounds, writing each down; returns how many. The
 // traced loop is a separate copy so that the untraced one carries none of it.
-template <bool kTrace>
+// With kBust, a round whose stake the bankroll cannot cover is not dealt: the
+// session goes broke there.
+template <bool kTrace, bool kBust>
 std::size_t PlayBatch(Simulator& table, BatchRoom& room, int32_t& longestStreak,
-                      std::vector<TraceRow>& trace) {
+                      std::vector<TraceRow>& trace, bool& bust) {
   // Round k of the batch goes to lane k / kRows, row k % kRows.
   for (std::size_t lane = 0; lane < BatchRoom::kLanes; ++lane) {
     for (std::size_t place = lane; place < BatchRoom::kRounds; place += BatchRoom::kLanes) {
       const float stake = table.money.bet;
+      if constexpr (kBust) {
+        if (stake > table.money.bankroll) {
+          bust = true;
+          return lane * BatchRoom::kRows + place / BatchRoom::kLanes;
+        }
+      }
       table.DealCards();
       room.Write(place, table.money.bankroll, stake, table.LastNet());
       // The table's losses in a row are the losing streak: within a session
@@ -37,6 +46,12 @@ std::size_t PlayBatch(Simulator& table, BatchRoom& room, int32_t& longestStreak,
   return BatchRoom::kRounds;
 }
 
+using BatchPlayer = std::size_t (*)(Simulator&, BatchRoom&, int32_t&, std::vector<TraceRow>&, bool&);
+BatchPlayer PlayerFor(const TestPlan& plan) {
+  if (plan.trace) return plan.endAtBust ? PlayBatch<true, true> : PlayBatch<true, false>;
+  return plan.endAtBust ? PlayBatch<false, true> : PlayBatch<false, false>;
+}
+
 void RunSession(const Simulator& base, const TestPlan& plan, int session,
                 const std::atomic<bool>& stop, TestProgress& progress, int worker,
                 uint64_t& workerRounds, SessionRecord& record) {
@@ -48,12 +63,12 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   marks.Start(start, table.money.unitDollars, plan.walks);
   int32_t longestStreak = 0;
   uint64_t sinceUpdate = 0;
+  bool bust = false;
+  const BatchPlayer playBatch = PlayerFor(plan);
   // A batch at a time: the stop, the progress and the marks are looked at
   // between batches, which keeps the round itself lean.
-  while (!table.SessionOver() && !stop.load(std::memory_order_relaxed)) {
-    const std::size_t played =
-        plan.trace ? PlayBatch<true>(table, marks.Room(), longestStreak, record.trace)
-                   : PlayBatch<false>(table, marks.Room(), longestStreak, record.trace);
+  while (!table.SessionOver() && !bust && !stop.load(std::memory_order_relaxed)) {
+    const std::size_t played = playBatch(table, marks.Room(), longestStreak, record.trace, bust);
     marks.Add(played);
     sinceUpdate += played;
     if (sinceUpdate >= kProgressEvery) {
@@ -64,11 +79,16 @@ void RunSession(const Simulator& base, const TestPlan& plan, int session,
   }
   workerRounds += sinceUpdate;
   progress.SetRounds(worker, workerRounds);
-  record.finished = table.SessionOver();
-  record.endCause = record.finished ? table.EndCause() : SessionEndCause::kStopped;
+  if (bust) marks.Refused(table.money.bankroll, table.money.bet);
+  record.finished = table.SessionOver() || bust;
+  record.endCause = bust ? SessionEndCause::kBust
+                    : record.finished ? table.EndCause()
+                                      : SessionEndCause::kStopped;
   record.rounds = table.run.handsPlayed;
   record.bankroll = table.money.bankroll;
   record.track = table.Track();
+  // Broke before its first round: the session's high and low are its start.
+  if (record.rounds == 0) record.track.maxHigh = record.track.maxLow = WholeDollars(start);
   record.handsWon = table.money.handsWon;
   record.handsLost = table.money.handsLost;
   record.totalBet = table.money.totalBet;

@@ -1,10 +1,12 @@
 // Tallying batches of written-down rounds into the session's marks and walks.
 #include "runs/session_marks.h"
 
+#include "runs/required_bankroll.h"
+
 namespace quorvel {
 
 void SessionMarks::Start(double bankroll, float flatUnit, bool keepWalks) {
-  before_ = bankroll;
+  start_ = before_ = bankroll;
   flatUnit_ = flatUnit;
   kernel_ = BestFoldKernel();
   tally_ = RoundsTally::SessionStart(bankroll);
@@ -22,6 +24,10 @@ void SessionMarks::Add(std::size_t rounds) {
   before_ = room_.after[BatchRoom::Place(rounds - 1)];
   if (keepWalks_) AddToWalks(rounds, batch);
   tally_.Join(batch);
+}
+
+void SessionMarks::Refused(double bankroll, float stake) {
+  tally_.cover = Lower(tally_.cover, bankroll - stake);
 }
 
 namespace {
@@ -66,12 +72,15 @@ void SessionMarks::AddToWalks(std::size_t rounds, const RoundsTally& batch) {
 
 BankrollMarks SessionMarks::SystemMarks() const {
   BankrollMarks marks = tally_.SystemMarks();
+  marks.requiredBankroll = RequiredBankroll(start_, tally_.cover);
   if (keepWalks_) marks.walk = walk_.Points();
   return marks;
 }
 
 BankrollMarks SessionMarks::FlatMarks(double rounds) const {
   BankrollMarks marks = tally_.FlatMarks(flatUnit_, rounds);
+  // The twin's stake never changes: its least cover is its lowest bankroll before a round less the unit.
+  marks.requiredBankroll = RequiredBankroll(start_, tally_.twinLowBefore - flatUnit_);
   if (keepWalks_) marks.walk = flatWalk_.Points();
   return marks;
 }

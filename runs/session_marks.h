@@ -23,6 +23,9 @@ class SessionMarks {
   // Tallies the first `rounds` rounds written into the room. Out of line, so
   // that the loop playing the rounds stays small.
   [[gnu::noinline]] void Add(std::size_t rounds);
+  // A round refused because `bankroll` could not cover its `stake`: it counts
+  // in the bankroll the session needed.
+  void Refused(double bankroll, float stake);
 
   BankrollMarks SystemMarks() const;
   BankrollMarks FlatMarks(double rounds) const;
@@ -33,6 +36,7 @@ class SessionMarks {
   void AddToWalks(std::size_t rounds, const RoundsTally& batch);
 
   BatchRoom room_;
+  double start_ = 0;
   double before_ = 0;  // the bankroll the next round starts from
   float flatUnit_ = 0;
   FoldKernel kernel_ = FoldKernel::kInOrder;

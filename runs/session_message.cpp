@@ -53,6 +53,7 @@ void PutMarks(std::string& bytes, const BankrollMarks& marks) {
   Put(bytes, marks.largestStake);
   Put(bytes, marks.largestDrawdown);
   Put(bytes, marks.ruined);
+  Put(bytes, marks.requiredBankroll);
   PutList(bytes, marks.walk);
 }
 
@@ -60,6 +61,7 @@ void GetMarks(Reader& in, BankrollMarks& marks) {
   in.Get(marks.largestStake);
   in.Get(marks.largestDrawdown);
   in.Get(marks.ruined);
+  in.Get(marks.requiredBankroll);
   in.GetList(marks.walk);
 }
 

@@ -1,6 +1,7 @@
 // The whole running state of a table and the operations on it; screens and the command line drive this.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -27,8 +28,9 @@ struct AppliedSettings {
   ProgressionTable progression;
 };
 
-// What ended a session of a test.
-enum class SessionEndCause : int8_t { kRoundCount, kWinLimit, kLossLimit, kEndRule, kStopped };
+// What ended a session of a test; a bust ends it only when the test asks for that.
+enum class SessionEndCause : int8_t { kRoundCount, kWinLimit, kLossLimit, kEndRule, kBust, kStopped };
+inline constexpr std::size_t kEndCauses = 6;
 
 // The current session's high and low: whole dollars and session round numbers.
 // The exact amounts are kept beside them, so a high or low of $1403.50 that

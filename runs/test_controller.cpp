@@ -56,6 +56,8 @@ std::optional<std::string> TestController::StartTests(int sessions, double hands
   plan.handsPerSession = handsPerSession;
   plan.seed = seed;
   plan.threads = WorkerThreadsFor(processors);
+  plan.endAtBust = endAtBust_;
+  plan.roundsPerHour = roundsPerHour_;
   // The screens show every session on the log page and its walks, so they keep to its rows.
   plan.walks = true;
   if (sessions < 1 || !PlanHasLog(plan)) {

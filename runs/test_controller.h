@@ -55,6 +55,11 @@ class TestController {
   // instead when the test cannot start.
   std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed,
                                         int processors);
+  // Choices of the test screen that no settings file holds, kept for the tests that follow.
+  void SetPlayChoices(bool endAtBust, double roundsPerHour) {
+    endAtBust_ = endAtBust;
+    roundsPerHour_ = roundsPerHour;
+  }
   // STOP: ends a running test between rounds, merges what finished, carries on
   // the interrupted session at the table and shows the counters. Without a
   // running test it only clears a refused AUTO's message. True when it ended a test.
@@ -98,6 +103,8 @@ class TestController {
   Simulator& table_;
   ActiveSettings& active_;
   std::filesystem::path lastUsedFile_;
+  bool endAtBust_ = false;
+  double roundsPerHour_ = kDefaultRoundsPerHour;
   std::atomic<bool> stop_{false};
   std::atomic<bool> workersDone_{false};
   TestProgress progress_;

@@ -52,11 +52,13 @@ MeanAndMaximum RunningMeanMax::Result() const {
 void SystemColumns::Reserve(std::size_t sessions) {
   winnings_.reserve(sessions);
   totalBet_.reserve(sessions);
+  requiredBankroll_.reserve(sessions);
 }
 
 void SystemColumns::Add(double winnings, double totalBet, const BankrollMarks& marks) {
   winnings_.push_back(winnings);
   totalBet_.push_back(totalBet);
+  requiredBankroll_.push_back(marks.requiredBankroll);
   if (winnings > 0) won_ += 1;
   if (winnings < 0) lost_ += 1;
   if (winnings == 0) even_ += 1;
@@ -65,7 +67,8 @@ void SystemColumns::Add(double winnings, double totalBet, const BankrollMarks& m
   largestDrawdown_.Add(marks.largestDrawdown);
 }
 
-SystemFigures SystemColumns::Figures(const std::vector<double>& rounds) const {
+SystemFigures SystemColumns::Figures(const std::vector<double>& rounds, double roundsPerHour,
+                                     bool unitInPercent) const {
   SystemFigures figures;
   figures.rounds = Sum(rounds);
   figures.winnings = Sum(winnings_);
@@ -81,10 +84,13 @@ SystemFigures SystemColumns::Figures(const std::vector<double>& rounds) const {
   figures.sessionWinnings = Describe(winnings_);
   figures.largestStake = largestStake_.Result();
   figures.largestDrawdown = largestDrawdown_.Result();
+  figures.hourly = PerHour(rounds, winnings_, roundsPerHour);
+  figures.bankrollForRuinRisk = BankrollsForRuinRisks(requiredBankroll_, !unitInPercent);
   return figures;
 }
 
-FigureColumns::FigureColumns(double startingBankroll, int sessions) : start_(startingBankroll) {
+FigureColumns::FigureColumns(const TestResult& frame, int sessions)
+    : start_(frame.startingBankroll), roundsPerHour_(frame.roundsPerHour), unitInPercent_(frame.unitInPercent) {
   const auto room = static_cast<std::size_t>(sessions);
   rounds_.reserve(room);
   system_.Reserve(room);
@@ -104,8 +110,8 @@ TestFigures FigureColumns::Figures() const {
   TestFigures figures;
   figures.endedBy = endedBy_;
   figures.sessions = static_cast<int>(rounds_.size());
-  figures.system = system_.Figures(rounds_);
-  figures.flat = flat_.Figures(rounds_);
+  figures.system = system_.Figures(rounds_, roundsPerHour_, unitInPercent_);
+  figures.flat = flat_.Figures(rounds_, roundsPerHour_, unitInPercent_);
   std::vector<double> difference = system_.Winnings();
   for (std::size_t i = 0; i < difference.size(); ++i) difference[i] -= flat_.Winnings()[i];
   figures.differencePerRound = RatioEstimate(difference, rounds_);
@@ -115,8 +121,16 @@ TestFigures FigureColumns::Figures() const {
   return figures;
 }
 
+std::vector<double> RequiredBankrolls(const TestResult& result, bool twin) {
+  std::vector<double> required;
+  for (const SessionRecord& record : result.sessions) {
+    if (record.finished) required.push_back((twin ? record.flatMarks : record.marks).requiredBankroll);
+  }
+  return required;
+}
+
 TestFigures ComputeFigures(const TestResult& result) {
-  FigureColumns columns(result.startingBankroll);
+  FigureColumns columns(result);
   for (const SessionRecord& record : result.sessions) columns.Add(record);
   return columns.Figures();
 }

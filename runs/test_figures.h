@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "runs/estimate.h"
+#include "runs/hourly_figures.h"
+#include "runs/required_bankroll.h"
 #include "runs/test_runner.h"
 
 namespace quorvel {
@@ -42,6 +44,8 @@ struct SystemFigures {
   double riskOfRuin = 0;  // share of sessions ruined
   MeanAndMaximum largestStake;
   MeanAndMaximum largestDrawdown;
+  HourlyFigures hourly;
+  RuinRiskBankrolls bankrollForRuinRisk;
 };
 
 struct TestFigures {
@@ -52,7 +56,7 @@ struct TestFigures {
   Estimate differencePerDollar;
   MeanAndMaximum longestLosingStreak;
   // Sessions ended by each cause, indexed by SessionEndCause.
-  std::array<int, 5> endedBy{};
+  std::array<int, kEndCauses> endedBy{};
 };
 
 // A mean and a maximum kept as values come, in the order they come.
@@ -67,19 +71,21 @@ class RunningMeanMax {
   double maximum_ = 0;
 };
 
-// What the figures need of one system's finished sessions: three numbers a
+// What the figures need of one system's finished sessions: four numbers a
 // session, and counts and marks that run along.
 class SystemColumns {
  public:
   void Reserve(std::size_t sessions);
   void Add(double winnings, double totalBet, const BankrollMarks& marks);
-  SystemFigures Figures(const std::vector<double>& rounds) const;
+  // With the unit in percent, no required bankroll holds for another bankroll.
+  SystemFigures Figures(const std::vector<double>& rounds, double roundsPerHour, bool unitInPercent) const;
   const std::vector<double>& Winnings() const { return winnings_; }
   const std::vector<double>& TotalBets() const { return totalBet_; }
 
  private:
   std::vector<double> winnings_;
   std::vector<double> totalBet_;
+  std::vector<double> requiredBankroll_;
   int won_ = 0;
   int lost_ = 0;
   int even_ = 0;
@@ -92,21 +98,28 @@ class SystemColumns {
 // tens of bytes a finished session, however many there are.
 class FigureColumns {
  public:
+  FigureColumns() = default;
+  // `frame` gives the starting bankroll, the rate of play and the unit's kind.
   // Room is made for `sessions` at once: grown as they come, the columns
   // would hold up to twice that at their peak.
-  explicit FigureColumns(double startingBankroll = 0, int sessions = 0);
+  explicit FigureColumns(const TestResult& frame, int sessions = 0);
   void Add(const SessionRecord& record);
   // The figures over the finished sessions; a stopped session counts only in endedBy.
   TestFigures Figures() const;
 
  private:
   double start_ = 0;
+  double roundsPerHour_ = kDefaultRoundsPerHour;
+  bool unitInPercent_ = false;
   std::vector<double> rounds_;
   SystemColumns system_;
   SystemColumns flat_;
   RunningMeanMax streaks_;
-  std::array<int, 5> endedBy_{};
+  std::array<int, kEndCauses> endedBy_{};
 };
+
+// The required bankroll of each finished session, of the system or of its twin.
+std::vector<double> RequiredBankrolls(const TestResult& result, bool twin);
 
 // The figures of a test whose records were kept.
 TestFigures ComputeFigures(const TestResult& result);

@@ -7,11 +7,13 @@ namespace quorvel {
 
 TestMerge::TestMerge(const Simulator& base, const TestPlan& plan, bool keepSessions, TestResult& result,
                      SessionStats& stats, TestLog& log)
-    : plan_(plan), keepSessions_(keepSessions), result_(result), stats_(stats), log_(log),
-      columns_(base.money.startingBankroll, plan.sessions) {
+    : plan_(plan), keepSessions_(keepSessions), result_(result), stats_(stats), log_(log) {
   result_ = TestResult{};
   result_.startingBankroll = base.money.startingBankroll;
+  result_.unitInPercent = base.money.unitFraction != 0;
+  result_.roundsPerHour = plan.roundsPerHour;
   result_.bankroll = result_.startingBankroll;
+  columns_ = FigureColumns(result_, plan.sessions);
   if (keepSessions_) result_.sessions.reserve(static_cast<std::size_t>(plan.sessions));
   stats_.startDollars = WholeDollars(result_.startingBankroll);
   if (PlanHasLog(plan_)) log_.Start(plan_.sessions);

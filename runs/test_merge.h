@@ -28,7 +28,7 @@ class TestMerge {
   TestLog& log_;
   int added_ = 0;
   bool stoppedSessionSeen_ = false;
-  FigureColumns columns_;  // after result_, whose starting bankroll it takes
+  FigureColumns columns_;
 };
 
 }  // namespace quorvel

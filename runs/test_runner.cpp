@@ -10,9 +10,6 @@
 #include "runs/test_merge.h"
 
 namespace quorvel {
-namespace {
-
-}  // namespace
 
 std::optional<std::string> DealRefusal(const Simulator& table) {
   if (const std::optional<std::string>& problem = table.ChartProblem()) {
@@ -33,6 +30,9 @@ std::optional<std::string> CheckPlan(const TestPlan& plan) {
   }
   if (plan.threads < 1 || plan.threads > kMaxWorkers) {
     return "The number of threads must be from 1 to 64.";
+  }
+  if (!(plan.roundsPerHour > 0) || !std::isfinite(plan.roundsPerHour)) {
+    return "The number of rounds per hour must be more than 0.";
   }
   return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runs/bankroll_tally.h"
+#include "runs/hourly_figures.h"
 #include "runs/session_stats.h"
 #include "runs/simulator.h"
 #include "runs/test_log.h"
@@ -32,6 +33,9 @@ struct TestPlan {
   int threads = 1;
   bool trace = false;            // keep one row per round
   bool walks = false;            // keep each session's downsampled bankroll walks
+  // End a session before a round whose stake is more than the bankroll.
+  bool endAtBust = false;
+  double roundsPerHour = kDefaultRoundsPerHour;  // above 0
 };
 
 // Whether the log page (99 rows) can hold the plan's sessions.
@@ -80,6 +84,10 @@ struct SessionRecord {
 
 struct TestResult {
   double startingBankroll = 0;
+  // With the unit a percent of the bankroll, the rounds depend on the
+  // starting bankroll, and no required bankroll holds for another.
+  bool unitInPercent = false;
+  double roundsPerHour = kDefaultRoundsPerHour;
   std::vector<SessionRecord> sessions;  // one per requested session, in order
   bool stopped = false;
   int sessionsFinished = 0;

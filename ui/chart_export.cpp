@@ -9,6 +9,13 @@
 
 namespace quorvel::ui {
 
+QChartView* PlotView(const char* name, QWidget* parent) {
+  auto* view = new QChartView(new QChart, parent);
+  view->setObjectName(name);
+  view->setRenderHint(QPainter::Antialiasing);
+  return view;
+}
+
 QByteArray ChartPng(QChartView& view) {
   constexpr qreal kRatio = 2;
   QImage image(view.size() * kRatio, QImage::Format_ARGB32_Premultiplied);

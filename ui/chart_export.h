@@ -4,8 +4,12 @@
 #include <QByteArray>
 
 class QChartView;
+class QWidget;
 
 namespace quorvel::ui {
+
+// An empty plot named `name`, drawn smoothly.
+QChartView* PlotView(const char* name, QWidget* parent);
 
 // The view as it shows, at twice its pixels so a printed plot stays sharp.
 QByteArray ChartPng(QChartView& view);

@@ -176,6 +176,8 @@ void TForm1::CreateMenu() {
   Strategy1->setObjectName("Strategy1");
   Shuffle1 = Options1->addAction("&Shuffle Now", this, &TForm1::Shuffle1Click);
   Shuffle1->setObjectName("Shuffle1");
+  Compare1 = Options1->addAction("C&ompare Systems...", this, &TForm1::Compare1Click);
+  Compare1->setObjectName("Compare1");
   Options1->addSeparator()->setObjectName("N1");
   Exit1 = Options1->addAction("&Exit", this, &TForm1::Exit1Click);
   Exit1->setObjectName("Exit1");

@@ -32,6 +32,7 @@ class TableImage;
 class TAboutBox;
 class TAutoTest;
 class TCharts;
+class TCompare;
 class TestProgressPanel;
 class TStrategy;
 class THelpWindow;
@@ -45,6 +46,7 @@ struct Screens {
   THelpWindow* help = nullptr;
   TStrategy* options = nullptr;
   TAutoTest* autoTest = nullptr;
+  TCompare* compare = nullptr;
 };
 
 class TForm1 : public QMainWindow, public Display {
@@ -85,6 +87,7 @@ class TForm1 : public QMainWindow, public Display {
   void OptButtonClick();
   void Strategy1Click();
   void AutoClick();
+  void Compare1Click();
 
   // Services other screens call.
   void ShowSettingsMemo();
@@ -103,6 +106,7 @@ class TForm1 : public QMainWindow, public Display {
   QMenu* Options1;
   QAction* Strategy1;
   QAction* Shuffle1;
+  QAction* Compare1;
   QAction* Exit1;
   QAction* Chart1;
   QMenu* Tracking1;

@@ -12,6 +12,7 @@
 #include "ui/modal_seam.h"
 #include "ui/options_screen.h"
 #include "ui/test_progress_panel.h"
+#include "ui/compare_screen.h"
 #include "ui/test_screen.h"
 
 namespace quorvel::ui {
@@ -22,6 +23,10 @@ void TForm1::SetScreens(const Screens& screens) {
     screens_.autoTest->SetStartTests(
         [this](int sessions, double hands, uint64_t seed) { return StartTests(sessions, hands, seed); });
   }
+}
+
+void TForm1::Compare1Click() {
+  if (screens_.compare != nullptr) screens_.compare->Open();
 }
 
 void TForm1::OptButtonClick() {

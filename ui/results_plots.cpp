@@ -8,6 +8,8 @@
 #include <QChartView>
 #include <QCursor>
 #include <QLegendMarker>
+#include <QAreaSeries>
+#include <QFileInfo>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QToolTip>
@@ -15,8 +17,11 @@
 #include <algorithm>
 #include <array>
 
+#include "runs/comparison.h"
 #include "runs/figures_text.h"
+#include "runs/required_bankroll.h"
 #include "runs/test_runner.h"
+#include "runs/walk_band.h"
 #include "runs/winnings_histogram.h"
 #include "ui/plot_axes.h"
 
@@ -177,6 +182,151 @@ void DrawStakes(QChartView& view, const TestResult& result) {
   MoneyAxis(chart, Qt::AlignLeft, "Largest stake", 0, most);
   Attach(chart, system);
   Attach(chart, flat);
+}
+
+namespace {
+
+// How many points of each mean walk are drawn.
+constexpr std::size_t kBandPoints = 200;
+
+QString SystemName(const ComparedSystem& system) { return QFileInfo(QString::fromStdString(system.name)).fileName(); }
+
+QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  series->setPen(QPen(colour, 2, style));
+  return series;
+}
+
+// Adds the series, covers them with a dollar axis across and `up` (a share in percent, or
+// dollars over low..high) and attaches them.
+void AddWithAxes(QChart& chart, const std::vector<QAbstractSeries*>& drawn, const QString& across,
+                 double left, double right, const QString& up) {
+  for (QAbstractSeries* series : drawn) chart.addSeries(series);
+  MoneyAxis(chart, Qt::AlignBottom, across, left, right);
+  CountAxis(chart, Qt::AlignLeft, up, 100, 1.0);
+  for (QAbstractSeries* series : drawn) Attach(chart, series);
+}
+
+// A step line of the share of sessions broke against the starting bankroll,
+// widening `most` to its largest need.
+QLineSeries* RuinLine(const TestResult& result, bool twin, const QString& name, const QColor& colour,
+                      double& most) {
+  QLineSeries* series = Line(name, colour, twin ? Qt::DashLine : Qt::SolidLine);
+  for (const RuinPoint& point : RuinRiskSteps(RequiredBankrolls(result, twin))) {
+    series->append(point.bankroll, point.risk * 100);
+    most = std::max(most, point.bankroll);
+  }
+  QObject::connect(series, &QLineSeries::hovered, series, [name](const QPointF& point, bool state) {
+    ShowTip(state, QString("%1: %2 % of sessions broke from %3").arg(name, CountText(point.y()), MoneyText(point.x())));
+  });
+  return series;
+}
+
+}  // namespace
+
+void DrawRuinRisk(QChartView& view, const TestResult& result) {
+  if (result.unitInPercent) {
+    StartPlot(view, "Risk of ruin: not available, the unit is a percent of the bankroll");
+    return;
+  }
+  QChart& chart = StartPlot(view, "Risk of ruin against the starting bankroll");
+  double most = result.startingBankroll;
+  std::vector<QAbstractSeries*> drawn = {RuinLine(result, false, "System", QColor(kSystemColour), most),
+                                         RuinLine(result, true, "Flat bet", QColor(kFlatColour), most)};
+  QLineSeries* bankroll = Line("Your bankroll", Qt::black, Qt::DotLine);
+  bankroll->append(result.startingBankroll, 0);
+  bankroll->append(result.startingBankroll, 100);
+  drawn.push_back(bankroll);
+  AddWithAxes(chart, drawn, "Starting bankroll", 0, most, "Sessions broke (%)");
+}
+
+void DrawComparedWinnings(QChartView& view, const std::vector<ComparedSystem>& systems) {
+  QChart& chart = StartPlot(view, "Session winnings: share of sessions that won at most each amount");
+  std::vector<QAbstractSeries*> drawn;
+  double low = 0;
+  double high = 0;
+  for (std::size_t s = 0; s < systems.size(); ++s) {
+    const TestResult& result = systems[s].result;
+    std::vector<double> winnings;
+    for (const SessionRecord& session : result.sessions) {
+      if (session.finished) winnings.push_back(session.bankroll - result.startingBankroll);
+    }
+    std::sort(winnings.begin(), winnings.end());
+    QLineSeries* series = Line(SystemName(systems[s]), QColor(kSessionColours[s]));
+    const double n = static_cast<double>(winnings.size());
+    for (std::size_t i = 0; i < winnings.size(); ++i) {
+      series->append(winnings[i], 100 * static_cast<double>(i) / n);
+      series->append(winnings[i], 100 * static_cast<double>(i + 1) / n);
+    }
+    if (!winnings.empty()) {
+      low = std::min(low, winnings.front());
+      high = std::max(high, winnings.back());
+    }
+    drawn.push_back(series);
+  }
+  AddWithAxes(chart, drawn, "Session winnings", low, high, "Sessions (%)");
+}
+
+void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& systems, bool twinOnce) {
+  QChart& chart = StartPlot(view, "Risk of ruin against the starting bankroll");
+  std::vector<QAbstractSeries*> drawn;
+  double most = 1;
+  for (std::size_t s = 0; s < systems.size(); ++s) {
+    // A percent unit has no bankroll that holds for another: nothing to draw.
+    if (systems[s].result.unitInPercent) continue;
+    const QColor colour(kSessionColours[s]);
+    drawn.push_back(RuinLine(systems[s].result, false, SystemName(systems[s]), colour, most));
+    if (!twinOnce) drawn.push_back(RuinLine(systems[s].result, true, SystemName(systems[s]) + " flat bet", colour, most));
+  }
+  if (twinOnce && !systems.empty() && !systems.front().result.unitInPercent) {
+    drawn.push_back(RuinLine(systems.front().result, true, "Flat bet", Qt::black, most));
+  }
+  AddWithAxes(chart, drawn, "Starting bankroll", 0, most, "Sessions broke (%)");
+}
+
+void DrawComparedWalks(QChartView& view, const std::vector<ComparedSystem>& systems) {
+  QChart& chart = StartPlot(view, "Mean bankroll walk of each system, with the band that holds 90 % of its sessions");
+  std::vector<QAbstractSeries*> drawn;
+  std::vector<QAbstractSeries*> bands;
+  double lastRound = 1;
+  double low = 0;
+  double high = 0;
+  bool first = true;
+  for (std::size_t s = 0; s < systems.size(); ++s) {
+    const WalkBand band = BandOfWalks(systems[s].result, kBandPoints);
+    if (band.rounds.empty()) continue;
+    QColor colour(kSessionColours[s]);
+    QLineSeries* mean = Line(SystemName(systems[s]), colour);
+    auto* lower = new QLineSeries;
+    auto* upper = new QLineSeries;
+    for (std::size_t k = 0; k < band.rounds.size(); ++k) {
+      mean->append(band.rounds[k], band.mean[k]);
+      lower->append(band.rounds[k], band.low[k]);
+      upper->append(band.rounds[k], band.high[k]);
+      if (first) low = high = band.mean[k];
+      first = false;
+      low = std::min(low, band.low[k]);
+      high = std::max(high, band.high[k]);
+    }
+    lastRound = std::max(lastRound, band.rounds.back());
+    auto* area = new QAreaSeries(upper, lower);
+    colour.setAlpha(50);
+    area->setBrush(colour);
+    area->setPen(Qt::NoPen);
+    bands.push_back(area);
+    drawn.push_back(mean);
+  }
+  // The bands go under every mean line.
+  bands.insert(bands.end(), drawn.begin(), drawn.end());
+  for (QAbstractSeries* series : bands) chart.addSeries(series);
+  CountAxis(chart, Qt::AlignBottom, "Round", lastRound, 1.0);
+  MoneyAxis(chart, Qt::AlignLeft, "Bankroll", low, high);
+  for (QAbstractSeries* series : bands) {
+    Attach(chart, series);
+    if (qobject_cast<QAreaSeries*>(series) == nullptr) continue;
+    for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
+  }
 }
 
 }  // namespace quorvel::ui

@@ -9,6 +9,7 @@
 class QChartView;
 
 namespace quorvel {
+struct ComparedSystem;
 struct TestResult;
 struct WinningsHistogram;
 }  // namespace quorvel
@@ -33,5 +34,17 @@ void DrawWalks(QChartView& view, const TestResult& result, int page);
 void DrawWinnings(QChartView& view, const WinningsHistogram& histogram);
 // Each finished session's largest stake, for the system and for the twin.
 void DrawStakes(QChartView& view, const TestResult& result);
+// The share of sessions that go broke against the starting bankroll, for the
+// system and the twin, with the test's bankroll marked.
+void DrawRuinRisk(QChartView& view, const TestResult& result);
+
+// Systems compared, a colour each: the share of sessions that won at most a
+// given amount, overlaid.
+void DrawComparedWinnings(QChartView& view, const std::vector<ComparedSystem>& systems);
+// The risk of ruin against the starting bankroll of each system; the twin's
+// once, dashed, when the twins agree.
+void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& systems, bool twinOnce);
+// Each system's mean bankroll walk with the band that holds 90 % of its sessions.
+void DrawComparedWalks(QChartView& view, const std::vector<ComparedSystem>& systems);
 
 }  // namespace quorvel::ui

@@ -3,7 +3,6 @@
 
 #include <QChartView>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,23 +12,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "config/file_save.h"
 #include "runs/figures_text.h"
 #include "runs/test_figures.h"
 #include "runs/winnings_histogram.h"
 #include "ui/chart_export.h"
 #include "ui/modal_seam.h"
 #include "ui/results_plots.h"
+#include "ui/save_dialog.h"
 
 namespace quorvel::ui {
 namespace {
-
-QChartView* PlotView(const char* name, QWidget* parent) {
-  auto* view = new QChartView(new QChart, parent);
-  view->setObjectName(name);
-  view->setRenderHint(QPainter::Antialiasing);
-  return view;
-}
 
 QTableWidgetItem* Cell(const std::string& text) {
   auto* item = new QTableWidgetItem(QString::fromStdString(text));
@@ -82,6 +74,8 @@ void TResults::CreateControls() {
   ResultsTabs->addTab(WinningsView, "Session winnings");
   StakesView = PlotView("StakesView", this);
   ResultsTabs->addTab(StakesView, "Largest stakes");
+  RuinView = PlotView("RuinView", this);
+  ResultsTabs->addTab(RuinView, "Risk of ruin");
 
   auto button = [this](const char* name, const QString& caption, void (TResults::*click)()) {
     auto* b = new QPushButton(caption, this);
@@ -125,6 +119,7 @@ void TResults::ShowResult(const TestResult& result) {
   WalkSessionsChange();
   DrawWinnings(*WinningsView, HistogramOfWinnings(result_));
   DrawStakes(*StakesView, result_);
+  DrawRuinRisk(*RuinView, result_);
 }
 
 void TResults::FillTable() {
@@ -162,6 +157,8 @@ QChartView* TResults::ShownPlot() const {
       return WinningsView;
     case 3:
       return StakesView;
+    case 4:
+      return RuinView;
     default:
       return nullptr;
   }
@@ -169,14 +166,7 @@ QChartView* TResults::ShownPlot() const {
 
 void TResults::Save(const QString& title, const QString& name, const QString& filter,
                     const std::function<std::string()>& bytes) {
-  const std::filesystem::path folder = startupDirectory_ / "LogFiles";
-  std::error_code ignored;  // without the folder the dialog simply opens elsewhere
-  std::filesystem::create_directories(folder, ignored);
-  const QString suggested = QString::fromStdString((folder / name.toStdString()).string());
-  const QString file = modals_.SaveFileName(this, title, suggested, filter, QFileInfo(name).suffix());
-  if (file.isEmpty()) return;
-  const SaveResult saved = SaveFile(file.toStdString(), bytes());
-  if (!saved) modals_.ShowError(this, windowTitle(), QString::fromStdString(saved.message));
+  SaveThroughDialog(modals_, this, startupDirectory_, title, name, filter, bytes);
 }
 
 void TResults::SaveFiguresClick() {
@@ -188,16 +178,15 @@ void TResults::SaveSessionsClick() {
   Save("Save Sessions CSV", "sessions.csv", "CSV Files (*.csv)", [this] { return SessionsCsv(result_); });
 }
 
-void TResults::SavePngClick() { SavePlot("PNG", "PNG Pictures (*.png)", ChartPng); }
+void TResults::SavePngClick() { SavePlot(false); }
 
-void TResults::SaveSvgClick() { SavePlot("SVG", "SVG Drawings (*.svg)", ChartSvg); }
+void TResults::SaveSvgClick() { SavePlot(true); }
 
-void TResults::SavePlot(const QString& kind, const QString& filter, QByteArray (*picture)(QChartView&)) {
-  QChartView* plot = ShownPlot();
-  if (plot == nullptr) return;
+void TResults::SavePlot(bool svg) {
   // "WalksView" is offered as walks.png.
-  const QString name = plot->objectName().chopped(4).toLower() + "." + kind.toLower();
-  Save("Save Plot as " + kind, name, filter, [plot, picture] { return picture(*plot).toStdString(); });
+  if (QChartView* plot = ShownPlot()) {
+    SavePlotThroughDialog(modals_, this, startupDirectory_, *plot, plot->objectName().chopped(4).toLower(), svg);
+  }
 }
 
 }  // namespace quorvel::ui

@@ -40,7 +40,7 @@ class TResults : public QDialog {
 
   QTabWidget* ResultsTabs;
   QTableWidget* FiguresTable;
-  QChartView *WalksView, *WinningsView, *StakesView;
+  QChartView *WalksView, *WinningsView, *StakesView, *RuinView;
   QComboBox* WalkSessions;
   QPushButton *SaveFigures, *SaveSessions, *SavePng, *SaveSvg, *CloseResults;
 
@@ -49,7 +49,7 @@ class TResults : public QDialog {
   void FillTable();
   void Save(const QString& title, const QString& name, const QString& filter,
             const std::function<std::string()>& bytes);
-  void SavePlot(const QString& kind, const QString& filter, QByteArray (*picture)(QChartView&));
+  void SavePlot(bool svg);
 
   ModalSeam& modals_;
   std::filesystem::path startupDirectory_;

@@ -13,6 +13,7 @@
 #include "ui/about_box.h"
 #include "ui/alert_dialog.h"
 #include "ui/charts_screen.h"
+#include "ui/compare_screen.h"
 #include "ui/help_window.h"
 #include "ui/limit_dialog.h"
 #include "ui/main_screen.h"
@@ -63,8 +64,10 @@ int Run() {
   TAutoTest autoTest(modals, main.Controller(), display, folders.writable, &main);
   TResults results(modals, display, folders.writable, &main);
   autoTest.SetResultsScreen(&results);
+  TCompare compare(modals, display, folders, [&main] { return main.Active(); }, &main);
+  autoTest.SetCompareScreen(&compare);
   options.SetShellScreens(&about, &help);
-  main.SetScreens({&charts, &about, &limit, &help, &options, &autoTest});
+  main.SetScreens({&charts, &about, &limit, &help, &options, &autoTest, &compare});
 
   main.show();
   QThread::msleep(100);

@@ -1,6 +1,7 @@
 // TAutoTest: the automatic test screen.
 #include "ui/test_screen.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "runs/log_file.h"
 #include "runs/test_controller.h"
 #include "ui/modal_seam.h"
+#include "ui/compare_screen.h"
 #include "ui/results_screen.h"
 
 namespace quorvel::ui {
@@ -95,11 +97,21 @@ void TAutoTest::CreateControls() {
   SeedEdit->setPlaceholderText("new, from the clock");
   SeedEdit->setToolTip("Give the seed of an earlier test to repeat it exactly");
   LastSeed = label("LastSeed", "", {130, 394, 380, 24});
+  RoundsLabel = label("RoundsLabel", "Rounds per hour:", {395, 360, 150, 28});
+  RoundsPerHour = new QLineEdit("100", this);
+  RoundsPerHour->setObjectName("RoundsPerHour");
+  RoundsPerHour->setGeometry(548, 360, 70, 28);
+  RoundsPerHour->setToolTip("How fast the table deals, for the hourly figures");
+  // Not kept in settings files: the screen keeps it from one test to the next.
+  EndAtBust = new QCheckBox("End a session when the bankroll cannot cover the next bet", this);
+  EndAtBust->setObjectName("EndAtBust");
+  EndAtBust->setGeometry(130, 528, 560, 24);
   // What a screen reader says for each field: the label above it, or the one beside it.
   Label3->setBuddy(Target);
   Label4->setBuddy(Edit1);
   SeedLabel->setBuddy(SeedEdit);
   numtests->setAccessibleName("Hands per session, from the list");
+  RoundsLabel->setBuddy(RoundsPerHour);
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
@@ -120,11 +132,13 @@ void TAutoTest::CreateControls() {
   Review = button("Review", "Review Log", {520, 438, 161, 37});
   ResultsButton = button("ResultsButton", "Results", {350, 438, 161, 37});
   ResultsButton->setEnabled(false);
+  CompareButton = button("CompareButton", "Compare Systems", {350, 484, 161, 37});
   Close1 = button("Close1", "Close", {520, 484, 161, 37});
   SaveLog = button("SaveLog", "Save Log File As", {130, 484, 171, 37});
   SaveLog->hide();
   connect(Review, &QPushButton::clicked, this, &TAutoTest::ReviewClick);
   connect(ResultsButton, &QPushButton::clicked, this, &TAutoTest::ResultsClick);
+  connect(CompareButton, &QPushButton::clicked, this, &TAutoTest::CompareClick);
   connect(Close1, &QPushButton::clicked, this, &TAutoTest::Close1Click);
   connect(SaveLog, &QPushButton::clicked, this, &TAutoTest::SaveLogClick);
 
@@ -158,6 +172,7 @@ void TAutoTest::CompactLayout() {
   Close1->move(448, 400);
   Review->move(448, 344);
   ResultsButton->move(280, 400);
+  CompareButton->move(280, 344);
   Panel1->move(456, 208);
   Edit1->move(400, 240);
   Target->move(176, 144);
@@ -169,6 +184,9 @@ void TAutoTest::CompactLayout() {
   SeedLabel->move(104, 300);
   SeedEdit->move(164, 300);
   LastSeed->move(104, 332);
+  RoundsLabel->move(104, 364);
+  RoundsPerHour->move(234, 364);
+  EndAtBust->move(104, 444);
   Log1->setFixedHeight(377);
 }
 
@@ -176,6 +194,16 @@ void TAutoTest::numtestsChange() { UpdateBox(); }
 
 void TAutoTest::UpdateBox() {
   Target->setText(QString::fromStdString(GeneralText(HandsOfItem(numtests->currentIndex()))));
+}
+
+std::optional<double> TAutoTest::ReadRoundsPerHour() {
+  bool ok = false;
+  const int rounds = RoundsPerHour->text().trimmed().toInt(&ok);
+  if (ok && rounds >= 1 && rounds <= 10000) return rounds;
+  modals_.ShowError(this, windowTitle(),
+                    QString("'%1' is not a valid number of rounds per hour: give a whole number from 1 to 10000")
+                        .arg(RoundsPerHour->text()));
+  return std::nullopt;
 }
 
 std::optional<uint64_t> TAutoTest::ReadSeed() {
@@ -205,6 +233,9 @@ void TAutoTest::start1Click() {
   }
   const std::optional<uint64_t> seed = ReadSeed();
   if (!seed || !startTests_) return;
+  const std::optional<double> roundsPerHour = ReadRoundsPerHour();
+  if (!roundsPerHour) return;
+  controller_.SetPlayChoices(EndAtBust->isChecked(), *roundsPerHour);
   if (std::optional<std::string> problem = startTests_(sessions, hands, *seed)) {
     modals_.ShowError(this, windowTitle(), QString::fromStdString(*problem));
     return;
@@ -229,6 +260,10 @@ void TAutoTest::ResultsClick() {
   if (results_ != nullptr && ResultsButton->isEnabled()) results_->Open(controller_.Result());
 }
 
+void TAutoTest::CompareClick() {
+  if (compare_ != nullptr) compare_->Open();
+}
+
 void TAutoTest::TestEnded() { ResultsButton->setEnabled(!controller_.Result().sessions.empty()); }
 
 void TAutoTest::SaveLogClick() {
@@ -250,6 +285,9 @@ void TAutoTest::ShowLog(bool shown) {
   Log1->setVisible(shown);
   LogLabel->setVisible(shown);
   SaveLog->setVisible(shown);
+  // Below the log, where the page does not cover them.
+  EndAtBust->setVisible(!shown);
+  CompareButton->setVisible(!shown);
   if (shown) {
     Log1->raise();
     LogLabel->raise();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -23,6 +24,7 @@ class TestController;
 namespace quorvel::ui {
 
 class ModalSeam;
+class TCompare;
 class TResults;
 
 // What Start asks of the main screen: a message when the test cannot start.
@@ -36,6 +38,7 @@ class TAutoTest : public QDialog {
             std::filesystem::path startupDirectory, QWidget* parent = nullptr);
   void SetStartTests(StartTestsCall start) { startTests_ = std::move(start); }
   void SetResultsScreen(TResults* results) { results_ = results; }
+  void SetCompareScreen(TCompare* compare) { compare_ = compare; }
   // The seed of the test that just ran, shown so a test can be repeated.
   void ShowSeed(uint64_t seed);
 
@@ -44,6 +47,7 @@ class TAutoTest : public QDialog {
   void start1Click();
   void ReviewClick();
   void ResultsClick();
+  void CompareClick();
   // A test has ended: its results can be seen once it has any sessions.
   void TestEnded();
   void SaveLogClick();
@@ -51,11 +55,12 @@ class TAutoTest : public QDialog {
   bool LogShown() const;
   void reject() override;
 
-  QLabel *Label3, *Label1, *Label4, *Label2, *SeedLabel, *LastSeed;
+  QLabel *Label3, *Label1, *Label4, *Label2, *SeedLabel, *LastSeed, *RoundsLabel;
   QComboBox* numtests;
-  QLineEdit *Target, *Edit1, *SeedEdit;
+  QLineEdit *Target, *Edit1, *SeedEdit, *RoundsPerHour;
+  QCheckBox* EndAtBust;
   QFrame* Panel1;
-  QPushButton *start1, *Review, *ResultsButton, *Close1, *SaveLog;
+  QPushButton *start1, *Review, *ResultsButton, *CompareButton, *Close1, *SaveLog;
   QLabel* LogLabel;
   QPlainTextEdit* Log1;
 
@@ -66,6 +71,7 @@ class TAutoTest : public QDialog {
   void CreateControls();
   void CompactLayout();
   std::optional<uint64_t> ReadSeed();
+  std::optional<double> ReadRoundsPerHour();
   void ShowLog(bool shown);
 
   ModalSeam& modals_;
@@ -73,6 +79,7 @@ class TAutoTest : public QDialog {
   std::filesystem::path startupDirectory_;
   StartTestsCall startTests_;
   TResults* results_ = nullptr;
+  TCompare* compare_ = nullptr;
 };
 
 }  // namespace quorvel::ui

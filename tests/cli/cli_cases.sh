@@ -544,6 +544,40 @@ PY
   expect_message "compare needs two settings files or more"
 }
 
+# The bankroll given for p % risk of ruin busts at most p % of the same sessions
+# under --end-at-bust, and one dollar less busts more; the percent unit has none.
+case_end_at_bust() {
+  local bankroll busts percent settings
+  for settings in "--rule 0,1,multiply,2 --rule 1,0,set,1 --max 400" \
+    "--rule 0,1,set,1 --rule 1,0,set,2 --rule 2,0,set,4 --rule 3,0,set,1 --min 10" \
+    "--rule 0,1,multiply,2 --rule 1,0,set,1 --win-limit stop --win-amount 100 --loss-limit stop --loss-amount 300"; do
+    # shellcheck disable=SC2086
+    expect_ok settings new s.sav $settings
+    expect_ok test --settings s.sav --sessions 40 --hands 500 --seed 6 --json r.json --csv r.csv
+    grep -q ',required_bankroll$' r.csv || fail "no required_bankroll column: $(head -1 r.csv)"
+    for percent in 5 25; do
+      bankroll=$(python3 -c "import json; print(int(json.load(open('r.json'))['figures']['system']['bankrollForRuinRisk']['$percent']))")
+      expect_ok settings set s.sav --bankroll "$bankroll"
+      expect_ok test --settings s.sav --sessions 40 --hands 500 --seed 6 --end-at-bust --csv b.csv
+      busts=$(grep -c ',bust,' b.csv)
+      [ "$busts" -le $((40 * percent / 100)) ] || fail "$busts of 40 busted at \$$bankroll, given for $percent %"
+      expect_ok settings set s.sav --bankroll $((bankroll - 1))
+      expect_ok test --settings s.sav --sessions 40 --hands 500 --seed 6 --end-at-bust --csv b.csv --json b.json
+      busts=$(grep -c ',bust,' b.csv)
+      [ "$busts" -gt $((40 * percent / 100)) ] || fail "only $busts of 40 busted at \$$((bankroll - 1)), below the $percent % bankroll"
+      grep -qE "^Sessions ended broke: $busts$" out.txt || fail "the summary does not count $busts busts"
+      python3 -c "import json,sys; sys.exit(json.load(open('b.json'))['figures']['endedBy']['bust'] != $busts)" ||
+        fail "endedBy.bust is not $busts"
+    done
+  done
+  expect_ok settings new p.sav --unit-percent --unit 1
+  expect_ok test --settings p.sav --sessions 3 --hands 200 --seed 1 --rounds-per-hour 50 --json p.json
+  grep -qE '^Hours played +12.00 +12.00$' out.txt || fail "600 rounds at 50 an hour are not 12 hours"
+  grep -qE '^Bankroll for 5 % risk of ruin +not available' out.txt || fail "the percent unit has a bankroll for risk of ruin"
+  python3 -c "import json,sys; f=json.load(open('p.json'))['figures']; sys.exit(f['system']['bankrollForRuinRisk'] is not None)" ||
+    fail "bankrollForRuinRisk is not null with the unit in percent"
+}
+
 # Fault: an output that was an input of the run, another output or the printed report replaced it, exit 0.
 case_output_clashes() {
   program_copy
@@ -676,6 +710,7 @@ case_messages() {
     "test --sessions 100 --log x.txt|--log writes the log page, which holds 99 sessions: use it on tests of at most 99 sessions"
     "test --sessions 1001 --walks w.csv|--walks keeps every session's bankroll walk: use it on tests of at most 1000 sessions"
     "test --threads 0|--threads takes a whole number from 1 to 64, not '0'"
+    "compare a.sav b.sav --rounds-per-hour 0|--rounds-per-hour takes a whole number from 1 to 10000, not '0'"
     "test --hands -5|--hands takes a whole number of rounds or no-limit, not '-5'"
     "deal --decks 5|--decks takes 2, 4, 6 or 8, not '5'"
     "deal --rounds --seed 3|--rounds: no value given (--seed is the next option) (see --help)"

@@ -28,7 +28,7 @@ mask() {
 cases=(
   "all|test --settings m.sav --sessions 99 --hands 300 --seed 5 --threads 2 --log all.log --json all.json --csv all.csv --walks all.walks --trace all.trace"
   "limits|test --settings l.sav --sessions 300 --hands 100 --seed 6 --threads 1 --json limits.json --csv limits.csv"
-  "compare|compare m.sav l.sav --sessions 200 --hands 200 --seed 7 --threads 2 --json compare.json --csv compare.csv"
+  "compare|compare m.sav l.sav --sessions 200 --hands 200 --seed 7 --threads 2 --end-at-bust --rounds-per-hour 60 --json compare.json --csv compare.csv"
 )
 for entry in "${cases[@]}"; do
   name=${entry%%|*}

@@ -11,7 +11,7 @@ user=quorvel-check
 app_id=io.github.quorvel.Quorvel
 
 # Inside xvfb-run, as the unprivileged user in the home: start the desktop
-# program, deal, open and close the options screen so the last-used file is written.
+# program, deal, and leave the options screen with its settings so the last-used file is written.
 if [ "${1:-}" = "--desktop" ]; then
   cd "$HOME"
   quorvel >"$HOME/quorvel.log" 2>&1 &
@@ -43,7 +43,9 @@ if [ "${1:-}" = "--desktop" ]; then
   awk -v c="$card" 'BEGIN { exit !(c > 0.7) }' || { echo "FAIL: no card after DEAL ($card)"; exit 1; }
   xdotool mousemove --window "$window" 350 193 click 1
   options=$(find_window "Quorvel Options Screen") || { echo "FAIL: the options screen did not open"; exit 1; }
-  xdotool mousemove --window "$options" 12 12 key Escape  # the close box: saved and applied
+  # RUN TEST WITH NEW SETTINGS, the left button of the bottom row: saved and applied.
+  eval "$(xdotool getwindowgeometry --shell "$options")"
+  xdotool mousemove --window "$options" 100 $((HEIGHT - 32)) click 1
   sleep 0.6
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the installed program ended"; cat "$HOME/quorvel.log"; exit 1; }
   kill "$pid"

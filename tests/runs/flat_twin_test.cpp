@@ -1,4 +1,4 @@
-// The flat-bet twin against a real flat-bet test, session ends, and how often the intervals cover.
+// The flat-bet twin against a real flat-bet test, session ends, going broke, and how often the intervals cover.
 #include <gtest/gtest.h>
 
 #include "runs/test_figures.h"
@@ -26,6 +26,17 @@ AppliedSettings Martingale() {
   settings.progression.ruleUnits[1] = 2;
   settings.progression.ruleAction[10] = kSetBet;  // after a win
   settings.progression.ruleUnits[10] = 1;
+  return settings;
+}
+
+AppliedSettings Paroli() {
+  AppliedSettings settings = Flat();
+  settings.progression.progressionEnabled = 1;
+  const std::pair<int, int8_t> rules[] = {{1, 1}, {10, 2}, {20, 4}, {30, 1}};  // wins x 10 + losses
+  for (const auto& [index, units] : rules) {
+    settings.progression.ruleAction[index] = kSetBet;
+    settings.progression.ruleUnits[index] = units;
+  }
   return settings;
 }
 
@@ -108,14 +119,60 @@ TEST(SessionEndTest, EachEndIsNamedByWhatEndedIt) {
   AppliedSettings endRule = Flat();
   endRule.progression.progressionEnabled = 1;
   endRule.progression.ruleAction[3] = kEndSession;  // three losses in a row
+  AppliedSettings poor = Martingale();
+  poor.money.bankroll = 300;
   const std::pair<AppliedSettings, SessionEndCause> cases[] = {
       {Flat(), SessionEndCause::kRoundCount},
       {winLimit, SessionEndCause::kWinLimit},
-      {endRule, SessionEndCause::kEndRule}};
+      {endRule, SessionEndCause::kEndRule},
+      {poor, SessionEndCause::kBust}};
   for (const auto& [settings, cause] : cases) {
-    const TestResult result = RunPlan(settings, Plan(4, 100000, 9));
+    TestPlan plan = Plan(4, 100000, 9);
+    plan.endAtBust = cause == SessionEndCause::kBust;  // otherwise a session plays on below zero
+    const TestResult result = RunPlan(settings, plan);
     for (const SessionRecord& session : result.sessions) EXPECT_EQ(session.endCause, cause);
     EXPECT_EQ(ComputeFigures(result).endedBy[static_cast<std::size_t>(cause)], 4);
+  }
+}
+
+// Run again from the bankroll given for p % risk of ruin, going broke where a
+// stake is not covered: exactly the sessions that needed more go broke, at
+// most p %, and one dollar less breaks more.
+TEST(SessionEndTest, TheBankrollForARiskOfRuinBreaksThatShareOfSessions) {
+  AppliedSettings clamped = Martingale();
+  clamped.tableMinimum = 25;
+  clamped.tableMaximum = 160;
+  AppliedSettings limited = Martingale();
+  limited.money.modes.winLimitMode = 1;
+  limited.money.winLimit = 150;
+  limited.money.modes.lossLimitMode = 1;
+  limited.money.lossLimit = 400;
+  for (const AppliedSettings& settings : {Flat(), Martingale(), Paroli(), clamped, limited}) {
+    TestPlan plan = Plan(40, 400, 31);
+    const TestResult free = RunPlan(settings, plan);
+    const RuinRiskBankrolls ruin = ComputeFigures(free).system.bankrollForRuinRisk;
+    plan.endAtBust = true;
+    for (std::size_t i = 0; i < kRuinRiskPercents.size(); ++i) {
+      for (const double start : {ruin.bankroll[i], ruin.bankroll[i] - 1}) {
+        AppliedSettings poorer = settings;
+        poorer.money.bankroll = static_cast<int32_t>(start);
+        const TestResult busted = RunPlan(poorer, plan);
+        int busts = 0;
+        for (std::size_t k = 0; k < busted.sessions.size(); ++k) {
+          const SessionRecord& session = busted.sessions[k];
+          const bool bust = session.endCause == SessionEndCause::kBust;
+          busts += bust;
+          EXPECT_EQ(bust, free.sessions[k].marks.requiredBankroll > start) << k;
+          // The same rounds as far as they went: broke, it needed more than it had.
+          if (bust) {
+            EXPECT_GT(session.marks.requiredBankroll, start) << k;
+          } else {
+            EXPECT_EQ(session.bankroll - start, free.sessions[k].bankroll - 1000) << k;
+          }
+        }
+        EXPECT_EQ(busts <= kRuinRiskPercents[i] * 40 / 100, start == ruin.bankroll[i]) << start;
+      }
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include "runs/figures_text.h"
 #include "runs/session_marks.h"
 #include "runs/test_figures.h"
+#include "runs/walk_band.h"
 
 namespace quorvel {
 namespace {
@@ -66,25 +67,49 @@ TEST(BankrollTallyTest, DrawdownRunsFromThePeakBeforeTheTrough) {
   EXPECT_EQ(Marks(100, {{10, 90}, {10, 80}}).system.largestDrawdown, 20);
 }
 
-TEST(BankrollTallyTest, RuinIsAStakeNotCoveredOrAnEmptyBankroll) {
-  EXPECT_TRUE(Marks(100, {{10, 90}, {160, -70}}).system.ruined);  // 160 asked of 90
-  EXPECT_TRUE(Marks(100, {{100, 0}}).system.ruined);              // all of it, and lost
-  EXPECT_FALSE(Marks(100, {{100, 200}}).system.ruined);           // all of it, and won
+// The bankroll that covers every stake: with one dollar less some round's stake
+// would have been more than the bankroll before it.
+TEST(BankrollTallyTest, RuinAndTheBankrollThatCoversEveryStake) {
+  struct Case {
+    std::vector<Step> steps;
+    bool ruined;
+    double required;
+  };
+  for (const Case& c : {Case{{{10, 90}, {160, -70}}, true, 170},       // 160 asked of 90
+                        Case{{{100, 0}}, true, 100},                   // all of it, and lost
+                        Case{{{100, 200}}, false, 100},                // all of it, and won
+                        Case{{{10, 90}, {20.5f, 69.5}}, false, 31},    // 30 would leave 20 for 20.50
+                        Case{{{10, 110}, {40, 70}, {5, 75}}, false, 35},  // 35 leaves 5 for the 5
+                        Case{{{50, 150}, {20, 170}}, false, 50},         // the first stake binds
+                        Case{{}, false, 0}}) {
+    const Walked walked = Marks(100, c.steps);
+    EXPECT_EQ(walked.system.ruined, c.ruined) << c.required;
+    EXPECT_EQ(walked.system.requiredBankroll, c.required);
+  }
 }
 
 TEST(BankrollTallyTest, TheTwinIsRuinedByAStakeItCouldNotCoverOrAnEmptyBankroll) {
-  const auto twin = [](double start, const std::vector<float>& nets) {
-    std::vector<Step> steps;
-    for (float net : nets) steps.push_back({10, start, net});
-    return Marks(start, steps);
+  struct Case {
+    double start;
+    std::vector<float> nets;
+    bool ruined;
+    double required;  // at 10 a stake
   };
-  EXPECT_FALSE(twin(25, {-1, 1}).flat.ruined);     // 15 still covers 10
-  EXPECT_TRUE(twin(25, {-1, -1, 1}).flat.ruined);  // 5 could not cover the third round
-  EXPECT_FALSE(twin(25, {-1, -1}).flat.ruined);    // 5 left, but no round asked for more
-  EXPECT_TRUE(twin(20, {-1, -1}).flat.ruined);     // the last round emptied it
-  EXPECT_TRUE(twin(5, {1}).flat.ruined);           // the first stake was never covered
-  EXPECT_FALSE(twin(5, {}).flat.ruined);           // no round, no stake
-  const Walked walked = twin(100, {1.5f, -2, 1, -0.5f, 2, -1});
+  for (const Case& c : {Case{25, {-1, 1}, false, 20},      // 15 still covers 10
+                        Case{25, {-1, -1, 1}, true, 30},   // 5 could not cover the third round
+                        Case{25, {-1, -1}, false, 20},     // 5 left, but no round asked for more
+                        Case{20, {-1, -1}, true, 20},      // the last round emptied it
+                        Case{5, {1}, true, 10},            // the first stake was never covered
+                        Case{5, {}, false, 0}}) {          // no round, no stake
+    std::vector<Step> steps;
+    for (float net : c.nets) steps.push_back({10, c.start, net});
+    const Walked walked = Marks(c.start, steps);
+    EXPECT_EQ(walked.flat.ruined, c.ruined) << c.start << " " << c.nets.size();
+    EXPECT_EQ(walked.flat.requiredBankroll, c.required) << c.start << " " << c.nets.size();
+  }
+  std::vector<Step> steps;
+  for (float net : {1.5f, -2.0f, 1.0f, -0.5f, 2.0f, -1.0f}) steps.push_back({10, 100, net});
+  const Walked walked = Marks(100, steps);
   EXPECT_EQ(walked.flatBankroll, 110);
   EXPECT_EQ(walked.flat.largestDrawdown, 20);  // 115 down to 95
   EXPECT_EQ(walked.flat.largestStake, 10);
@@ -212,6 +237,9 @@ TEST(TestFiguresTest, SessionCountsShareAndEndsOverFinishedSessions) {
                      Session(100, 900, 3000, 950, 80, 7, true, SessionEndCause::kLossLimit),
                      Session(50, 1000, 1000, 1000, 20, 2, false, SessionEndCause::kRoundCount),
                      Session(20, 700, 500, 990, 500, 9, true, SessionEndCause::kStopped)};
+  result.roundsPerHour = 50;
+  const double needs[] = {300, 120, 80, 5000};  // the stopped session's counts nowhere
+  for (std::size_t i = 0; i < 4; ++i) result.sessions[i].marks.requiredBankroll = needs[i];
   const TestFigures f = ComputeFigures(result);
   EXPECT_EQ(f.sessions, 3);
   EXPECT_EQ(f.system.rounds, 250);
@@ -228,10 +256,19 @@ TEST(TestFiguresTest, SessionCountsShareAndEndsOverFinishedSessions) {
   EXPECT_EQ(f.flat.sessionsWon, 1);
   EXPECT_DOUBLE_EQ(f.longestLosingStreak.mean, 4);
   EXPECT_EQ(f.longestLosingStreak.maximum, 7);
-  EXPECT_EQ(f.endedBy, (std::array<int, 5>{1, 1, 1, 0, 1}));
+  EXPECT_EQ(f.endedBy, (std::array<int, kEndCauses>{1, 1, 1, 0, 0, 1}));
   // System minus flat: (50, -50, 0) over 250 rounds.
   EXPECT_EQ(f.differencePerRound.value, 0);
   EXPECT_TRUE(f.differencePerRound.hasInterval);
+  // 250 rounds at 50 an hour; winnings (100, -100, 0) over 2, 2 and 1 hours
+  // leave squares of 20000 over 5 hours, 4000 an hour, times 3 / 2.
+  EXPECT_EQ(f.system.hourly.hours, 5);
+  EXPECT_EQ(f.system.hourly.winningsPerHour, 0);
+  EXPECT_DOUBLE_EQ(f.system.hourly.standardDeviationPerHour, std::sqrt(6000.0));
+  EXPECT_DOUBLE_EQ(f.flat.hourly.winningsPerHour, 0);
+  // Required 300, 120, 80: 1 in 3 may go broke only at 50 %.
+  EXPECT_EQ(f.system.bankrollForRuinRisk.bankroll, (std::array<double, 5>{300, 300, 300, 300, 120}));
+  EXPECT_TRUE(f.system.bankrollForRuinRisk.available);
   // The same figures as the reader sees them, and in a CSV that a spreadsheet reads as numbers.
   result.sessions[0].rounds = 200000;
   EXPECT_NE(SessionsCsv(result).find("\n1,1,win limit,200000,100,2000,"), std::string::npos);
@@ -243,6 +280,42 @@ TEST(TestFiguresTest, SessionCountsShareAndEndsOverFinishedSessions) {
   EXPECT_EQ(ScreenText("1234567 / 12.34567 %", false), "1,234,567 / 12.34567 %");
   result.sessionsFinished = 3;
   EXPECT_EQ(StoppedTestMessage(result)[0], "Test stopped: 3 of 4 sessions finished.");
+  result.unitInPercent = true;
+  EXPECT_FALSE(ComputeFigures(result).system.bankrollForRuinRisk.available);
+}
+
+TEST(TestFiguresTest, TheBankrollForARiskOfRuinLetsThatManySessionsGoBroke) {
+  std::vector<double> required;  // 99 sessions needing 1 to 99 dollars
+  for (int need = 99; need >= 1; --need) required.push_back(need);
+  // 5 % of 99 is 4.95: 4 sessions may go broke, those needing 96 to 99.
+  const std::pair<int, double> cases[] = {{1, 99}, {5, 95}, {10, 90}, {25, 75}, {50, 50}};
+  for (const auto& [percent, bankroll] : cases) {
+    EXPECT_EQ(BankrollForRuinRisk(required, percent), bankroll) << percent;
+    EXPECT_LE(RuinRiskAt(required, bankroll), percent / 100.0);
+    EXPECT_GT(RuinRiskAt(required, bankroll - 1), percent / 100.0);
+  }
+  EXPECT_EQ(BankrollForRuinRisk({}, 5), 0);
+  EXPECT_EQ(RuinRiskAt({}, 5), 0);
+  // The plotted steps fall at each need, from the share that any bankroll of 0 breaks.
+  std::vector<std::pair<double, double>> steps;
+  for (const RuinPoint& point : RuinRiskSteps({30, 10, 0, 10})) steps.push_back({point.bankroll, point.risk});
+  EXPECT_EQ(steps, (std::vector<std::pair<double, double>>{{0, .75}, {10, .75}, {10, .25}, {30, .25}, {30, 0}}));
+}
+
+// Walks read at common rounds: on the line between kept points, and at its
+// last bankroll after a session ended; a stopped session is left out.
+TEST(TestFiguresTest, TheMeanWalkAndItsBandAreReadAtCommonRounds) {
+  TestResult result;
+  result.sessions.resize(3);
+  result.sessions[0].marks.walk = {{0, 100}, {10, 200}};
+  result.sessions[1].marks.walk = {{0, 100}, {5, 50}};  // ended at round 5
+  result.sessions[2].marks.walk = {{0, 100}, {20, 900}};
+  result.sessions[0].finished = result.sessions[1].finished = true;
+  const WalkBand band = BandOfWalks(result, 3);
+  EXPECT_EQ(band.rounds, (std::vector<double>{0, 5, 10}));
+  EXPECT_EQ(band.mean, (std::vector<double>{100, 100, 125}));
+  EXPECT_EQ(band.low, (std::vector<double>{100, 55, 57.5}));  // 5 % of the way up
+  EXPECT_EQ(band.high, (std::vector<double>{100, 145, 192.5}));
 }
 
 }  // namespace

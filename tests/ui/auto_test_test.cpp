@@ -1,5 +1,6 @@
 // Automatic tests from the window: the test screen, a seeded test end to end, STOP, the log.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -106,6 +107,11 @@ void AutoTestTest::BadNumbersAreRefusedBeforeTheTestStarts() {
     QCOMPARE(window.form.Table().run.testRunning, 0);
     QVERIFY(!window.form.Controller().Running());
   }
+  Fill(screen, "2500", "3", "");
+  screen.RoundsPerHour->setText("0");
+  screen.start1Click();
+  QCOMPARE(modals.errors.back(), QString("'0' is not a valid number of rounds per hour: give a whole number from 1 to 10000"));
+  QVERIFY(!window.form.Controller().Running());
 }
 
 void AutoTestTest::SeededTestMatchesTheCommandLine() {
@@ -119,6 +125,8 @@ void AutoTestTest::SeededTestMatchesTheCommandLine() {
   modals.actions["AutoTest"] = [&](QDialog&) {
     if (++visits == 1) {
       Fill(screen, "20000", "3", "4242");
+      screen.EndAtBust->setChecked(true);  // the command line below goes broke alike
+      screen.RoundsPerHour->setText("60");
       screen.start1Click();
     } else {
       // Back on the test screen after the last session: review and save.
@@ -134,8 +142,11 @@ void AutoTestTest::SeededTestMatchesTheCommandLine() {
   QVERIFY(window.form.Progress->isVisibleTo(&window.form));
   QTRY_COMPARE_WITH_TIMEOUT(visits, 2, 60000);
   QCOMPARE(window.form.Auto->text(), QString("AUTO"));
-  QCOMPARE(window.form.counter1->text(), QString("60000"));
+  // Sessions went broke before their 20000 rounds, as on the command line below.
+  QCOMPARE(window.form.counter1->text().toDouble(), window.form.Controller().Result().handsPlayed);
+  QVERIFY(window.form.Controller().Result().handsPlayed < 60000);
   QCOMPARE(screen.LastSeed->text(), QString("Seed of the last test: 4242"));
+  QCOMPARE(window.form.Controller().Result().roundsPerHour, 60);
   QVERIFY(screen.LogShown());
   const QStringList page = screen.Log1->toPlainText().split('\n');
   QCOMPARE(page.size(), 108);
@@ -146,7 +157,7 @@ void AutoTestTest::SeededTestMatchesTheCommandLine() {
   QProcess run;
   run.start(QCoreApplication::applicationDirPath() + "/quorvel-cli",
             {"test", "--settings", QString::fromStdString(startup.LastUsedFile().string()),
-             "--sessions", "3", "--hands", "20000", "--seed", "4242", "--log", cli});
+             "--sessions", "3", "--hands", "20000", "--seed", "4242", "--end-at-bust", "--log", cli});
   QVERIFY(run.waitForFinished(60000));
   QCOMPARE(run.exitCode(), 0);
   const QByteArray expected = Bytes(cli);

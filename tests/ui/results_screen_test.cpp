@@ -1,4 +1,4 @@
-// The results screen: the figures table, the three plots, their exports, and how a test opens it.
+// The results screen: the figures table, the four plots, their exports, and how a test opens it.
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -121,7 +121,7 @@ class ResultsScreenTest : public QObject {
   void WalksDrawEachSessionSolidAndItsTwinDashed();
   void WalksShowTenSessionsAtATime();
   void HistogramCountsEverySessionOnce();
-  void StakesPlotEachSession();
+  void StakesAndRuinRiskPlotEachSession();
   void PlotsRenderTheLastTestAlone();
   void ExportsWriteTheirFiles();
   void FailedOrCancelledSaves();
@@ -137,8 +137,8 @@ void ResultsScreenTest::TableShowsTheSystemBesideItsTwin() {
   QCOMPARE(table.horizontalHeaderItem(0)->text(), QString("Figure"));
   QCOMPARE(table.horizontalHeaderItem(1)->text(), QString("System"));
   QCOMPARE(table.horizontalHeaderItem(2)->text(), QString("Flat bet"));
-  // 14 lines a system, then the test's: sessions, two differences, a streak, five session ends.
-  QCOMPARE(table.rowCount(), 14 + 9);
+  // 22 lines a system, then the test's: sessions, two differences, a streak, six session ends.
+  QCOMPARE(table.rowCount(), 22 + 10);
   struct Row {
     QString label, system, flat;
   };
@@ -149,6 +149,7 @@ void ResultsScreenTest::TableShowsTheSystemBesideItsTwin() {
       {"Sessions won / lost / even", "2 / 1 / 0", "2 / 1 / 0"},
       {"Session winnings: median", "$100.00", "$20.00"},
       {"Largest stake: mean / max", "$46.67 / $80.00", "$10.00 / $10.00"},
+      {"Winnings per hour", "$25.00", "$8.33"},  // over 6 hours at 100 rounds an hour
   };
   for (const Row& row : rows) {
     const int at = RowOf(table, row.label);
@@ -157,7 +158,7 @@ void ResultsScreenTest::TableShowsTheSystemBesideItsTwin() {
     QCOMPARE(Text(table, at, 2), row.flat);
   }
   const int sessions = RowOf(table, "Sessions");
-  QCOMPARE(sessions, 14);
+  QCOMPARE(sessions, 22);
   QCOMPARE(Text(table, sessions, 1), QString("3"));
   QCOMPARE(table.columnSpan(sessions, 1), 2);
   QCOMPARE(Text(table, RowOf(table, "Sessions ended by the round count"), 1), QString("3"));
@@ -251,7 +252,7 @@ void ResultsScreenTest::HistogramCountsEverySessionOnce() {
   QVERIFY(count->max() > 12 && std::fmod(count->max(), count->tickInterval()) == 0);
 }
 
-void ResultsScreenTest::StakesPlotEachSession() {
+void ResultsScreenTest::StakesAndRuinRiskPlotEachSession() {
   testing::AnsweringModals modals;
   TResults results(modals, {1024, 768}, QDir::tempPath().toStdString());
   results.ShowResult(ThreeSessions());
@@ -268,6 +269,16 @@ void ResultsScreenTest::StakesPlotEachSession() {
   QCOMPARE(system->markerSize(), flat->markerSize());
   // The largest stake of 80 sits below the top edge.
   QVERIFY(Axis(chart, Qt::Vertical)->min() <= 0 && Axis(chart, Qt::Vertical)->max() > 80);
+  // Risk of ruin: the system's needs 1500, 900 and 1200 break 2, 1 and none of 3 sessions.
+  TestResult needs = ThreeSessions();
+  const double required[] = {1500, 900, 1200};
+  for (std::size_t i = 0; i < 3; ++i) needs.sessions[i].marks.requiredBankroll = required[i];
+  results.ShowResult(needs);
+  QChart& ruin = *results.RuinView->chart();
+  QCOMPARE(ruin.series().size(), 3);
+  QCOMPARE(qobject_cast<QLineSeries*>(ruin.series()[0])->points(),
+           (QList<QPointF>{{0, 100}, {900, 100}, {900, 200.0 / 3}, {1200, 200.0 / 3}, {1200, 100.0 / 3}, {1500, 100.0 / 3}, {1500, 0}}));
+  QCOMPARE(qobject_cast<QLineSeries*>(ruin.series()[2])->points(), (QList<QPointF>{{1000, 0}, {1000, 100}}));
 }
 
 // Each test's plots are drawn afresh: after two and three tests in a row a plot is the picture
@@ -282,7 +293,7 @@ void ResultsScreenTest::PlotsRenderTheLastTestAlone() {
       results.ShowResult(test);
       results.show();
       shown.clear();
-      for (int page = 1; page <= 3; ++page) {
+      for (int page = 1; page <= 4; ++page) {
         results.ResultsTabs->setCurrentIndex(page);
         QCoreApplication::processEvents();
         shown.push_back(results.ShownPlot()->grab().toImage());

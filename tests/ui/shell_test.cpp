@@ -73,7 +73,7 @@ void ShellTest::MenusHoldTheirItemsAndSpacers() {
   QCOMPARE(top, (QStringList{"&Options", "", "&Charts", "", "&Tracking", "", "&Stats", "", "&Help"}));
   QStringList options;
   for (QAction* item : form.Options1->actions()) options << (item->isSeparator() ? "-" : item->text());
-  QCOMPARE(options, (QStringList{"&Configure", "&Shuffle Now", "-", "&Exit"}));
+  QCOMPARE(options, (QStringList{"&Configure", "&Shuffle Now", "C&ompare Systems...", "-", "&Exit"}));
   QCOMPARE(form.TWindow->text(), QString("&Window Open"));
   QCOMPARE(form.Contents->text(), QString("&Contents"));
   QCOMPARE(form.About1->text(), QString("&About"));
