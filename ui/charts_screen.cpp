@@ -102,10 +102,7 @@ TCharts::TCharts(ModalSeam& modals, QSize display, std::filesystem::path chartDi
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
   Image1->setGeometry(ScaledRect({30, 0, kChartGridWidth, kChartGridHeight}, scale));
-  // Drawn with more device pixels to each of its own, then shown at the display's ratio.
-  QPixmap grid = DrawChartGrid(devicePixelRatioF() * scale);
-  grid.setDevicePixelRatio(devicePixelRatioF());
-  Image1->setPixmap(grid);
+  Image1->setPixmap(DrawChartGrid(devicePixelRatioF(), scale));
 
   const QFont letters = ChartLetterFont(scale);
   auto place = [&](int row, const QString& name, int left, int top) {

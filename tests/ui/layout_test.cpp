@@ -75,6 +75,8 @@ void LayoutTest::FitsEveryCommonDisplay() {
         screen->height() + kFrameAllowance.height > display.height()) problems << screen->objectName() + " too large";
     problems << testing::FitProblems(*screen, charts.Image1);
   }
+  // The chart grid shrinks with the letters over it.
+  if (std::abs(charts.Image1->pixmap().deviceIndependentSize().width() - charts.Image1->width()) > 1) problems << "grid unscaled";
   QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
   QVERIFY(modals.errors.isEmpty());
 }
