@@ -224,7 +224,7 @@ void TCompare::PollCompare() {
     modals_.ShowError(this, windowTitle(), QString::fromStdString(*problem));
     return;
   }
-  CompareProgress->setValue(100);
+  if (!run_.Stopped()) CompareProgress->setValue(100);  // a stop leaves it where the systems got
   ShowFigures();
   UpdateSaves();
 }

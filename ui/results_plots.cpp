@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLegendMarker>
 #include <QAreaSeries>
 #include <QFileInfo>
@@ -35,8 +36,10 @@ constexpr std::array<const char*, kWalksShown> kSessionColours = {
     "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr const char* kSystemColour = "#1f77b4";
 constexpr const char* kFlatColour = "#ff7f0e";
-// Bin labels turn on their side when more would not fit beside each other.
-constexpr int kLevelBins = 6;
+// What a plot's width holds besides its bars: the count axis, its title and the margins; and
+// the room a bin label leaves each side.
+constexpr int kBesideBars = 120;
+constexpr int kLabelPadding = 10;
 
 QList<QPointF> Points(const std::vector<WalkPoint>& walk) {
   QList<QPointF> points;
@@ -152,7 +155,12 @@ void DrawBinCounts(QChartView& view, const QString& title, const WinningsHistogr
   chart.addSeries(series);
   auto* axis = new QBarCategoryAxis;
   axis->append(bins);
-  if (bins.size() > kLevelBins) axis->setLabelsAngle(-40);
+  // Level where each label fits its bin's share of the axis (half a bin more at each end), else
+  // on their side, where the axis grows to hold them: never cut short.
+  const QFontMetrics metrics(axis->labelsFont());
+  int widest = 0;
+  for (const QString& bin : bins) widest = std::max(widest, metrics.horizontalAdvance(bin));
+  if (widest > (view.width() - kBesideBars) / (bins.size() + 2) - kLabelPadding) axis->setLabelsAngle(-90);
   chart.addAxis(axis, Qt::AlignBottom);
   CountAxis(chart, Qt::AlignLeft, "Sessions", most);
   Attach(chart, series);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -108,6 +109,7 @@ void CompareScreenTest::StopEndsTheComparisonAtOnce() {
   QVERIFY(clock.elapsed() < 500);
   QVERIFY(!screen.compare.Run().Running());
   QCOMPARE(screen.compare.RunCompare->text(), QString("Run"));
+  QVERIFY(screen.compare.CompareProgress->value() < 100);
   QCOMPARE(screen.compare.CompareFiles->item(2)->text(), QString("current settings"));
   // The system the stop never reached is not run, not a row of zeros; its twin stands beside it.
   const QTableWidget& table = *screen.compare.CompareTable;

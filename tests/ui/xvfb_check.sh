@@ -222,7 +222,8 @@ check_results() {
 }
 
 # The Compare screen from the Options menu: four example systems on one seed,
-# the figures and the plots of risk of ruin and of the mean walks. The screen
+# the figures and the plots of risk of ruin, of the mean walks and of the
+# session winnings, then a comparison stopped early. The screen
 # opens at 1100 x 760 here, its controls where the layout puts them at that size.
 check_compare() {
   local main=$1 pid=$2 compare dialog name
@@ -256,6 +257,18 @@ check_compare() {
   xdotool mousemove --window "$compare" 370 190 click 1
   sleep 0.5
   shoot "$compare" "$shots/compare-walks.png"
+  xdotool mousemove --window "$compare" 140 190 click 1
+  sleep 0.5
+  shoot "$compare" "$shots/compare-winnings.png"
+  # Long sessions, stopped while the first system plays: the others show as not run.
+  xdotool mousemove --window "$compare" 960 49 click 1 key ctrl+a type 1000000
+  xdotool mousemove --window "$compare" 50 160 click 1
+  sleep 4
+  xdotool mousemove --window "$compare" 50 160 click 1
+  sleep 0.5
+  xdotool mousemove --window "$compare" 45 190 click 1
+  sleep 0.5
+  shoot "$compare" "$shots/compare-stopped.png"
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed comparing systems"; return 1; }
   xdotool mousemove --window "$compare" 200 400 key Escape
   sleep 0.3
