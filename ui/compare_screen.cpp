@@ -277,7 +277,8 @@ void TCompare::SaveFiguresClick() {
     std::vector<std::string> names;
     std::vector<TestFigures> figures;
     const std::vector<ComparedSystem>& systems = run_.Systems();
-    for (std::size_t i = 0; i < PlayedSystems(systems); ++i) {
+    const std::size_t played = PlayedSystems(systems);
+    for (std::size_t i = 0; i < played; ++i) {
       names.push_back(systems[i].name);
       figures.push_back(ComputeFigures(systems[i].result));
     }

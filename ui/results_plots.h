@@ -39,8 +39,8 @@ void DrawStakes(QChartView& view, const TestResult& result);
 // system and the twin, with the test's bankroll marked.
 void DrawRuinRisk(QChartView& view, const TestResult& result);
 
-// Systems compared, a colour each: the share of sessions that won at most a
-// given amount, overlaid.
+// Systems compared, a colour each: their finished sessions per bin of winnings, in bins
+// they all share, a bar of each system side by side.
 void DrawComparedWinnings(QChartView& view, std::span<const ComparedSystem> systems);
 // The risk of ruin against the starting bankroll of each system; the twin's
 // once, dashed, when the twins agree.
