@@ -36,9 +36,7 @@ constexpr std::array<const char*, kWalksShown> kSessionColours = {
     "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr const char* kSystemColour = "#1f77b4";
 constexpr const char* kFlatColour = "#ff7f0e";
-// What a plot's width holds besides its bars: the count axis, its title and the margins; and
-// the room a bin label leaves each side.
-constexpr int kBesideBars = 120;
+// The room a bin label leaves at its sides.
 constexpr int kLabelPadding = 10;
 
 QList<QPointF> Points(const std::vector<WalkPoint>& walk) {
@@ -155,12 +153,15 @@ void DrawBinCounts(QChartView& view, const QString& title, const WinningsHistogr
   chart.addSeries(series);
   auto* axis = new QBarCategoryAxis;
   axis->append(bins);
-  // Level where each label fits its bin's share of the axis (half a bin more at each end), else
-  // on their side, where the axis grows to hold them: never cut short.
+  // Level where each label fits its bin's share of the plot's width (half a bin more at each
+  // end), else on their side, where the axis grows to hold them: never cut short, at any size.
   const QFontMetrics metrics(axis->labelsFont());
   int widest = 0;
   for (const QString& bin : bins) widest = std::max(widest, metrics.horizontalAdvance(bin));
-  if (widest > (view.width() - kBesideBars) / (bins.size() + 2) - kLabelPadding) axis->setLabelsAngle(-90);
+  const auto shares = static_cast<qreal>(bins.size() + 2);
+  QObject::connect(&chart, &QChart::plotAreaChanged, axis, [axis, widest, shares](const QRectF& plot) {
+    axis->setLabelsAngle(widest <= plot.width() / shares - kLabelPadding ? 0 : -90);
+  });
   chart.addAxis(axis, Qt::AlignBottom);
   CountAxis(chart, Qt::AlignLeft, "Sessions", most);
   Attach(chart, series);
