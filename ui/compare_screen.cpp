@@ -224,7 +224,15 @@ void TCompare::PollCompare() {
     modals_.ShowError(this, windowTitle(), QString::fromStdString(*problem));
     return;
   }
-  if (!run_.Stopped()) CompareProgress->setValue(100);  // a stop leaves it where the systems got
+  if (!run_.Stopped()) {
+    CompareProgress->setValue(100);
+  } else if (plannedRounds_ > 0) {
+    // After a stop, the rounds the systems played: the running count takes the system the stop
+    // cut short as done.
+    double played = 0;
+    for (const ComparedSystem& system : run_.Systems()) played += system.result.handsPlayed;
+    CompareProgress->setValue(static_cast<int>(std::min(100.0, 100 * played / plannedRounds_)));
+  }
   ShowFigures();
   UpdateSaves();
 }
