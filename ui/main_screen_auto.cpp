@@ -48,7 +48,16 @@ void TForm1::OpenOptions() {
 
 void TForm1::AutoClick() {
   if (dealing_) return;
-  switch (Controller().RunTests()) {
+  // The table clears the message lines on every AUTO; only a shown statistics panel loses
+  // them, a hidden one keeps them for when it is shown.
+  const QString messages[] = {Q2->text(), Q3->text()};
+  const bool panelHidden = QPanel->isHidden();
+  const AutoOutcome outcome = Controller().RunTests();
+  if (panelHidden) {
+    Q2->setText(messages[0]);
+    Q3->setText(messages[1]);
+  }
+  switch (outcome) {
     case AutoOutcome::kRefused:
     case AutoOutcome::kStopped:  // a stopped test reports its end
       return;
