@@ -100,7 +100,7 @@ void CompareScreenTest::StopEndsTheComparisonAtOnce() {
   screen.Add(Example("paroli.sav"));
   screen.Add(Example("flat-bet.sav"));
   screen.compare.AddCurrentClick();
-  screen.Plan("2", "3000000", "3");
+  screen.Plan("2", "10000000", "3");
   screen.compare.RunClick();
   QTRY_VERIFY_WITH_TIMEOUT(screen.compare.Run().Progress().systemsDone.load() == 1, 60000);
   QElapsedTimer clock;
@@ -115,7 +115,7 @@ void CompareScreenTest::StopEndsTheComparisonAtOnce() {
   const QTableWidget& table = *screen.compare.CompareTable;
   QCOMPARE(table.columnCount(), 7);
   QCOMPARE(table.horizontalHeaderItem(1)->text(), QString("paroli.sav"));
-  QCOMPARE(table.item(0, 1)->text(), QString("6,000,000"));
+  QCOMPARE(table.item(0, 1)->text(), QString("20,000,000"));
   for (const int column : {5, 6}) {
     QVERIFY(table.horizontalHeaderItem(column)->text().endsWith(" (not run)"));
     QCOMPARE(table.item(0, column)->text(), QString());
