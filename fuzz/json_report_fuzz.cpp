@@ -88,7 +88,7 @@ class ReportReader final : public nlohmann::json::json_sax_t {
 // Each input allocates the whole report several times over, and recording where
 // every block came from cost a third of the run. A finding still stops the run;
 // run its input again with ASAN_OPTIONS=malloc_context_size=30 for those stacks.
-extern "C" const char* __asan_default_options() { return "malloc_context_size=0:quarantine_size_mb=16"; }
+extern "C" const char* __asan_default_options() { return "malloc_context_size=0"; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace quorvel;
