@@ -12,12 +12,10 @@ namespace {
 using testing::InfiniteChance;
 using testing::InfiniteStand;
 
-TEST(ResplitTotal, NoPairCardsGiveTwoHandsEveryPairCardGivesFourStandingPairs) {
+TEST(ResplitTotal, ExpectedNumberOfHands) {
+  // No pair cards give two hands; nothing but pair cards four standing pairs.
   EXPECT_DOUBLE_EQ(ResplitTotal(0.0, 0.3, -0.8), 0.6);
   EXPECT_DOUBLE_EQ(ResplitTotal(1.0, 0.3, -0.8), -3.2);
-}
-
-TEST(ResplitTotal, ExpectedNumberOfHands) {
   // Worked apart from the code: the second cards are dealt one at a time while
   // hands wait. The first resplit comes if a pair card is among the first two
   // draws, after which one more draw is waited for (three if it came first).
