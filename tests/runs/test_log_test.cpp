@@ -26,15 +26,12 @@ TestLog Built(int32_t sessions, const SessionStats& stats) {
   return log;
 }
 
-TEST(TestLogStart, ReviewBeforeAnyTestShowsNothing) {
-  TestLog log;
-  EXPECT_FALSE(log.Review(testing::TwoSessionStats()));
-  EXPECT_FALSE(log.LogBuilt());
-  EXPECT_EQ(log.LogLine(), 0);
-  ExpectPage(log, {});
-}
-
 TEST(TestLogStart, RefusesCountsOutsideOneTo99AndOtherwiseEmptiesThePage) {
+  TestLog fresh;  // a review before any test shows nothing
+  EXPECT_FALSE(fresh.Review(testing::TwoSessionStats()));
+  EXPECT_FALSE(fresh.LogBuilt());
+  EXPECT_EQ(fresh.LogLine(), 0);
+  ExpectPage(fresh, {});
   TestLog log = Built(2, testing::TwoSessionStats());
   for (int32_t sessions : {0, -1, 100, -128}) {
     const auto refused = log.Start(sessions);
