@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/session_source.h"
+
 namespace quorvel::cli {
 
 // Exit codes: 0 success; 2 a refusal (bad arguments or input files) or a
@@ -12,8 +14,9 @@ inline constexpr int kExitFailure = 2;
 
 // Each returns the subcommand; its callback stores the command's exit code.
 CLI::App* AddDealCommand(CLI::App& app, int& exitCode);
-CLI::App* AddTestCommand(CLI::App& app, int& exitCode);
-CLI::App* AddCompareCommand(CLI::App& app, int& exitCode);
+// `test` and `compare` run their sessions from `source`.
+CLI::App* AddTestCommand(CLI::App& app, int& exitCode, SessionSource& source);
+CLI::App* AddCompareCommand(CLI::App& app, int& exitCode, SessionSource& source);
 CLI::App* AddChartCommand(CLI::App& app, int& exitCode);
 CLI::App* AddSettingsCommand(CLI::App& app, int& exitCode);
 

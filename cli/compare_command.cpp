@@ -26,7 +26,6 @@ struct CompareOptions {
 struct Compared {
   LoadedSettings settings;
   ExecutedTest run;
-  TestFigures figures;
 };
 
 // The same seed gives the same rounds only to tables that deal alike.
@@ -41,7 +40,7 @@ std::string JsonText(const TestPlan& plan, const std::vector<Compared>& systems)
   for (const Compared& system : systems) {
     files.push_back({{"settingsFile", FileNameText(system.settings.name)},
                      {"stopped", system.run.result.stopped},
-                     {"figures", FiguresJson(system.figures)}});
+                     {"figures", FiguresJson(system.run.figures)}});
   }
   const nlohmann::ordered_json report = {{"seed", plan.seed},
                                          {"sessions", plan.sessions},
@@ -52,7 +51,7 @@ std::string JsonText(const TestPlan& plan, const std::vector<Compared>& systems)
   return report.dump(2) + "\n";
 }
 
-int RunCompare(const CompareOptions& options) {
+int RunCompare(const CompareOptions& options, SessionSource& source) {
   if (options.files.size() < 2) return Fail("compare needs two settings files or more");
   TestPlan plan;
   if (auto problem = ReadPlan(options.plan, plan)) return Fail(*problem);
@@ -84,12 +83,11 @@ int RunCompare(const CompareOptions& options) {
   std::vector<std::string> headings;
   std::vector<std::vector<FigureLine>> columns;
   for (Compared& system : systems) {
-    if (auto problem = ExecuteTest(system.settings, plan, system.run)) return Fail(*problem);
-    system.figures = ComputeFigures(system.run.result);
+    if (auto problem = ExecuteTest(system.settings, plan, source, {}, system.run)) return Fail(*problem);
     stopped = stopped || system.run.result.stopped;
     headings.push_back(std::filesystem::path(system.settings.name).filename().string());
-    std::vector<FigureLine> column = SystemLines(system.figures.system);
-    for (FigureLine& line : TestLines(system.figures)) column.push_back(std::move(line));
+    std::vector<FigureLine> column = SystemLines(system.run.figures.system);
+    for (FigureLine& line : TestLines(system.run.figures)) column.push_back(std::move(line));
     columns.push_back(std::move(column));
   }
   std::cout << "Seed: " << plan.seed << ", " << plan.sessions << " sessions of "
@@ -110,7 +108,7 @@ int RunCompare(const CompareOptions& options) {
     std::vector<TestFigures> figures;
     for (const Compared& system : systems) {
       names.push_back(system.settings.name);
-      figures.push_back(system.figures);
+      figures.push_back(system.run.figures);
     }
     save(options.csv, ComparedFiguresCsv(names, figures));
   }
@@ -120,7 +118,7 @@ int RunCompare(const CompareOptions& options) {
 
 }  // namespace
 
-CLI::App* AddCompareCommand(CLI::App& app, int& exitCode) {
+CLI::App* AddCompareCommand(CLI::App& app, int& exitCode, SessionSource& source) {
   auto options = std::make_shared<CompareOptions>();
   CLI::App* compare = app.add_subcommand(
       "compare", "Run several settings files on the same cards and print their figures side by side");
@@ -128,7 +126,7 @@ CLI::App* AddCompareCommand(CLI::App& app, int& exitCode) {
   AddPlanOptions(*compare, options->plan);
   compare->add_option("--json", options->json, "Write every file's figures as JSON")->type_name("FILE");
   compare->add_option("--csv", options->csv, "Write every file's figures as CSV")->type_name("FILE");
-  compare->callback([options, &exitCode] { exitCode = RunCompare(*options); });
+  compare->callback([options, &exitCode, &source] { exitCode = RunCompare(*options, source); });
   return compare;
 }
 

@@ -130,6 +130,8 @@ Json SystemJson(const SystemFigures& f) {
           {"bankrollForRuinRisk", RuinRiskJson(f.bankrollForRuinRisk)}};
 }
 
+constexpr const char* kRowIndent = "    ";
+
 constexpr std::array<const char*, kEndCauses> kEndNames = {"roundCount",     "winLimit", "lossLimit",
                                                            "endSessionRule", "bust",     "stopped"};
 
@@ -167,35 +169,43 @@ std::string FileNameText(std::string_view name) {
   return IsUtf8(name) ? std::string(name) : Latin1ToUtf8(name);
 }
 
-std::string JsonReportText(const TestRun& run) {
-  const TestResult& result = run.result;
-  Json sessions = Json::array();
-  for (size_t i = 0; i < result.sessions.size(); ++i) {
-    const SessionRecord& record = result.sessions[i];
-    sessions.push_back({{"session", i + 1},
-                        {"finished", record.finished},
-                        {"rounds", Count(record.rounds)},
-                        {"finalBankroll", record.bankroll},
-                        {"maxHigh", record.track.maxHigh},
-                        {"maxHighHand", record.track.maxHighHand},
-                        {"maxLow", record.track.maxLow},
-                        {"maxLowHand", record.track.maxLowHand},
-                        {"handsWon", record.handsWon},
-                        {"handsLost", record.handsLost},
-                        {"totalBet", record.totalBet},
-                        {"end", EndCauseName(record.endCause)},
-                        {"largestStake", record.marks.largestStake},
-                        {"largestDrawdown", record.marks.largestDrawdown},
-                        {"ruined", record.marks.ruined},
-                        {"longestLosingStreak", record.longestLosingStreak},
-                        {"flatUnit", record.flatUnit},
-                        {"flatFinalBankroll", record.flatBankroll},
-                        {"flatTotalBet", record.flatTotalBet},
-                        {"flatLargestDrawdown", record.flatMarks.largestDrawdown},
-                        {"flatRuined", record.flatMarks.ruined},
-                        {"requiredBankroll", result.unitInPercent ? Json(nullptr)
-                                                                  : Json(Count(record.marks.requiredBankroll))}});
+std::string JsonSessionRow(std::size_t number, const SessionRecord& record, const TestResult& frame) {
+  const Json row = {{"session", number},
+                    {"finished", record.finished},
+                    {"rounds", Count(record.rounds)},
+                    {"finalBankroll", record.bankroll},
+                    {"maxHigh", record.track.maxHigh},
+                    {"maxHighHand", record.track.maxHighHand},
+                    {"maxLow", record.track.maxLow},
+                    {"maxLowHand", record.track.maxLowHand},
+                    {"handsWon", record.handsWon},
+                    {"handsLost", record.handsLost},
+                    {"totalBet", record.totalBet},
+                    {"end", EndCauseName(record.endCause)},
+                    {"largestStake", record.marks.largestStake},
+                    {"largestDrawdown", record.marks.largestDrawdown},
+                    {"ruined", record.marks.ruined},
+                    {"longestLosingStreak", record.longestLosingStreak},
+                    {"flatUnit", record.flatUnit},
+                    {"flatFinalBankroll", record.flatBankroll},
+                    {"flatTotalBet", record.flatTotalBet},
+                    {"flatLargestDrawdown", record.flatMarks.largestDrawdown},
+                    {"flatRuined", record.flatMarks.ruined},
+                    {"requiredBankroll", frame.unitInPercent ? Json(nullptr)
+                                                             : Json(Count(record.marks.requiredBankroll))}};
+  // Indented as an element of the report's "sessionRows".
+  const std::string text = row.dump(2);
+  std::string indented = kRowIndent;
+  indented.reserve(text.size() * 5 / 4);
+  for (char c : text) {
+    indented += c;
+    if (c == '\n') indented += kRowIndent;
   }
+  return indented;
+}
+
+JsonReportParts JsonReportAround(const TestRun& run) {
+  const TestResult& result = run.result;
   const LogSummary& summary = run.log.Summary();
   Json report = {{"seed", run.plan.seed},
                  {"sessions", run.plan.sessions},
@@ -224,12 +234,26 @@ std::string JsonReportText(const TestRun& run) {
                    {"averageMaxLow", summary.averageMaxLow},
                    {"maxPotentialWinnings", summary.maxPotentialWinnings}}},
                  {"figures", FiguresJson(run.figures)},
-                 {"sessionRows", sessions},
+                 {"sessionRows", nullptr},
                  {"log", run.log.Lines()}};
   if (const auto perDollar = WinningsPerDollarBet(result.winnings, 0, result.totalBet)) {
     report["winningsPerDollarBet"] = *perDollar;
   }
-  return report.dump(2) + "\n";
+  // Only the key itself starts a line with it: a newline inside a text is written as \n.
+  const std::string text = report.dump(2) + "\n";
+  const std::string key = "\n  \"sessionRows\": ";
+  const std::size_t at = text.find(key) + key.size();
+  return {text.substr(0, at) + "[\n", "\n  ]" + text.substr(at + std::string_view("null").size())};
+}
+
+std::string JsonReportText(const TestRun& run) {
+  const JsonReportParts parts = JsonReportAround(run);
+  std::string text = parts.head;
+  for (std::size_t i = 0; i < run.result.sessions.size(); ++i) {
+    if (i > 0) text += kRowSeparator;
+    text += JsonSessionRow(i + 1, run.result.sessions[i], run.result);
+  }
+  return text + parts.tail;
 }
 
 }  // namespace quorvel::cli

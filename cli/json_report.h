@@ -25,4 +25,16 @@ std::string EndCauseName(SessionEndCause cause);
 // numbers. Never throws on the bytes of a settings file.
 std::string JsonReportText(const TestRun& run);
 
+// The same text in pieces, for a test whose session rows are written as they
+// come: the head, then the rows (numbered from 1) with kRowSeparator between
+// them, then the tail. The head and tail need only the run's totals.
+struct JsonReportParts {
+  std::string head;
+  std::string tail;
+};
+JsonReportParts JsonReportAround(const TestRun& run);
+// `frame` says whether the unit is a percent, when no required bankroll holds.
+std::string JsonSessionRow(std::size_t number, const SessionRecord& record, const TestResult& frame);
+inline constexpr const char* kRowSeparator = ",\n";
+
 }  // namespace quorvel::cli

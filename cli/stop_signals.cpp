@@ -13,8 +13,9 @@ constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 std::atomic<bool> stopRequested{false};
 std::atomic<int> firstSignal{0};
-// -1 outside a save; 0 during one; a signal number once one arrived during it.
-std::atomic<int> heldSignal{-1};
+// The saves in progress, and a signal that arrived during them (0: none).
+std::atomic<int> holds{0};
+std::atomic<int> heldSignal{0};
 
 [[noreturn]] void EndBy(int signal) {
   std::signal(signal, SIG_DFL);
@@ -30,9 +31,10 @@ extern "C" void OnStopSignal(int signal) {
     stopRequested.store(true);
     return;
   }
-  int held = heldSignal.load();
-  while (held == 0) {
-    if (heldSignal.compare_exchange_weak(held, signal)) return;
+  if (holds.load() > 0) {
+    expected = 0;
+    heldSignal.compare_exchange_strong(expected, signal);
+    return;
   }
   EndBy(signal);
 }
@@ -60,11 +62,16 @@ int StopExitCode() {
   return signal == 0 ? 0 : 128 + signal;
 }
 
+SignalHold::SignalHold() { holds.fetch_add(1); }
+
+SignalHold::~SignalHold() {
+  if (holds.fetch_sub(1) != 1) return;
+  if (const int held = heldSignal.exchange(0); held > 0) EndBy(held);
+}
+
 SaveResult SaveHoldingSignals(const std::filesystem::path& file, std::string_view bytes) {
-  heldSignal.store(0);
-  SaveResult saved = SaveFile(file, bytes);
-  if (const int held = heldSignal.exchange(-1); held > 0) EndBy(held);
-  return saved;
+  const SignalHold hold;
+  return SaveFile(file, bytes);
 }
 
 }  // namespace quorvel::cli

@@ -20,6 +20,16 @@ std::atomic<bool>& StopRequested();
 // 128 + the first stop signal caught, the shell's code for it; 0 if none came.
 int StopExitCode();
 
+// While one lives, a signal that would end the program waits until the last
+// one ends: outputs written as a test runs are committed or removed first.
+class SignalHold {
+ public:
+  SignalHold();
+  SignalHold(const SignalHold&) = delete;
+  SignalHold& operator=(const SignalHold&) = delete;
+  ~SignalHold();
+};
+
 // SaveFile, with a signal that would end the program held until the save is
 // done: a save either completes or leaves nothing behind, no temporary file.
 SaveResult SaveHoldingSignals(const std::filesystem::path& file, std::string_view bytes);

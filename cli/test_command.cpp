@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/json_report.h"
 #include "cli/option_values.h"
+#include "cli/row_spill.h"
 #include "cli/test_execution.h"
 #include "cli/test_report.h"
 #include "cli/stop_signals.h"
@@ -76,44 +77,91 @@ std::optional<std::string> CheckOutputFiles(const TestOptions& options, const Lo
   return OutputClash(InputsOf(settings), outputs);
 }
 
+// The outputs of a test, open from before it starts: the rows of each session
+// are written as it is merged, so no output is held whole.
+struct StreamedOutputs {
+  // First, so it ends last: a signal that ends the program waits until the files are committed or removed.
+  SignalHold hold;
+  OutputFile json;
+  RowSpill jsonRows;
+  OutputFile trace;
+  OutputFile csv;
+  OutputFile walks;
+};
+
+std::optional<std::string> OpenOutputs(const TestOptions& options, StreamedOutputs& out) {
+  if (options.json) {
+    if (const SaveResult opened = out.json.Open(*options.json); !opened) return opened.message;
+    if (auto problem = out.jsonRows.Open(*options.json)) return problem;
+  }
+  const std::tuple<const std::optional<std::string>*, OutputFile*, const char*> files[] = {
+      {&options.trace, &out.trace, kTraceHeading},
+      {&options.csv, &out.csv, kSessionsCsvHeading},
+      {&options.walks, &out.walks, kWalksCsvHeading}};
+  for (const auto& [name, file, heading] : files) {
+    if (!*name) continue;
+    if (const SaveResult opened = file->Open(**name); !opened) return opened.message;
+    file->Write(heading);
+  }
+  return std::nullopt;
+}
+
 // Every output is tried, so one that fails costs none of the others.
-int SaveOutputs(const TestOptions& options, const TestRun& run) {
+int SaveOutputs(const TestOptions& options, const TestRun& run, StreamedOutputs& out) {
   int exitCode = 0;
-  auto save = [&exitCode](const std::optional<std::string>& name, auto text) {
-    if (!name) return;
-    if (const SaveResult saved = SaveHoldingSignals(*name, text()); !saved) exitCode = Fail(saved.message);
+  auto check = [&exitCode](const SaveResult& saved) {
+    if (!saved) exitCode = Fail(saved.message);
   };
-  save(options.log, [&run] { return LogFileText(run.log); });
-  save(options.json, [&run] { return JsonReportText(run); });
-  save(options.trace, [&run] { return TraceText(run.result); });
-  save(options.csv, [&run] { return SessionsCsv(run.result); });
-  save(options.walks, [&run] { return WalksCsv(run.result); });
+  if (options.log) check(SaveHoldingSignals(*options.log, LogFileText(run.log)));
+  if (options.json) {
+    const JsonReportParts parts = JsonReportAround(run);
+    out.json.Write(parts.head);
+    if (auto problem = out.jsonRows.CopyTo(out.json)) {
+      exitCode = Fail(*problem);
+    } else {
+      out.json.Write(parts.tail);
+      check(out.json.Commit());
+    }
+  }
+  if (options.trace) check(out.trace.Commit());
+  if (options.csv) check(out.csv.Commit());
+  if (options.walks) check(out.walks.Commit());
   return exitCode;
 }
 
-int RunTestCommand(const TestOptions& options) {
+int RunTestCommand(const TestOptions& options, SessionSource& source) {
   TestPlan plan;
   if (auto problem = ReadTestPlan(options, plan)) return Fail(*problem);
   if (auto problem = CheckOutputNames(options)) return Fail(*problem);
   LoadedSettings settings;
   if (auto problem = LoadSettings(options.settings, settings)) return Fail(*problem);
   if (auto problem = CheckOutputFiles(options, settings)) return Fail(*problem);
+  StreamedOutputs out;
+  if (auto problem = OpenOutputs(options, out)) return Fail(*problem);
   ExecutedTest executed;
-  if (auto problem = ExecuteTest(settings, plan, executed)) return Fail(*problem);
+  const SessionRows rows = [&](std::size_t number, const SessionRecord& record) {
+    if (options.json) {
+      if (number > 1) out.jsonRows.Write(kRowSeparator);
+      out.jsonRows.Write(JsonSessionRow(number, record, executed.result));
+    }
+    if (options.trace) out.trace.Write(TraceRows(number, record));
+    if (options.csv) out.csv.Write(SessionCsvRow(number, record, executed.result));
+    if (options.walks) out.walks.Write(WalkCsvRows(number, record));
+  };
+  if (auto problem = ExecuteTest(settings, plan, source, rows, executed)) return Fail(*problem);
 
-  const TestFigures figures = ComputeFigures(executed.result);
-  const TestRun run{plan,    settings.name,     settings.active,   settings.warnings, executed.result,
-                    figures, executed.log, WorkerCount(plan), executed.seconds};
+  const TestRun run{plan,         settings.name,    settings.active,  settings.warnings, executed.result,
+                    executed.figures, executed.log, executed.threads, executed.seconds};
   PrintReport(std::cout, run);
   // Out before the saves, so a signal that ends the program during them cannot cost the report.
   FlushStandardOutput();
-  if (const int failed = SaveOutputs(options, run)) return failed;
+  if (const int failed = SaveOutputs(options, run, out)) return failed;
   return StopExitCode();
 }
 
 }  // namespace
 
-CLI::App* AddTestCommand(CLI::App& app, int& exitCode) {
+CLI::App* AddTestCommand(CLI::App& app, int& exitCode, SessionSource& source) {
   auto options = std::make_shared<TestOptions>();
   CLI::App* test = app.add_subcommand("test", "Run an automatic test and print its log and figures");
   test->add_option("--settings", options->settings,
@@ -131,7 +179,7 @@ CLI::App* AddTestCommand(CLI::App& app, int& exitCode) {
   test->add_option("--walks", options->walks,
                    "Write each session's bankroll walk and its flat twin's, downsampled, as CSV")
       ->type_name("FILE");
-  test->callback([options, &exitCode] { exitCode = RunTestCommand(*options); });
+  test->callback([options, &exitCode, &source] { exitCode = RunTestCommand(*options, source); });
   return test;
 }
 

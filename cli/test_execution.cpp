@@ -21,6 +21,7 @@
 #include "config/program_folders.h"
 #include "runs/comparison.h"
 #include "runs/return_data.h"
+#include "runs/test_merge.h"
 
 namespace quorvel::cli {
 namespace {
@@ -31,16 +32,18 @@ constexpr int64_t kMostRoundsPerHour = 10000;
 // test does not wait out its last tick.
 class ProgressDrawer {
  public:
-  ProgressDrawer(const TestProgress& progress, const TestPlan& plan)
-      : terminal_(isatty(STDERR_FILENO) != 0), started_(std::chrono::steady_clock::now()) {
-    thread_ = std::thread([this, &progress, &plan] {
+  ProgressDrawer(const TestProgress& progress, const TestPlan& plan, ProgressStyle style)
+      : terminal_(style == ProgressStyle::kBar), started_(std::chrono::steady_clock::now()) {
+    thread_ = std::thread([this, &progress, &plan, style] {
+      constexpr std::chrono::milliseconds kTick{200};
+      constexpr int kTicksALine = 50;  // a line every 10 s where the bar cannot be redrawn
       std::unique_lock<std::mutex> lock(mutex_);
-      while (!wake_.wait_for(lock, std::chrono::milliseconds(200), [this] { return finished_; })) {
-        if (!terminal_) continue;
-        std::cerr << '\r'
+      for (int tick = 1; !wake_.wait_for(lock, kTick, [this] { return finished_; }); ++tick) {
+        if (style == ProgressStyle::kNone || (style == ProgressStyle::kLines && tick % kTicksALine != 0)) continue;
+        std::cerr << (terminal_ ? "\r" : "")
                   << ProgressLine(progress.Rounds(), plan.handsPerSession * plan.sessions,
                                   progress.SessionsFinished(), plan.sessions, Seconds())
-                  << "\033[K" << std::flush;
+                  << (terminal_ ? "\033[K" : "\n") << std::flush;
       }
     });
   }
@@ -72,7 +75,7 @@ class ProgressDrawer {
 }  // namespace
 
 void AddPlanOptions(CLI::App& command, PlanOptions& options) {
-  command.add_option("--sessions", options.sessions, "Sessions to run, 1 to 100000 (default 1)")
+  command.add_option("--sessions", options.sessions, "Sessions to run, 1 to 10000000 (default 1)")
       ->type_name("N");
   command.add_option("--hands", options.hands, "Rounds per session, or no-limit (default 1000)")
       ->type_name("N|no-limit");
@@ -162,7 +165,7 @@ std::vector<RunFile> InputsOf(const LoadedSettings& settings) {
 }
 
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
-                                       ExecutedTest& run) {
+                                       SessionSource& source, const SessionRows& rows, ExecutedTest& run) {
   Simulator base;
   if (auto problem = SetUpTestTable(base, settings.active, ThisProgramsFolders().ChartDirectory(), plan.seed)) {
     return problem;
@@ -178,15 +181,21 @@ std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const Tes
   }
   TestProgress progress;
   std::optional<std::string> problem;
-  ProgressDrawer bar(progress, plan);
-  std::thread runner([&] {
-    try {
-      problem = RunTest(base, plan, StopRequested(), progress, run.result, run.stats, run.log);
-    } catch (const std::exception& e) {
-      problem = std::string("the test failed: ") + e.what();
-    }
-  });
-  runner.join();
+  ProgressDrawer bar(progress, plan, source.Progress());
+  TestMerge merge(base, plan, false, run.result, run.stats, run.log);
+  std::size_t number = 0;
+  try {
+    problem = source.Run(base, settings.active, plan, StopRequested(), progress,
+                         [&](const SessionRecord& record) {
+                           if (rows) rows(++number, record);
+                           merge.Add(record);
+                         },
+                         run.threads);
+  } catch (const std::exception& e) {
+    problem = std::string("the test failed: ") + e.what();
+  }
+  merge.Finish();
+  run.figures = merge.Figures();
   run.seconds = bar.Finish();
   return problem;
 }

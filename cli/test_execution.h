@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,9 +10,10 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/output_identity.h"
-
+#include "cli/session_source.h"
 #include "config/active_settings.h"
 #include "runs/session_stats.h"
+#include "runs/test_figures.h"
 #include "runs/test_log.h"
 #include "runs/test_runner.h"
 
@@ -44,17 +46,21 @@ std::optional<std::string> LoadSettings(const std::optional<std::string>& file, 
 std::vector<RunFile> InputsOf(const LoadedSettings& settings);
 
 struct ExecutedTest {
-  TestResult result;
+  TestResult result;  // without the session records, which go to `rows` as they come
   SessionStats stats;
   TestLog log;
+  TestFigures figures;
+  int threads = 0;     // the worker threads used
   double seconds = 0;  // wall time
 };
 
-// Runs the plan on the settings with a progress bar on a terminal; a stop
-// signal (Ctrl-C, SIGTERM, SIGHUP) stops it between rounds, and every later
-// test at once. The warnings of the
-// settings are printed first.
+// Each session's record in order, numbered from 1, for the outputs written as they come.
+using SessionRows = std::function<void(std::size_t number, const SessionRecord& record)>;
+
+// Runs the plan on the settings from `source`, with a progress bar on a
+// terminal; a stop signal (Ctrl-C, SIGTERM, SIGHUP) stops it between rounds,
+// and every later test at once. The warnings of the settings are printed first.
 std::optional<std::string> ExecuteTest(const LoadedSettings& settings, const TestPlan& plan,
-                                       ExecutedTest& run);
+                                       SessionSource& source, const SessionRows& rows, ExecutedTest& run);
 
 }  // namespace quorvel::cli

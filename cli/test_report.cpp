@@ -56,29 +56,25 @@ void PrintReport(std::ostream& out, const TestRun& run) {
   PrintFigures(out, run.figures);
 }
 
-std::string TraceText(const TestResult& result) {
-  std::string text = "session,round,net_stakes,stake,bankroll,bet_units,rule\n";
-  size_t rows = 0;
-  for (const SessionRecord& session : result.sessions) rows += session.trace.size();
-  text.reserve(text.size() + rows * 40);
+std::string TraceRows(std::size_t number, const SessionRecord& session) {
+  std::string text;
+  text.reserve(session.trace.size() * 40);
   // Each row is written into one buffer and appended whole: no string per field.
   constexpr int kIntegerMax = 24;
   char row[3 * kIntegerMax + 4 * kGeneralTextMax + 8];
-  for (size_t i = 0; i < result.sessions.size(); ++i) {
-    for (const TraceRow& trace : result.sessions[i].trace) {
-      char* at = std::to_chars(row, row + kIntegerMax, i + 1).ptr;
+  for (const TraceRow& trace : session.trace) {
+    char* at = std::to_chars(row, row + kIntegerMax, number).ptr;
+    *at++ = ',';
+    at = std::to_chars(at, at + kIntegerMax, trace.round).ptr;
+    for (double field : {static_cast<double>(trace.net), static_cast<double>(trace.stake), trace.bankroll,
+                         static_cast<double>(trace.betUnits)}) {
       *at++ = ',';
-      at = std::to_chars(at, at + kIntegerMax, trace.round).ptr;
-      for (double field : {static_cast<double>(trace.net), static_cast<double>(trace.stake),
-                           trace.bankroll, static_cast<double>(trace.betUnits)}) {
-        *at++ = ',';
-        at = WriteGeneralText(at, field);
-      }
-      *at++ = ',';
-      if (trace.rule >= 0) at = std::to_chars(at, at + kIntegerMax, trace.rule).ptr;
-      *at++ = '\n';
-      text.append(row, at);
+      at = WriteGeneralText(at, field);
     }
+    *at++ = ',';
+    if (trace.rule >= 0) at = std::to_chars(at, at + kIntegerMax, trace.rule).ptr;
+    *at++ = '\n';
+    text.append(row, at);
   }
   return text;
 }

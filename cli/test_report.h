@@ -38,7 +38,8 @@ float WinningsPerRound(const TestResult& result);
 void PrintReport(std::ostream& out, const TestRun& run);
 
 // One CSV row per round: session, round, net result in stakes, stake, bankroll
-// after, bet units after, the rule that fired (W x 10 + L).
-std::string TraceText(const TestResult& result);
+// after, bet units after, the rule that fired (W x 10 + L); a session's rows at a time.
+inline constexpr const char* kTraceHeading = "session,round,net_stakes,stake,bankroll,bet_units,rule\n";
+std::string TraceRows(std::size_t number, const SessionRecord& session);
 
 }  // namespace quorvel::cli

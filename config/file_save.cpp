@@ -18,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMaxLinks = 40;  // the kernel's own limit on a chain of links
+constexpr std::size_t kGathered = 1 << 20;  // bytes an OutputFile gathers before it writes
 
 // What a name stands for once its symbolic links are followed.
 struct Target {
@@ -122,15 +123,6 @@ int Close(int fd, int error) {
   return error;
 }
 
-SaveResult WriteInPlace(const fs::path& file, const Target& target, std::string_view bytes) {
-  // Opened without blocking, so a FIFO that nobody reads fails at once instead of hanging.
-  const int fd = ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return Failed(file, errno);
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  const int error = Close(fd, WriteAll(fd, bytes));
-  return error != 0 ? Failed(file, error) : SaveResult{true, file, 0, {}};
-}
-
 // A fresh name beside the target; exclusive creation makes a clash fail
 // instead of sharing a file. Returns the descriptor, or -1 with errno set.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
@@ -159,23 +151,6 @@ int KeepAttributes(int fd, const struct stat& old) {
   return ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
 }
 
-SaveResult Replace(const fs::path& file, const Target& target, std::string_view bytes) {
-  fs::path temporary;
-  const int fd = CreateTemporary(target.path, temporary);
-  if (fd < 0) return Failed(file, errno);
-  int error = target.exists ? KeepAttributes(fd, target.status) : 0;
-  if (error == 0) error = WriteAll(fd, bytes);
-  // Flushed before the rename, so a crash cannot leave an empty file under the old name.
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
-  error = Close(fd, error);
-  if (error == 0 && ::rename(temporary.c_str(), target.path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    return Failed(file, error);
-  }
-  return {true, file, 0, {}};
-}
-
 }  // namespace
 
 SaveResult CheckSaveTarget(const fs::path& file) {
@@ -184,10 +159,68 @@ SaveResult CheckSaveTarget(const fs::path& file) {
 }
 
 SaveResult SaveFile(const fs::path& file, std::string_view bytes) {
+  OutputFile output;
+  if (SaveResult opened = output.Open(file); !opened) return opened;
+  output.Write(bytes);
+  return output.Commit();
+}
+
+OutputFile::~OutputFile() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+SaveResult OutputFile::Open(const fs::path& file) {
   Target target;
   SaveResult checked = Check(file, target);
   if (!checked) return checked;
-  return InPlace(target) ? WriteInPlace(file, target, bytes) : Replace(file, target, bytes);
+  file_ = file;
+  target_ = target.path;
+  if (InPlace(target)) {
+    // Opened without blocking, so a FIFO that nobody reads fails at once instead of hanging.
+    fd_ = ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) return Failed(file, errno);
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    return checked;
+  }
+  fd_ = CreateTemporary(target.path, temporary_);
+  if (fd_ < 0) {
+    temporary_.clear();
+    return Failed(file, errno);
+  }
+  error_ = target.exists ? KeepAttributes(fd_, target.status) : 0;
+  return checked;
+}
+
+void OutputFile::Write(std::string_view bytes) {
+  if (pending_.size() + bytes.size() > kGathered) Flush();
+  if (bytes.size() > kGathered) {
+    if (fd_ >= 0 && error_ == 0) error_ = WriteAll(fd_, bytes);
+    return;
+  }
+  pending_ += bytes;
+}
+
+void OutputFile::Flush() {
+  if (fd_ >= 0 && error_ == 0) error_ = WriteAll(fd_, pending_);
+  pending_.clear();
+}
+
+SaveResult OutputFile::Commit() {
+  if (fd_ < 0) return Failed(file_, EBADF);
+  Flush();
+  int error = error_;
+  // Flushed before the rename, so a crash cannot leave an empty file under the old name.
+  if (!temporary_.empty() && error == 0 && ::fsync(fd_) != 0) error = errno;
+  error = Close(fd_, error);
+  fd_ = -1;
+  if (!temporary_.empty()) {
+    if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temporary_.c_str());
+    temporary_.clear();
+  }
+  return error != 0 ? Failed(file_, error) : SaveResult{true, file_, 0, {}};
 }
 
 }  // namespace quorvel

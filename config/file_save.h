@@ -34,4 +34,32 @@ SaveResult CheckSaveTarget(const std::filesystem::path& file);
 // - A file the user may not write is refused, whatever the folder allows.
 SaveResult SaveFile(const std::filesystem::path& file, std::string_view bytes);
 
+// A save written piece by piece, for outputs too large to hold whole: the same
+// checks, temporary file and rename as SaveFile, which is one Open, one Write
+// and one Commit. Until Commit the old file is untouched; a save dropped
+// without Commit removes its temporary file.
+class OutputFile {
+ public:
+  OutputFile() = default;
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+  ~OutputFile();
+
+  SaveResult Open(const std::filesystem::path& file);
+  // Appends; after a failed write the later ones do nothing and Commit reports it.
+  // Small pieces are gathered and written a large piece at a time.
+  void Write(std::string_view bytes);
+  SaveResult Commit();
+
+ private:
+  void Flush();
+
+  std::string pending_;
+  std::filesystem::path file_;  // as given
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;  // empty when written in place
+  int fd_ = -1;
+  int error_ = 0;
+};
+
 }  // namespace quorvel

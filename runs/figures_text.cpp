@@ -210,37 +210,40 @@ std::string FiguresCsv(const TestFigures& f) {
   return csv;
 }
 
+std::string SessionCsvRow(std::size_t number, const SessionRecord& r, const TestResult& frame) {
+  const double start = frame.startingBankroll;
+  return std::to_string(number) + ',' + (r.finished ? "1" : "0") + ',' +
+         kCauseNames[static_cast<std::size_t>(r.endCause)] + ',' + Exact(r.rounds) + ',' +
+         Exact(r.bankroll - start) + ',' + Exact(r.totalBet) + ',' + std::to_string(r.handsWon) + ',' +
+         std::to_string(r.handsLost) + ',' + Exact(r.marks.largestStake) + ',' +
+         Exact(r.marks.largestDrawdown) + ',' + (r.marks.ruined ? "1" : "0") + ',' +
+         std::to_string(r.longestLosingStreak) + ',' + Exact(r.flatUnit) + ',' +
+         Exact(r.flatBankroll - start) + ',' + Exact(r.flatTotalBet) + ',' +
+         Exact(r.flatMarks.largestDrawdown) + ',' + (r.flatMarks.ruined ? "1" : "0") + ',' +
+         (frame.unitInPercent ? "" : Exact(r.marks.requiredBankroll)) + '\n';
+}
+
 std::string SessionsCsv(const TestResult& result) {
-  std::string csv =
-      "session,finished,end,rounds,winnings,total_bet,hands_won,hands_lost,largest_stake,"
-      "largest_drawdown,ruined,longest_losing_streak,flat_unit,flat_winnings,flat_total_bet,"
-      "flat_largest_drawdown,flat_ruined,required_bankroll\n";
-  const double start = result.startingBankroll;
+  std::string csv = kSessionsCsvHeading;
   for (std::size_t i = 0; i < result.sessions.size(); ++i) {
-    const SessionRecord& r = result.sessions[i];
-    csv += std::to_string(i + 1) + ',' + (r.finished ? "1" : "0") + ',' +
-           kCauseNames[static_cast<std::size_t>(r.endCause)] + ',' + Exact(r.rounds) + ',' +
-           Exact(r.bankroll - start) + ',' + Exact(r.totalBet) + ',' + std::to_string(r.handsWon) +
-           ',' + std::to_string(r.handsLost) + ',' + Exact(r.marks.largestStake) + ',' +
-           Exact(r.marks.largestDrawdown) + ',' + (r.marks.ruined ? "1" : "0") + ',' +
-           std::to_string(r.longestLosingStreak) + ',' + Exact(r.flatUnit) + ',' +
-           Exact(r.flatBankroll - start) + ',' + Exact(r.flatTotalBet) + ',' +
-           Exact(r.flatMarks.largestDrawdown) + ',' + (r.flatMarks.ruined ? "1" : "0") + ',' +
-           (result.unitInPercent ? "" : Exact(r.marks.requiredBankroll)) + '\n';
+    csv += SessionCsvRow(i + 1, result.sessions[i], result);
+  }
+  return csv;
+}
+
+std::string WalkCsvRows(std::size_t number, const SessionRecord& r) {
+  std::string csv;
+  for (const auto& [name, walk] : {std::pair{"system", &r.marks.walk}, std::pair{"flat", &r.flatMarks.walk}}) {
+    for (const WalkPoint& point : *walk) {
+      csv += std::to_string(number) + ',' + name + ',' + Exact(point.round) + ',' + Exact(point.bankroll) + '\n';
+    }
   }
   return csv;
 }
 
 std::string WalksCsv(const TestResult& result) {
-  std::string csv = "session,walk,round,bankroll\n";
-  for (std::size_t i = 0; i < result.sessions.size(); ++i) {
-    const SessionRecord& r = result.sessions[i];
-    for (const auto& [name, walk] : {std::pair{"system", &r.marks.walk}, std::pair{"flat", &r.flatMarks.walk}}) {
-      for (const WalkPoint& point : *walk) {
-        csv += std::to_string(i + 1) + ',' + name + ',' + Exact(point.round) + ',' + Exact(point.bankroll) + '\n';
-      }
-    }
-  }
+  std::string csv = kWalksCsvHeading;
+  for (std::size_t i = 0; i < result.sessions.size(); ++i) csv += WalkCsvRows(i + 1, result.sessions[i]);
   return csv;
 }
 

@@ -45,9 +45,17 @@ std::string CsvField(const std::string& text);
 // Every figure as CSV (figure,system,flat) in shortest exact form, so reading it back
 // gives every digit the screen shows.
 std::string FiguresCsv(const TestFigures& figures);
-// One row per session with every per-session figure.
+// One row per session with every per-session figure; sessions are numbered from 1.
+inline constexpr const char* kSessionsCsvHeading =
+    "session,finished,end,rounds,winnings,total_bet,hands_won,hands_lost,largest_stake,"
+    "largest_drawdown,ruined,longest_losing_streak,flat_unit,flat_winnings,flat_total_bet,"
+    "flat_largest_drawdown,flat_ruined,required_bankroll\n";
+// `frame` gives the starting bankroll and whether the unit is a percent (no required bankroll then).
+std::string SessionCsvRow(std::size_t number, const SessionRecord& record, const TestResult& frame);
 std::string SessionsCsv(const TestResult& result);
 // The kept bankroll walks, one row a point: session, walk (system or flat), round, bankroll.
+inline constexpr const char* kWalksCsvHeading = "session,walk,round,bankroll\n";
+std::string WalkCsvRows(std::size_t number, const SessionRecord& record);
 std::string WalksCsv(const TestResult& result);
 
 }  // namespace quorvel

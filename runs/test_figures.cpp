@@ -8,19 +8,7 @@
 namespace quorvel {
 namespace {
 
-template <typename Read>
-std::vector<double> Column(const std::vector<SessionMoney>& sessions, Read read) {
-  std::vector<double> values;
-  values.reserve(sessions.size());
-  for (const SessionMoney& session : sessions) values.push_back(read(session));
-  return values;
-}
-
-MeanAndMaximum MeanMax(const std::vector<double>& values) {
-  if (values.empty()) return {};
-  const double sum = std::accumulate(values.begin(), values.end(), 0.0);
-  return {sum / static_cast<double>(values.size()), *std::max_element(values.begin(), values.end())};
-}
+double Sum(const std::vector<double>& values) { return std::accumulate(values.begin(), values.end(), 0.0); }
 
 }  // namespace
 
@@ -50,34 +38,86 @@ Distribution Describe(std::vector<double> values) {
   return d;
 }
 
-SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions, const TestResult& result) {
+void RunningMeanMax::Add(double value) {
+  count_ += 1;
+  sum_ += value;
+  if (count_ == 1 || maximum_ < value) maximum_ = value;
+}
+
+MeanAndMaximum RunningMeanMax::Result() const {
+  if (count_ == 0) return {};
+  return {sum_ / count_, maximum_};
+}
+
+void SystemColumns::Reserve(std::size_t sessions) {
+  winnings_.reserve(sessions);
+  totalBet_.reserve(sessions);
+  requiredBankroll_.reserve(sessions);
+}
+
+void SystemColumns::Add(double winnings, double totalBet, const BankrollMarks& marks) {
+  winnings_.push_back(winnings);
+  totalBet_.push_back(totalBet);
+  requiredBankroll_.push_back(marks.requiredBankroll);
+  if (winnings > 0) won_ += 1;
+  if (winnings < 0) lost_ += 1;
+  if (winnings == 0) even_ += 1;
+  if (marks.ruined) ruined_ += 1;
+  largestStake_.Add(static_cast<double>(marks.largestStake));
+  largestDrawdown_.Add(marks.largestDrawdown);
+}
+
+SystemFigures SystemColumns::Figures(const std::vector<double>& rounds, double roundsPerHour,
+                                     bool unitInPercent) const {
   SystemFigures figures;
-  const std::vector<double> rounds = Column(sessions, [](const SessionMoney& s) { return s.rounds; });
-  const std::vector<double> winnings = Column(sessions, [](const SessionMoney& s) { return s.winnings; });
-  const std::vector<double> bets = Column(sessions, [](const SessionMoney& s) { return s.totalBet; });
-  figures.rounds = std::accumulate(rounds.begin(), rounds.end(), 0.0);
-  figures.winnings = std::accumulate(winnings.begin(), winnings.end(), 0.0);
-  figures.totalBet = std::accumulate(bets.begin(), bets.end(), 0.0);
-  figures.perRound = RatioEstimate(winnings, rounds);
-  figures.perDollar = RatioEstimate(winnings, bets);
-  int ruined = 0;
-  for (const SessionMoney& session : sessions) {
-    if (session.winnings > 0) figures.sessionsWon += 1;
-    if (session.winnings < 0) figures.sessionsLost += 1;
-    if (session.winnings == 0) figures.sessionsEven += 1;
-    if (session.marks->ruined) ruined += 1;
+  figures.rounds = Sum(rounds);
+  figures.winnings = Sum(winnings_);
+  figures.totalBet = Sum(totalBet_);
+  figures.perRound = RatioEstimate(winnings_, rounds);
+  figures.perDollar = RatioEstimate(winnings_, totalBet_);
+  figures.sessionsWon = won_;
+  figures.sessionsLost = lost_;
+  figures.sessionsEven = even_;
+  if (!winnings_.empty()) {
+    figures.riskOfRuin = static_cast<double>(ruined_) / static_cast<double>(winnings_.size());
   }
-  if (!sessions.empty()) figures.riskOfRuin = static_cast<double>(ruined) / static_cast<double>(sessions.size());
-  figures.sessionWinnings = Describe(winnings);
-  figures.largestStake = MeanMax(Column(sessions, [](const SessionMoney& s) {
-    return static_cast<double>(s.marks->largestStake);
-  }));
-  figures.largestDrawdown =
-      MeanMax(Column(sessions, [](const SessionMoney& s) { return s.marks->largestDrawdown; }));
-  figures.hourly = PerHour(rounds, winnings, result.roundsPerHour);
-  figures.bankrollForRuinRisk = BankrollsForRuinRisks(
-      Column(sessions, [](const SessionMoney& s) { return s.marks->requiredBankroll; }),
-      !result.unitInPercent);
+  figures.sessionWinnings = Describe(winnings_);
+  figures.largestStake = largestStake_.Result();
+  figures.largestDrawdown = largestDrawdown_.Result();
+  figures.hourly = PerHour(rounds, winnings_, roundsPerHour);
+  figures.bankrollForRuinRisk = BankrollsForRuinRisks(requiredBankroll_, !unitInPercent);
+  return figures;
+}
+
+FigureColumns::FigureColumns(const TestResult& frame, int sessions)
+    : start_(frame.startingBankroll), roundsPerHour_(frame.roundsPerHour), unitInPercent_(frame.unitInPercent) {
+  const auto room = static_cast<std::size_t>(sessions);
+  rounds_.reserve(room);
+  system_.Reserve(room);
+  flat_.Reserve(room);
+}
+
+void FigureColumns::Add(const SessionRecord& record) {
+  endedBy_[static_cast<std::size_t>(record.endCause)] += 1;
+  if (!record.finished) return;
+  rounds_.push_back(record.rounds);
+  system_.Add(record.bankroll - start_, record.totalBet, record.marks);
+  flat_.Add(record.flatBankroll - start_, record.flatTotalBet, record.flatMarks);
+  streaks_.Add(record.longestLosingStreak);
+}
+
+TestFigures FigureColumns::Figures() const {
+  TestFigures figures;
+  figures.endedBy = endedBy_;
+  figures.sessions = static_cast<int>(rounds_.size());
+  figures.system = system_.Figures(rounds_, roundsPerHour_, unitInPercent_);
+  figures.flat = flat_.Figures(rounds_, roundsPerHour_, unitInPercent_);
+  std::vector<double> difference = system_.Winnings();
+  for (std::size_t i = 0; i < difference.size(); ++i) difference[i] -= flat_.Winnings()[i];
+  figures.differencePerRound = RatioEstimate(difference, rounds_);
+  figures.differencePerDollar =
+      RatioDifference(system_.Winnings(), system_.TotalBets(), flat_.Winnings(), flat_.TotalBets());
+  figures.longestLosingStreak = streaks_.Result();
   return figures;
 }
 
@@ -90,34 +130,9 @@ std::vector<double> RequiredBankrolls(const TestResult& result, bool twin) {
 }
 
 TestFigures ComputeFigures(const TestResult& result) {
-  TestFigures figures;
-  std::vector<SessionMoney> system;
-  std::vector<SessionMoney> flat;
-  std::vector<double> streaks;
-  const double start = result.startingBankroll;
-  for (const SessionRecord& record : result.sessions) {
-    figures.endedBy[static_cast<std::size_t>(record.endCause)] += 1;
-    if (!record.finished) continue;
-    system.push_back({record.rounds, record.bankroll - start, record.totalBet, &record.marks});
-    flat.push_back({record.rounds, record.flatBankroll - start, record.flatTotalBet, &record.flatMarks});
-    streaks.push_back(record.longestLosingStreak);
-  }
-  figures.sessions = static_cast<int>(system.size());
-  figures.system = FiguresOf(system, result);
-  figures.flat = FiguresOf(flat, result);
-  auto column = [](const std::vector<SessionMoney>& sessions, double SessionMoney::*field) {
-    return Column(sessions, [field](const SessionMoney& s) { return s.*field; });
-  };
-  const std::vector<double> rounds = column(system, &SessionMoney::rounds);
-  std::vector<double> difference = column(system, &SessionMoney::winnings);
-  const std::vector<double> flatWinnings = column(flat, &SessionMoney::winnings);
-  for (std::size_t i = 0; i < difference.size(); ++i) difference[i] -= flatWinnings[i];
-  figures.differencePerRound = RatioEstimate(difference, rounds);
-  figures.differencePerDollar =
-      RatioDifference(column(system, &SessionMoney::winnings), column(system, &SessionMoney::totalBet),
-                      flatWinnings, column(flat, &SessionMoney::totalBet));
-  figures.longestLosingStreak = MeanMax(streaks);
-  return figures;
+  FigureColumns columns(result);
+  for (const SessionRecord& record : result.sessions) columns.Add(record);
+  return columns.Figures();
 }
 
 }  // namespace quorvel

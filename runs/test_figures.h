@@ -12,14 +12,6 @@
 
 namespace quorvel {
 
-// One session's money as the figures read it, for the system or for its twin.
-struct SessionMoney {
-  double rounds = 0;
-  double winnings = 0;
-  double totalBet = 0;
-  const BankrollMarks* marks = nullptr;
-};
-
 // Mean, spread and percentiles of a set of values (percentiles by linear
 // interpolation between the sorted values, as most statistics programs do).
 struct Distribution {
@@ -67,14 +59,69 @@ struct TestFigures {
   std::array<int, kEndCauses> endedBy{};
 };
 
-// The figures of these sessions of `result`, which gives the rate of play and the unit.
-SystemFigures FiguresOf(const std::vector<SessionMoney>& sessions, const TestResult& result);
+// A mean and a maximum kept as values come, in the order they come.
+class RunningMeanMax {
+ public:
+  void Add(double value);
+  MeanAndMaximum Result() const;
+
+ private:
+  double count_ = 0;
+  double sum_ = 0;
+  double maximum_ = 0;
+};
+
+// What the figures need of one system's finished sessions: four numbers a
+// session, and counts and marks that run along.
+class SystemColumns {
+ public:
+  void Reserve(std::size_t sessions);
+  void Add(double winnings, double totalBet, const BankrollMarks& marks);
+  // With the unit in percent, no required bankroll holds for another bankroll.
+  SystemFigures Figures(const std::vector<double>& rounds, double roundsPerHour, bool unitInPercent) const;
+  const std::vector<double>& Winnings() const { return winnings_; }
+  const std::vector<double>& TotalBets() const { return totalBet_; }
+
+ private:
+  std::vector<double> winnings_;
+  std::vector<double> totalBet_;
+  std::vector<double> requiredBankroll_;
+  int won_ = 0;
+  int lost_ = 0;
+  int even_ = 0;
+  int ruined_ = 0;
+  RunningMeanMax largestStake_;
+  RunningMeanMax largestDrawdown_;
+};
+
+// The figures of a test gathered session by session, in session order: a few
+// tens of bytes a finished session, however many there are.
+class FigureColumns {
+ public:
+  FigureColumns() = default;
+  // `frame` gives the starting bankroll, the rate of play and the unit's kind.
+  // Room is made for `sessions` at once: grown as they come, the columns
+  // would hold up to twice that at their peak.
+  explicit FigureColumns(const TestResult& frame, int sessions = 0);
+  void Add(const SessionRecord& record);
+  // The figures over the finished sessions; a stopped session counts only in endedBy.
+  TestFigures Figures() const;
+
+ private:
+  double start_ = 0;
+  double roundsPerHour_ = kDefaultRoundsPerHour;
+  bool unitInPercent_ = false;
+  std::vector<double> rounds_;
+  SystemColumns system_;
+  SystemColumns flat_;
+  RunningMeanMax streaks_;
+  std::array<int, kEndCauses> endedBy_{};
+};
 
 // The required bankroll of each finished session, of the system or of its twin.
 std::vector<double> RequiredBankrolls(const TestResult& result, bool twin);
 
-// The figures over the finished sessions of a test; a stopped session counts
-// only in endedBy.
+// The figures of a test whose records were kept.
 TestFigures ComputeFigures(const TestResult& result);
 
 }  // namespace quorvel

@@ -16,6 +16,8 @@ class TestProgress {
   void SetRounds(int worker, uint64_t rounds) {
     counters_[worker].rounds.store(rounds, std::memory_order_relaxed);
   }
+  // Rounds run elsewhere (another process of the same test) and reported here.
+  void SetOtherRounds(uint64_t rounds) { otherRounds_.store(rounds, std::memory_order_relaxed); }
   // A finished session adds its rounds, winnings and stakes to the live figures.
   void SessionFinished(double rounds, double winnings, double totalBet) {
     finishedRounds_.fetch_add(rounds, std::memory_order_relaxed);
@@ -26,6 +28,7 @@ class TestProgress {
   // Only while no worker runs.
   void Reset() {
     for (Counter& counter : counters_) counter.rounds.store(0, std::memory_order_relaxed);
+    otherRounds_.store(0, std::memory_order_relaxed);
     sessionsFinished_.store(0, std::memory_order_relaxed);
     finishedRounds_.store(0, std::memory_order_relaxed);
     finishedWinnings_.store(0, std::memory_order_relaxed);
@@ -33,7 +36,7 @@ class TestProgress {
   }
 
   uint64_t Rounds() const {
-    uint64_t total = 0;
+    uint64_t total = otherRounds_.load(std::memory_order_relaxed);
     for (const Counter& counter : counters_) total += counter.rounds.load(std::memory_order_relaxed);
     return total;
   }
@@ -48,6 +51,7 @@ class TestProgress {
     std::atomic<uint64_t> rounds{0};
   };
   std::array<Counter, kMaxWorkers> counters_{};
+  std::atomic<uint64_t> otherRounds_{0};
   std::atomic<int> sessionsFinished_{0};
   std::atomic<double> finishedRounds_{0};
   std::atomic<double> finishedWinnings_{0};

@@ -24,7 +24,7 @@ inline constexpr const char* kUnableToLoadData = "    Unable to Load Data. Pleas
 std::optional<std::string> DealRefusal(const Simulator& table);
 
 // The most sessions a test runs; the log page holds the first kLastSessionRow.
-inline constexpr int kMostSessions = 100000;
+inline constexpr int kMostSessions = 10000000;
 
 struct TestPlan {
   int sessions = 1;              // 1..kMostSessions; the log page only up to 99
@@ -43,9 +43,6 @@ inline bool PlanHasLog(const TestPlan& plan) { return plan.sessions <= kLastSess
 
 // Refuses a plan the test cannot run, with a message for the user.
 std::optional<std::string> CheckPlan(const TestPlan& plan);
-
-// The worker threads the plan runs on: no more than it has sessions.
-int WorkerCount(const TestPlan& plan);
 
 // Whether a session of the plan can end on its own: it has a round limit, a
 // win or loss limit, or an active END SESSION rule. Otherwise the test runs

@@ -16,6 +16,8 @@ packages=(
   openbox
   # The Debian package: cpack's library dependencies, and the checks of what it holds.
   dpkg-dev file lintian desktop-file-utils appstream
+  # quorvel-mpi: built only where Open MPI's development files are found.
+  libopenmpi-dev openmpi-bin
 )
 
 missing=()

@@ -473,21 +473,23 @@ case_interrupted_test() {
 # Fault: a signal while the outputs were saved lost them and the report, and left temporary files.
 case_signal_while_saving() {
   expect_ok settings new flat.sav
-  mkfifo t.fifo
-  # The trace is more than a pipe holds, so its save waits for this reader, which waits for "go".
-  ( exec <t.fifo; await go ""; cat >t.csv ) &
-  start test --settings flat.sav --sessions 2 --hands 20000 --seed 3 --log l.txt --trace t.fifo \
+  mkfifo j.fifo
+  # The JSON is more than a pipe holds, so its save waits for this reader, which waits for "go".
+  ( exec <j.fifo; await go ""; cat >j.json ) &
+  start test --settings flat.sav --sessions 300 --hands 500 --seed 3 --json j.fifo \
     --csv s.csv --walks w.csv
-  await l.txt ""
+  # The report goes out before the saves begin.
+  await out.txt '^Rounds:'
   kill -TERM "$pid"
   touch go
   finish
   [ "$code" -eq 143 ] || fail "exit $code after SIGTERM while saving, not 143: $(cat err.txt)"
-  grep -Eq '^Rounds: +40000$' out.txt || fail "the report is lost: $(cat out.txt)"
-  [ "$(wc -l <l.txt)" -eq 108 ] && [ "$(wc -l <s.csv)" -eq 3 ] && grep -q '^2,' w.csv ||
+  grep -Eq '^Rounds: +150000$' out.txt || fail "the report is lost: $(cat out.txt)"
+  [ "$(wc -l <s.csv)" -eq 301 ] && grep -q '^300,' w.csv ||
     fail "an output finished before the signal was not saved"
   wait
-  [ "$(wc -l <t.csv)" -eq 40001 ] || fail "the trace was cut short: $(wc -l <t.csv) lines"
+  python3 -c "import json; assert len(json.load(open('j.json'))['sessionRows']) == 300" ||
+    fail "the JSON was cut short: $(wc -c <j.json) bytes"
   [ -z "$(ls ./*.tmp 2>/dev/null)" ] || fail "temporary files left: $(ls ./*.tmp)"
 }
 
@@ -704,7 +706,7 @@ case_messages() {
   local -a cases=(
     "test --hands --seed 1|--hands: no value given (--seed is the next option) (see --help)"
     "test --seed abc|--seed takes a whole number from 0 to 4294967295, not 'abc'"
-    "test --sessions 100001|--sessions takes a whole number from 1 to 100000, not '100001'"
+    "test --sessions 10000001|--sessions takes a whole number from 1 to 10000000, not '10000001'"
     "test --sessions 100 --log x.txt|--log writes the log page, which holds 99 sessions: use it on tests of at most 99 sessions"
     "test --sessions 1001 --walks w.csv|--walks keeps every session's bankroll walk: use it on tests of at most 1000 sessions"
     "test --threads 0|--threads takes a whole number from 1 to 64, not '0'"

@@ -43,6 +43,16 @@ TEST(SaveFile, WritesANewFileAndReplacesAnOldOne) {
   const mode_t umask = ::umask(0);
   ::umask(umask);
   EXPECT_EQ(ModeOf(fresh) & 07777, 0666 & ~umask);
+  // Written in pieces, small and larger than what is gathered at once; one
+  // dropped before its commit leaves the old file.
+  const std::string pieces[] = {"ab", std::string(3 << 20, 'c'), "d"};
+  for (const bool commit : {false, true}) {
+    if (OutputFile output; output.Open(old)) {
+      for (const std::string& piece : pieces) output.Write(piece);
+      EXPECT_TRUE(!commit || output.Commit());
+    }
+    EXPECT_EQ(ReadText(old), commit ? pieces[0] + pieces[1] + pieces[2] : kNew);
+  }
   EXPECT_EQ(folder.Names().size(), 2u);  // no temporary file left
 }
 

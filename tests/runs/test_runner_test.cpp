@@ -9,6 +9,9 @@
 #include <tuple>
 #include <vector>
 
+#include "runs/session_feed.h"
+#include "runs/session_message.h"
+
 namespace quorvel {
 namespace {
 
@@ -48,6 +51,8 @@ TEST(TestRunnerTest, SessionsOfFixedLengthAreAllLogged) {
   ASSERT_EQ(run.Go(), std::nullopt);
   EXPECT_FALSE(run.result.stopped);
   EXPECT_EQ(run.result.handsPlayed, 2000);
+  EXPECT_EQ(run.result.sessionsFinished, 2);
+  EXPECT_EQ(run.result.unfinishedRounds, 0);
   EXPECT_EQ(run.progress.Rounds(), 2000u);
   EXPECT_EQ(run.progress.SessionsFinished(), 2);
   EXPECT_EQ(run.result.bankroll, 1000);  // every session returns to the start
@@ -79,6 +84,65 @@ TEST(TestRunnerTest, OneSeedGivesOneLogWhateverTheThreads) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(one.result.sessions[i].bankroll, two.result.sessions[i].bankroll);
   // Sessions have streams of their own: they do not repeat each other.
   EXPECT_NE(one.result.sessions[0].bankroll, one.result.sessions[1].bankroll);
+}
+
+TEST(TestRunnerTest, EverySessionGoesToOnePartInOrder) {
+  for (const auto& [sessions, parts] : {std::pair{1, 1}, {64, 2}, {65, 2}, {200, 3}, {129, 4}, {9000, 7}}) {
+    std::vector<int> owner(static_cast<std::size_t>(sessions), -1);
+    for (int part = 0; part < parts; ++part) {
+      const SessionShare share = SessionShare::Of(sessions, parts, part);
+      // Even a small test keeps every part busy.
+      EXPECT_GE(share.Count(sessions), sessions / parts / 2) << sessions << " in " << parts;
+      for (int n = 0; n < share.Count(sessions); ++n) {
+        const auto session = static_cast<std::size_t>(share.Session(n));
+        EXPECT_EQ(owner.at(session), -1) << "session " << session << " twice";
+        EXPECT_EQ(share.OwnerOf(static_cast<int>(session)), part);
+        EXPECT_TRUE(n == 0 || share.Session(n) > share.Session(n - 1)) << "out of order at " << n;
+        owner[session] = part;
+      }
+    }
+    EXPECT_EQ(std::count(owner.begin(), owner.end(), -1), 0) << sessions << " sessions in " << parts;
+  }
+}
+
+// A part of a test run elsewhere and sent as bytes gives the very sessions of the whole test.
+TEST(TestRunnerTest, APartSentAsBytesGivesTheSessionsOfTheWholeTest) {
+  TestBench whole;
+  whole.plan.sessions = 150;
+  whole.plan.handsPerSession = 40;
+  whole.plan.threads = 2;
+  whole.plan.trace = true;
+  whole.plan.walks = true;
+  ASSERT_EQ(whole.Go(), std::nullopt);
+  const SessionShare share{2, 1};
+  TestProgress progress;
+  SessionFeed feed(whole.base, whole.plan, share, whole.stop, progress);
+  std::string bytes;
+  for (int n = 0; n < share.Count(whole.plan.sessions); ++n) {
+    SessionRecord record;
+    ASSERT_TRUE(feed.Next(record));
+    PackSession(share.Session(n) + 1, record, bytes);
+  }
+  SessionRecord extra;
+  EXPECT_FALSE(feed.Next(extra));
+  std::string_view rest = bytes;
+  for (int n = 0; n < share.Count(whole.plan.sessions); ++n) {
+    const int session = share.Session(n);
+    std::string_view peek = rest;
+    EXPECT_FALSE(UnpackSession(session + 2, peek).has_value()) << "another number";
+    const std::optional<SessionRecord> got = UnpackSession(session + 1, rest);
+    ASSERT_TRUE(got.has_value());
+    const SessionRecord& want = whole.result.sessions[static_cast<std::size_t>(session)];
+    EXPECT_EQ(got->flatBankroll, want.flatBankroll);
+    EXPECT_EQ(got->marks.walk.size(), want.marks.walk.size());
+    EXPECT_EQ(got->trace.back().bankroll, want.trace.back().bankroll);
+  }
+  EXPECT_TRUE(rest.empty());
+  std::string_view cut = std::string_view(bytes).substr(0, 20);
+  EXPECT_FALSE(UnpackSession(share.Session(0) + 1, cut).has_value());
+  // A part with no block of a small test runs nothing.
+  whole.plan.sessions = 1;
+  EXPECT_EQ(SessionFeed(whole.base, whole.plan, share, whole.stop, progress).Workers(), 0);
 }
 
 TEST(TestRunnerTest, ALossLimitEndsASessionEarlyAndTheNextStartsAfresh) {
@@ -116,26 +180,16 @@ TEST(TestRunnerTest, NoLimitSessionsRunUntilALimitEndsEach) {
   }
 }
 
-TEST(TestRunnerTest, StoppingLogsOnlyFinishedSessions) {
-  TestBench run;
-  run.plan.sessions = 3;
-  run.plan.handsPerSession = 1000;
-  run.stop = true;
-  ASSERT_EQ(run.Go(), std::nullopt);
-  EXPECT_TRUE(run.result.stopped);
-  EXPECT_EQ(run.result.handsPlayed, 0);
-  // The page still has a row per requested session, from the (empty) tables.
-  EXPECT_EQ(run.stats.sessionWinnings[1], 0);
-  EXPECT_FALSE(run.log.Lines()[3].empty());
-}
-
 TEST(TestRunnerTest, AStopSaysHowManyFinishedAndWhatTheUnfinishedPlayed) {
-  TestBench finished;
-  finished.plan.sessions = 3;
-  finished.plan.handsPerSession = 200;
-  ASSERT_EQ(finished.Go(), std::nullopt);
-  EXPECT_EQ(finished.result.sessionsFinished, 3);
-  EXPECT_EQ(finished.result.unfinishedRounds, 0);
+  TestBench early;  // stopped before its first round
+  early.plan.sessions = 3;
+  early.stop = true;
+  ASSERT_EQ(early.Go(), std::nullopt);
+  EXPECT_TRUE(early.result.stopped);
+  EXPECT_EQ(early.result.handsPlayed, 0);
+  // The page still has a row per requested session, from the (empty) tables.
+  EXPECT_EQ(early.stats.sessionWinnings[1], 0);
+  EXPECT_FALSE(early.log.Lines()[3].empty());
 
   // Sessions without any end: a stop leaves every one unfinished, after rounds were played.
   TestBench endless;
@@ -189,17 +243,8 @@ TEST(TestRunnerTest, KnowsWhetherASessionCanEndOnItsOwn) {
   }
 }
 
-TEST(TestRunnerTest, UsesNoMoreThreadsThanSessions) {
-  TestPlan plan;
-  for (auto [threads, sessions, used] : {std::tuple{64, 3, 3}, {2, 10, 2}, {1, 1, 1}, {8, 8, 8}}) {
-    plan.threads = threads;
-    plan.sessions = sessions;
-    EXPECT_EQ(WorkerCount(plan), used) << threads << " threads, " << sessions << " sessions";
-  }
-}
-
 TEST(TestRunnerTest, RefusesImpossiblePlansAndAMissingChart) {
-  for (int sessions : {0, -1, 100001}) {
+  for (int sessions : {0, -1, kMostSessions + 1}) {
     TestBench run;
     run.plan.sessions = sessions;
     EXPECT_NE(run.Go(), std::nullopt) << sessions;
