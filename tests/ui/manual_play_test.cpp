@@ -31,10 +31,6 @@ bool IsCardFace(const QImage& image, int x, int y) {
   return colour.lightness() > 200;
 }
 
-void SaveSettings(const testing::StartupDirectory& startup, const SettingsFile& settings) {
-  QVERIFY(SaveData(startup.LastUsedFile(), settings));
-}
-
 SettingsFile WithRules(int count) {
   SettingsFile settings = DefaultSettings();
   settings.progression.progressionEnabled = 1;
@@ -73,12 +69,10 @@ void ManualPlayTest::DealDrawsEveryCardWhereItLands_data() {
 
 void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
   QFETCH(QSize, display);
-  testing::StartupDirectory startup;
   SettingsFile settings = DefaultSettings();
   settings.options.players = 7;
-  SaveSettings(startup, settings);
-  testing::AnsweringModals modals;
-  TForm1 form(modals, display, startup.Folders());
+  testing::MainWindow window(display, settings);
+  TForm1& form = window.form;
   const float scale = form.Geometry().scale;
   int largeSeen = 0;
   int smallSeen = 0;
@@ -106,9 +100,8 @@ void ManualPlayTest::DealDrawsEveryCardWhereItLands() {
 }
 
 void ManualPlayTest::LabelsAfterDealShowTheTable() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768}, startup.Folders());
+  testing::MainWindow window({1024, 768});
+  TForm1& form = window.form;
   form.show();
   Simulator& table = form.Table();
   const std::set<QString> outcomes = {"loss: surrender",   "win: hand wins",    "loss: hand loses",
@@ -145,9 +138,8 @@ void ManualPlayTest::LabelsAfterDealShowTheTable() {
 }
 
 void ManualPlayTest::SecondDealDuringARoundIsIgnored() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768}, startup.Folders());
+  testing::MainWindow window({1024, 768});
+  TForm1& form = window.form;
   // The queued click arrives while the round lets events run.
   QMetaObject::invokeMethod(form.Deal, &QPushButton::click, Qt::QueuedConnection);
   form.DealClick();
@@ -158,26 +150,29 @@ void ManualPlayTest::SecondDealDuringARoundIsIgnored() {
 }
 
 void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
-  testing::StartupDirectory startup;
   SettingsFile settings = DefaultSettings();
+  // Limits of $1 both ways: the first round won or lost ends the session. A win limit alone
+  // is never reached in a walk that starts with a loss and stays below its start.
   settings.options.winLimitMode = 1;
   settings.options.winLimitText = MakeSettingsText("1");
-  SaveSettings(startup, settings);
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768}, startup.Folders());
+  settings.options.lossLimitMode = 1;
+  settings.options.lossLimitText = MakeSettingsText("1");
+  testing::MainWindow window({1024, 768}, settings);
+  TForm1& form = window.form;
   THitLimit limit;
   form.SetScreens({nullptr, nullptr, &limit, nullptr});
   Simulator& table = form.Table();
   for (int round = 0; round < 200 && !table.money.sessionBlocked; ++round) form.DealClick();
   QVERIFY(table.money.sessionBlocked);
-  QCOMPARE(modals.shown, QStringList{"HitLimit"});
-  QCOMPARE(modals.texts.back(), QString("You have reached a Win Limit."));
+  QCOMPARE(window.modals.shown, QStringList{"HitLimit"});
+  const QString said = window.modals.texts.back();
+  QVERIFY2(said == "You have reached a Win Limit." || said == "You have reached a Loss Limit.", qPrintable(said));
 
   const double played = table.run.handsPlayed;
   form.DealClick();
   QCOMPARE(table.run.handsPlayed, played);
-  QCOMPARE(modals.shown.size(), 2);
-  QCOMPARE(modals.texts.back(), QString("You have reached a Win Limit."));
+  QCOMPARE(window.modals.shown.size(), 2);
+  QCOMPARE(window.modals.texts.back(), said);
 
   form.Reset1Click();
   QVERIFY(!table.money.sessionBlocked);
@@ -190,9 +185,8 @@ void ManualPlayTest::LimitDialogBlocksTheSessionUntilReset() {
 }
 
 void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480}, startup.Folders());
+  testing::MainWindow window({640, 480});
+  TForm1& form = window.form;
   const QImage empty = form.Image1->Picture().toImage();
   form.DealClick();
   form.DealClick();
@@ -211,9 +205,8 @@ void ManualPlayTest::ShuffleNowClearsTheTableAndStartsTheShoe() {
 }
 
 void ManualPlayTest::TrackingTogglesTheSidePanel() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480}, startup.Folders());
+  testing::MainWindow window({640, 480});
+  TForm1& form = window.form;
   form.show();
   QVERIFY(!form.Panel1->isVisible());
   form.TWindowClick();
@@ -225,9 +218,8 @@ void ManualPlayTest::TrackingTogglesTheSidePanel() {
 }
 
 void ManualPlayTest::StatsOpensThePanelWithTheFigures() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {640, 480}, startup.Folders());
+  testing::MainWindow window({640, 480});
+  TForm1& form = window.form;
   form.DealClick();
   // Hidden, the panel's figures are not refreshed by a round.
   QCOMPARE(form.bettotal->text(), QString());
@@ -264,36 +256,29 @@ void ManualPlayTest::CardPastTheEdgeIsClipped() {
 
 void ManualPlayTest::MemoListsTwentyFiveRules() {
   for (int rules : {25, 30}) {
-    testing::StartupDirectory startup;
-    SaveSettings(startup, WithRules(rules));
-    testing::AnsweringModals modals;
-    TForm1 form(modals, {1024, 768}, startup.Folders());
-    const QStringList lines = form.Memo1->toPlainText().split('\n');
+    testing::MainWindow window({1024, 768}, WithRules(rules));
+    const QStringList lines = window.form.Memo1->toPlainText().split('\n');
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines[0], QString());
     QCOMPARE(lines[1], QString("After 1 loss increase bet by  1.0 units"));
     QCOMPARE(lines[25], QString("After 2 wins and 5 losses increase bet by  1.0 units"));
-    QVERIFY(!form.Memo1->isHidden());
+    QVERIFY(!window.form.Memo1->isHidden());
   }
-  testing::StartupDirectory startup;
   SettingsFile disabled = WithRules(3);
   disabled.progression.progressionEnabled = 0;
-  SaveSettings(startup, disabled);
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768}, startup.Folders());
-  QVERIFY(form.Memo1->isHidden());
+  testing::MainWindow window({1024, 768}, disabled);
+  QVERIFY(window.form.Memo1->isHidden());
 }
 
 void ManualPlayTest::MissingTablePictureIsReportedOnceAndPlayGoesOn() {
-  testing::StartupDirectory startup(/*withPictures=*/false);
-  testing::AnsweringModals modals;
-  TForm1 form(modals, {1024, 768}, startup.Folders());
+  testing::MainWindow window({1024, 768}, {}, /*withPictures=*/false);
+  TForm1& form = window.form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   form.DealClick();
   form.DealClick();
   form.Reset1Click();
-  QCOMPARE(modals.errors, QStringList{"Cannot open file vg1.bmp"});
+  QCOMPARE(window.modals.errors, QStringList{"Cannot open file vg1.bmp"});
   QCOMPARE(form.Image1->size(), QSize(800, 517));
   form.DealClick();
   const CardPlace first = GetImagePosition(0, 1.25f);
