@@ -31,8 +31,6 @@ TestController::~TestController() {
 
 AutoOutcome TestController::RunTests() {
   Display& screen = table_.Screen();
-  screen.SetLabel(Label::Q2, "");
-  screen.SetLabel(Label::Q3, "");
   if (std::optional<std::string> refusal = DealRefusal(table_)) {
     screen.SetLabel(Label::Suspend, *refusal);
     table_.run.runRequested = false;

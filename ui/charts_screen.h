@@ -19,7 +19,9 @@ class ModalSeam;
 class TCharts : public QDialog {
   Q_OBJECT
  public:
-  TCharts(ModalSeam& modals, std::filesystem::path chartDirectory, QWidget* parent = nullptr);
+  // At the largest scale, up to 1, at which it fits `display`, the desktop's free area.
+  TCharts(ModalSeam& modals, QSize display, std::filesystem::path chartDirectory,
+          QWidget* parent = nullptr);
 
   // Fills the caption and the 28 row labels from the chart file of these
   // rules, then shows the screen modally.

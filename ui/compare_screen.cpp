@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -17,11 +16,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <ctime>
+#include <span>
 
 #include "config/settings_values.h"
 #include "runs/compared_figures.h"
 #include "runs/test_controller.h"
-#include "ui/chart_export.h"
+#include "ui/figure_pages.h"
 #include "ui/modal_seam.h"
 #include "ui/results_plots.h"
 #include "ui/save_dialog.h"
@@ -30,6 +30,14 @@ namespace quorvel::ui {
 namespace {
 
 constexpr int kPollMilliseconds = 200;
+
+// The systems with figures to show: a stop leaves those after the one it cut short unplayed,
+// and a system stopped before any of its sessions finished counts in no figure.
+std::size_t PlayedSystems(const std::vector<ComparedSystem>& systems) {
+  const auto unplayed = std::find_if(systems.begin(), systems.end(),
+                                     [](const ComparedSystem& system) { return system.result.sessionsFinished == 0; });
+  return static_cast<std::size_t>(unplayed - systems.begin());
+}
 
 QLineEdit* Edit(const char* name, const QString& text, QWidget* parent) {
   auto* edit = new QLineEdit(text, parent);
@@ -58,11 +66,7 @@ void TCompare::Open() { modals_.Exec(*this); }
 
 void TCompare::CreateControls() {
   auto button = [this](const char* name, const QString& caption, void (TCompare::*click)()) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, click);
-    return b;
+    return ScreenButton(this, name, caption, click);
   };
   CompareFiles = new QListWidget(this);
   CompareFiles->setObjectName("CompareFiles");
@@ -98,18 +102,12 @@ void TCompare::CreateControls() {
 
   CompareTabs = new QTabWidget(this);
   CompareTabs->setObjectName("CompareTabs");
-  CompareTable = new QTableWidget(0, 1, this);
-  CompareTable->setObjectName("CompareTable");
-  CompareTable->setHorizontalHeaderLabels({"Figure"});
-  CompareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  CompareTable->verticalHeader()->hide();
+  CompareTable = FiguresTableView("CompareTable", {"Figure"}, this);
+  CompareTable->setAccessibleName("Figures of the systems side by side");
   CompareTabs->addTab(CompareTable, "Figures");
-  CompareWinnings = PlotView("CompareWinnings", this);
-  CompareTabs->addTab(CompareWinnings, "Session winnings");
-  CompareRuin = PlotView("CompareRuin", this);
-  CompareTabs->addTab(CompareRuin, "Risk of ruin");
-  CompareWalks = PlotView("CompareWalks", this);
-  CompareTabs->addTab(CompareWalks, "Mean bankroll walks");
+  CompareWinnings = AddPlotPage(*CompareTabs, "CompareWinnings", "Session winnings");
+  CompareRuin = AddPlotPage(*CompareTabs, "CompareRuin", "Risk of ruin");
+  CompareWalks = AddPlotPage(*CompareTabs, "CompareWalks", "Mean bankroll walks");
 
   SaveCompareFigures = button("SaveCompareFigures", "Save Figures CSV", &TCompare::SaveFiguresClick);
   SaveComparePng = button("SaveComparePng", "Save Plot as PNG", &TCompare::SavePngClick);
@@ -117,10 +115,6 @@ void TCompare::CreateControls() {
   CloseCompare = button("CloseCompare", "Close", &TCompare::reject);
   connect(CompareTabs, &QTabWidget::currentChanged, this, &TCompare::UpdateSaves);
   UpdateSaves();
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {SaveCompareFigures, SaveComparePng, SaveCompareSvg}) buttons->addWidget(b);
-  buttons->addStretch();
-  buttons->addWidget(CloseCompare);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
@@ -129,7 +123,7 @@ void TCompare::CreateControls() {
   running->addWidget(CompareProgress, 1);
   layout->addLayout(running);
   layout->addWidget(CompareTabs, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(SaveRow({SaveCompareFigures, SaveComparePng, SaveCompareSvg}, CloseCompare));
 }
 
 void TCompare::AddFileClick() {
@@ -230,7 +224,15 @@ void TCompare::PollCompare() {
     modals_.ShowError(this, windowTitle(), QString::fromStdString(*problem));
     return;
   }
-  CompareProgress->setValue(100);
+  if (!run_.Stopped()) {
+    CompareProgress->setValue(100);
+  } else if (plannedRounds_ > 0) {
+    // After a stop, the rounds the systems played: the running count takes the system the stop
+    // cut short as done.
+    double played = 0;
+    for (const ComparedSystem& system : run_.Systems()) played += system.result.handsPlayed;
+    CompareProgress->setValue(static_cast<int>(std::min(100.0, 100 * played / plannedRounds_)));
+  }
   ShowFigures();
   UpdateSaves();
 }
@@ -244,9 +246,18 @@ void TCompare::UpdateSaves() {
 
 void TCompare::ShowFigures() {
   const std::vector<ComparedSystem>& systems = run_.Systems();
+  const std::size_t played = PlayedSystems(systems);
   std::vector<TestFigures> figures;
   for (const ComparedSystem& system : systems) figures.push_back(ComputeFigures(system.result));
-  const std::vector<FigureColumn> columns = ComparedColumns(systems, figures);
+  std::vector<FigureColumn> columns = ComparedColumns(systems, figures);
+  // The unplayed show "not run" and no figures. Their twins stand beside them: the twins of
+  // systems that did not all play never agree.
+  const bool twinOnce = TwinsAgree(systems);
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    if (played == systems.size() || c / (twinOnce ? 1 : 2) < played) continue;
+    columns[c].heading += " (not run)";
+    for (FigureLine& line : columns[c].lines) line.text.clear();
+  }
   CompareTable->clear();
   CompareTable->setColumnCount(static_cast<int>(columns.size()) + 1);
   CompareTable->setRowCount(columns.empty() ? 0 : static_cast<int>(columns[0].lines.size()));
@@ -256,37 +267,28 @@ void TCompare::ShowFigures() {
   for (std::size_t c = 0; c < columns.size(); ++c) {
     for (std::size_t row = 0; row < columns[c].lines.size(); ++row) {
       const FigureLine& line = columns[c].lines[row];
-      if (c == 0) CompareTable->setItem(static_cast<int>(row), 0, new QTableWidgetItem(QString::fromStdString(line.label)));
-      CompareTable->setItem(static_cast<int>(row), static_cast<int>(c) + 1,
-                            new QTableWidgetItem(QString::fromStdString(line.text)));
+      if (c == 0) CompareTable->setItem(static_cast<int>(row), 0, FigureCell(line.label));
+      CompareTable->setItem(static_cast<int>(row), static_cast<int>(c) + 1, FigureCell(line));
     }
   }
   CompareTable->resizeColumnsToContents();
-  DrawComparedWinnings(*CompareWinnings, systems);
-  DrawComparedRuinRisk(*CompareRuin, systems, TwinsAgree(systems));
-  DrawComparedWalks(*CompareWalks, systems);
+  const std::span<const ComparedSystem> drawn(systems.data(), played);
+  DrawComparedWinnings(*CompareWinnings, drawn);
+  DrawComparedRuinRisk(*CompareRuin, drawn, twinOnce);
+  DrawComparedWalks(*CompareWalks, drawn);
 }
 
-QChartView* TCompare::ShownPlot() const {
-  switch (CompareTabs->currentIndex()) {
-    case 1:
-      return CompareWinnings;
-    case 2:
-      return CompareRuin;
-    case 3:
-      return CompareWalks;
-    default:
-      return nullptr;
-  }
-}
+QChartView* TCompare::ShownPlot() const { return ui::ShownPlot(*CompareTabs); }
 
 void TCompare::SaveFiguresClick() {
   SaveThroughDialog(modals_, this, folders_.writable, "Save Figures CSV", "compare.csv", "CSV Files (*.csv)", [this] {
     std::vector<std::string> names;
     std::vector<TestFigures> figures;
-    for (const ComparedSystem& system : run_.Systems()) {
-      names.push_back(system.name);
-      figures.push_back(ComputeFigures(system.result));
+    const std::vector<ComparedSystem>& systems = run_.Systems();
+    const std::size_t played = PlayedSystems(systems);
+    for (std::size_t i = 0; i < played; ++i) {
+      names.push_back(systems[i].name);
+      figures.push_back(ComputeFigures(systems[i].result));
     }
     return ComparedFiguresCsv(names, figures);
   });

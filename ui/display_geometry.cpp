@@ -57,6 +57,19 @@ DisplayGeometry ChooseGeometry(Room client) {
   return geometry;
 }
 
+float FitScale(Room designed, Room available) {
+  constexpr int kSmallestTwentieths = 12;
+  int twentieths = 20;
+  for (; twentieths > kSmallestTwentieths; --twentieths) {
+    const float scale = static_cast<float>(twentieths) / 20.0f;
+    if (Scaled(designed.width, scale) + kFrameAllowance.width <= available.width &&
+        Scaled(designed.height, scale) + kFrameAllowance.height <= available.height) {
+      break;
+    }
+  }
+  return static_cast<float>(twentieths) / 20.0f;
+}
+
 CardPlace GetImagePosition(int32_t position, float scale) {
   const int hand = position / 10;
   const int card = position % 10;

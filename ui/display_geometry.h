@@ -35,6 +35,11 @@ DisplayGeometry ChooseGeometry(Room client);
 // window is shown: a title bar and thin borders, as most window managers draw them.
 inline constexpr Room kFrameAllowance = {8, 32};
 
+// A screen designed at one size, on a display with less room: the largest scale, in
+// twentieths from 1 down to 0.6, at which it and its frame fit the available area.
+// Never above 1, so a large display shows the screen as designed; 0.6 where nothing fits.
+float FitScale(Room designed, Room available);
+
 struct CardPlace {
   int32_t cardX = 0;
   int32_t cardY = 0;

@@ -163,6 +163,8 @@ class TForm1 : public QMainWindow, public Display {
   // window is said, and played only if the user agrees.
   bool AcceptOutsideChange();
   void ChooseTest();
+  // The table's AUTO, after clearing the message lines of a shown statistics panel.
+  AutoOutcome RunTests();
   std::optional<std::string> StartTests(int sessions, double handsPerSession, uint64_t seed);
   // The one reaction to a test's end; only a finished test opens its screens.
   void TestEnded(bool finished);

@@ -48,7 +48,7 @@ void TForm1::OpenOptions() {
 
 void TForm1::AutoClick() {
   if (dealing_) return;
-  switch (Controller().RunTests()) {
+  switch (RunTests()) {
     case AutoOutcome::kRefused:
     case AutoOutcome::kStopped:  // a stopped test reports its end
       return;
@@ -101,7 +101,16 @@ void TForm1::TestEnded(bool finished) {
   // a test that ran to its end leads on to its results and the test screen.
   if (!finished || Controller().Running()) return;
   if (screens_.autoTest != nullptr) screens_.autoTest->ResultsClick();
-  if (Controller().RunTests() == AutoOutcome::kChooseTest) ChooseTest();
+  if (RunTests() == AutoOutcome::kChooseTest) ChooseTest();
+}
+
+AutoOutcome TForm1::RunTests() {
+  // A hidden panel keeps its lines for when it is shown.
+  if (!QPanel->isHidden()) {
+    Q2->clear();
+    Q3->clear();
+  }
+  return Controller().RunTests();
 }
 
 void TForm1::EnableTableControls(bool enabled) {

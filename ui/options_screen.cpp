@@ -18,6 +18,7 @@
 #include "ui/help_window.h"
 #include "ui/modal_seam.h"
 #include "ui/radio_group.h"
+#include "ui/window_fit.h"
 
 namespace quorvel::ui {
 namespace {
@@ -61,7 +62,7 @@ QPushButton* Button(const char* name, const QString& caption, const QString& hin
 
 }  // namespace
 
-TStrategy::TStrategy(ModalSeam& modals, TProgression& progression,
+TStrategy::TStrategy(ModalSeam& modals, TProgression& progression, QSize display,
                      std::filesystem::path startupDirectory, QWidget* parent)
     : QDialog(parent),
       modals_(modals),
@@ -72,6 +73,7 @@ TStrategy::TStrategy(ModalSeam& modals, TProgression& progression,
   setWindowTitle("Quorvel Options Screen");
   CreateControls();
   ConnectProgression();
+  FitLaidOutWindow(*this, display);
 }
 
 void TStrategy::SetShellScreens(TAboutBox* about, THelpWindow* help) {

@@ -27,8 +27,9 @@ class TProgression;
 class TStrategy : public QDialog {
   Q_OBJECT
  public:
-  TStrategy(ModalSeam& modals, TProgression& progression, std::filesystem::path startupDirectory,
-            QWidget* parent = nullptr);
+  // Shrunk where `display`, the desktop's free area, is too small for it.
+  TStrategy(ModalSeam& modals, TProgression& progression, QSize display,
+            std::filesystem::path startupDirectory, QWidget* parent = nullptr);
   void SetShellScreens(TAboutBox* about, THelpWindow* help);
 
   // Writes the screen, its carried blocks and the progression screen to `file`;

@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLegendMarker>
 #include <QAreaSeries>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "runs/comparison.h"
 #include "runs/figures_text.h"
@@ -34,8 +36,8 @@ constexpr std::array<const char*, kWalksShown> kSessionColours = {
     "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr const char* kSystemColour = "#1f77b4";
 constexpr const char* kFlatColour = "#ff7f0e";
-// Bin labels turn on their side when more would not fit beside each other.
-constexpr int kLevelBins = 6;
+// The room a bin label leaves at its sides.
+constexpr int kLabelPadding = 10;
 
 QList<QPointF> Points(const std::vector<WalkPoint>& walk) {
   QList<QPointF> points;
@@ -117,35 +119,59 @@ void DrawWalks(QChartView& view, const TestResult& result, int page) {
   }
 }
 
-void DrawWinnings(QChartView& view, const WinningsHistogram& histogram) {
-  QChart& chart = StartPlot(view, "Session winnings: sessions per bin of winnings in dollars");
-  auto* system = new QBarSet("System");
-  auto* flat = new QBarSet("Flat bet");
-  system->setColor(QColor(kSystemColour));
-  flat->setColor(QColor(kFlatColour));
+namespace {
+
+// Sessions per bin of one series of winnings.
+struct BinCounts {
+  QString name;
+  std::vector<int> counts;
+  QColor colour;
+};
+
+// Counts in the bins of `histogram`, a bar of each series side by side per bin.
+void DrawBinCounts(QChartView& view, const QString& title, const WinningsHistogram& histogram,
+                   const std::vector<BinCounts>& drawn) {
+  QChart& chart = StartPlot(view, title);
   QStringList bins;
-  int most = 0;
   for (std::size_t bin = 0; bin < histogram.system.size(); ++bin) {
-    system->append(histogram.system[bin]);
-    flat->append(histogram.flat[bin]);
-    most = std::max({most, histogram.system[bin], histogram.flat[bin]});
     bins << QString::fromStdString(ScreenText(BinText(histogram, bin), true));
   }
-  for (QBarSet* set : {system, flat}) {
+  auto* series = new QBarSeries;
+  int most = 0;
+  for (const BinCounts& counts : drawn) {
+    auto* set = new QBarSet(counts.name);
+    set->setColor(counts.colour);
+    for (const int count : counts.counts) {
+      set->append(count);
+      most = std::max(most, count);
+    }
     QObject::connect(set, &QBarSet::hovered, set, [set, bins](bool state, int bin) {
       ShowTip(state, QString("%1: %2 sessions won %3").arg(set->label(), CountText(set->at(bin)), bins.value(bin)));
     });
+    series->append(set);
   }
-  auto* series = new QBarSeries;
-  series->append(system);
-  series->append(flat);
   chart.addSeries(series);
   auto* axis = new QBarCategoryAxis;
   axis->append(bins);
-  if (bins.size() > kLevelBins) axis->setLabelsAngle(-40);
+  // Level where each label fits its bin's share of the plot's width (half a bin more at each
+  // end), else on their side, where the axis grows to hold them: never cut short, at any size.
+  const QFontMetrics metrics(axis->labelsFont());
+  int widest = 0;
+  for (const QString& bin : bins) widest = std::max(widest, metrics.horizontalAdvance(bin));
+  const auto shares = static_cast<qreal>(bins.size() + 2);
+  QObject::connect(&chart, &QChart::plotAreaChanged, axis, [axis, widest, shares](const QRectF& plot) {
+    axis->setLabelsAngle(widest <= plot.width() / shares - kLabelPadding ? 0 : -90);
+  });
   chart.addAxis(axis, Qt::AlignBottom);
   CountAxis(chart, Qt::AlignLeft, "Sessions", most);
   Attach(chart, series);
+}
+
+}  // namespace
+
+void DrawWinnings(QChartView& view, const WinningsHistogram& histogram) {
+  DrawBinCounts(view, "Session winnings: sessions per bin of winnings in dollars", histogram,
+                {{"System", histogram.system, QColor(kSystemColour)}, {"Flat bet", histogram.flat, QColor(kFlatColour)}});
 }
 
 void DrawStakes(QChartView& view, const TestResult& result) {
@@ -241,34 +267,34 @@ void DrawRuinRisk(QChartView& view, const TestResult& result) {
   AddWithAxes(chart, drawn, "Starting bankroll", 0, most, "Sessions broke (%)");
 }
 
-void DrawComparedWinnings(QChartView& view, const std::vector<ComparedSystem>& systems) {
-  QChart& chart = StartPlot(view, "Session winnings: share of sessions that won at most each amount");
-  std::vector<QAbstractSeries*> drawn;
-  double low = 0;
-  double high = 0;
-  for (std::size_t s = 0; s < systems.size(); ++s) {
-    const TestResult& result = systems[s].result;
-    std::vector<double> winnings;
-    for (const SessionRecord& session : result.sessions) {
-      if (session.finished) winnings.push_back(session.bankroll - result.startingBankroll);
+void DrawComparedWinnings(QChartView& view, std::span<const ComparedSystem> systems) {
+  // Bins every system shares: those of all their finished sessions' winnings at once.
+  std::vector<std::vector<double>> winnings;
+  TestResult all;
+  for (const ComparedSystem& system : systems) {
+    std::vector<double>& these = winnings.emplace_back();
+    for (const SessionRecord& session : system.result.sessions) {
+      if (!session.finished) continue;
+      these.push_back(session.bankroll - system.result.startingBankroll);
+      SessionRecord& shared = all.sessions.emplace_back();
+      shared.finished = true;
+      shared.bankroll = shared.flatBankroll = these.back();
     }
-    std::sort(winnings.begin(), winnings.end());
-    QLineSeries* series = Line(SystemName(systems[s]), QColor(kSessionColours[s]));
-    const double n = static_cast<double>(winnings.size());
-    for (std::size_t i = 0; i < winnings.size(); ++i) {
-      series->append(winnings[i], 100 * static_cast<double>(i) / n);
-      series->append(winnings[i], 100 * static_cast<double>(i + 1) / n);
-    }
-    if (!winnings.empty()) {
-      low = std::min(low, winnings.front());
-      high = std::max(high, winnings.back());
-    }
-    drawn.push_back(series);
   }
-  AddWithAxes(chart, drawn, "Session winnings", low, high, "Sessions (%)");
+  const WinningsHistogram bins = HistogramOfWinnings(all);
+  std::vector<BinCounts> drawn;
+  for (std::size_t s = 0; s < systems.size() && !bins.system.empty(); ++s) {
+    BinCounts& counts = drawn.emplace_back(SystemName(systems[s]), std::vector<int>(bins.system.size()),
+                                           QColor(kSessionColours[s]));
+    for (const double won : winnings[s]) {
+      const auto bin = static_cast<std::size_t>(std::floor((won - bins.low) / bins.width));
+      ++counts.counts[std::min(bin, counts.counts.size() - 1)];
+    }
+  }
+  DrawBinCounts(view, "Session winnings: sessions of each system per bin of winnings in dollars", bins, drawn);
 }
 
-void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& systems, bool twinOnce) {
+void DrawComparedRuinRisk(QChartView& view, std::span<const ComparedSystem> systems, bool twinOnce) {
   QChart& chart = StartPlot(view, "Risk of ruin against the starting bankroll");
   std::vector<QAbstractSeries*> drawn;
   double most = 1;
@@ -285,7 +311,7 @@ void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& s
   AddWithAxes(chart, drawn, "Starting bankroll", 0, most, "Sessions broke (%)");
 }
 
-void DrawComparedWalks(QChartView& view, const std::vector<ComparedSystem>& systems) {
+void DrawComparedWalks(QChartView& view, std::span<const ComparedSystem> systems) {
   QChart& chart = StartPlot(view, "Mean bankroll walk of each system, with the band that holds 90 % of its sessions");
   std::vector<QAbstractSeries*> drawn;
   std::vector<QAbstractSeries*> bands;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 class QChartView;
@@ -38,13 +39,13 @@ void DrawStakes(QChartView& view, const TestResult& result);
 // system and the twin, with the test's bankroll marked.
 void DrawRuinRisk(QChartView& view, const TestResult& result);
 
-// Systems compared, a colour each: the share of sessions that won at most a
-// given amount, overlaid.
-void DrawComparedWinnings(QChartView& view, const std::vector<ComparedSystem>& systems);
+// Systems compared, a colour each: their finished sessions per bin of winnings, in bins
+// they all share, a bar of each system side by side.
+void DrawComparedWinnings(QChartView& view, std::span<const ComparedSystem> systems);
 // The risk of ruin against the starting bankroll of each system; the twin's
 // once, dashed, when the twins agree.
-void DrawComparedRuinRisk(QChartView& view, const std::vector<ComparedSystem>& systems, bool twinOnce);
+void DrawComparedRuinRisk(QChartView& view, std::span<const ComparedSystem> systems, bool twinOnce);
 // Each system's mean bankroll walk with the band that holds 90 % of its sessions.
-void DrawComparedWalks(QChartView& view, const std::vector<ComparedSystem>& systems);
+void DrawComparedWalks(QChartView& view, std::span<const ComparedSystem> systems);
 
 }  // namespace quorvel::ui

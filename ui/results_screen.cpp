@@ -16,20 +16,12 @@
 #include "runs/test_figures.h"
 #include "runs/winnings_histogram.h"
 #include "ui/chart_export.h"
+#include "ui/figure_pages.h"
 #include "ui/modal_seam.h"
 #include "ui/results_plots.h"
 #include "ui/save_dialog.h"
 
 namespace quorvel::ui {
-namespace {
-
-QTableWidgetItem* Cell(const std::string& text) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(text));
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  return item;
-}
-
-}  // namespace
 
 TResults::TResults(ModalSeam& modals, QSize display, std::filesystem::path startupDirectory,
                    QWidget* parent)
@@ -44,14 +36,8 @@ TResults::TResults(ModalSeam& modals, QSize display, std::filesystem::path start
 void TResults::CreateControls() {
   ResultsTabs = new QTabWidget(this);
   ResultsTabs->setObjectName("ResultsTabs");
-  FiguresTable = new QTableWidget(0, 3, this);
-  FiguresTable->setObjectName("FiguresTable");
-  FiguresTable->setHorizontalHeaderLabels({"Figure", "System", "Flat bet"});
+  FiguresTable = FiguresTableView("FiguresTable", {"Figure", "System", "Flat bet"}, this);
   FiguresTable->setAccessibleName("Figures of the system and of its flat-bet twin");
-  FiguresTable->verticalHeader()->hide();
-  // Rows a little over a line high, so every figure shows without scrolling.
-  FiguresTable->verticalHeader()->setDefaultSectionSize(FiguresTable->fontMetrics().height() + 8);
-  FiguresTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FiguresTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   FiguresTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   FiguresTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -70,25 +56,15 @@ void TResults::CreateControls() {
   walksLayout->addWidget(WalksView);
   connect(WalkSessions, &QComboBox::activated, this, &TResults::WalkSessionsChange);
   ResultsTabs->addTab(walksPage, "Bankroll walks");
-  WinningsView = PlotView("WinningsView", this);
-  ResultsTabs->addTab(WinningsView, "Session winnings");
-  StakesView = PlotView("StakesView", this);
-  ResultsTabs->addTab(StakesView, "Largest stakes");
-  RuinView = PlotView("RuinView", this);
-  ResultsTabs->addTab(RuinView, "Risk of ruin");
+  WinningsView = AddPlotPage(*ResultsTabs, "WinningsView", "Session winnings");
+  StakesView = AddPlotPage(*ResultsTabs, "StakesView", "Largest stakes");
+  RuinView = AddPlotPage(*ResultsTabs, "RuinView", "Risk of ruin");
 
-  auto button = [this](const char* name, const QString& caption, void (TResults::*click)()) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, click);
-    return b;
-  };
-  SaveFigures = button("SaveFigures", "Save Figures CSV", &TResults::SaveFiguresClick);
-  SaveSessions = button("SaveSessions", "Save Sessions CSV", &TResults::SaveSessionsClick);
-  SavePng = button("SavePng", "Save Plot as PNG", &TResults::SavePngClick);
-  SaveSvg = button("SaveSvg", "Save Plot as SVG", &TResults::SaveSvgClick);
-  CloseResults = button("CloseResults", "Close", &TResults::reject);
+  SaveFigures = ScreenButton(this, "SaveFigures", "Save Figures CSV", &TResults::SaveFiguresClick);
+  SaveSessions = ScreenButton(this, "SaveSessions", "Save Sessions CSV", &TResults::SaveSessionsClick);
+  SavePng = ScreenButton(this, "SavePng", "Save Plot as PNG", &TResults::SavePngClick);
+  SaveSvg = ScreenButton(this, "SaveSvg", "Save Plot as SVG", &TResults::SaveSvgClick);
+  CloseResults = ScreenButton<QDialog>(this, "CloseResults", "Close", &QDialog::reject);
   auto enablePlotSaves = [this] {
     SavePng->setEnabled(ShownPlot() != nullptr);
     SaveSvg->setEnabled(ShownPlot() != nullptr);
@@ -96,13 +72,9 @@ void TResults::CreateControls() {
   connect(ResultsTabs, &QTabWidget::currentChanged, this, enablePlotSaves);
   enablePlotSaves();
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {SaveFigures, SaveSessions, SavePng, SaveSvg}) buttons->addWidget(b);
-  buttons->addStretch();
-  buttons->addWidget(CloseResults);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ResultsTabs);
-  layout->addLayout(buttons);
+  layout->addLayout(SaveRow({SaveFigures, SaveSessions, SavePng, SaveSvg}, CloseResults));
 }
 
 void TResults::Open(const TestResult& result) {
@@ -131,15 +103,15 @@ void TResults::FillTable() {
   FiguresTable->setRowCount(static_cast<int>(system.size() + test.size()));
   int row = 0;
   for (std::size_t line = 0; line < system.size(); ++line, ++row) {
-    FiguresTable->setItem(row, 0, Cell(system[line].label));
-    FiguresTable->setItem(row, 1, Cell(ScreenText(system[line].text, system[line].money)));
-    FiguresTable->setItem(row, 2, Cell(ScreenText(flat[line].text, flat[line].money)));
+    FiguresTable->setItem(row, 0, FigureCell(system[line].label));
+    FiguresTable->setItem(row, 1, FigureCell(system[line]));
+    FiguresTable->setItem(row, 2, FigureCell(flat[line]));
   }
   // A figure of the test as a whole has no twin of its own: it spans both columns.
   for (const FigureLine& line : test) {
-    FiguresTable->setItem(row, 0, Cell(line.label));
-    FiguresTable->setItem(row, 1, Cell(ScreenText(line.text, line.money)));
-    FiguresTable->setItem(row, 2, Cell(""));
+    FiguresTable->setItem(row, 0, FigureCell(line.label));
+    FiguresTable->setItem(row, 1, FigureCell(line));
+    FiguresTable->setItem(row, 2, FigureCell(""));
     FiguresTable->setSpan(row, 1, 1, 2);
     ++row;
   }
@@ -149,20 +121,7 @@ void TResults::WalkSessionsChange() {
   DrawWalks(*WalksView, result_, std::max(0, WalkSessions->currentIndex()));
 }
 
-QChartView* TResults::ShownPlot() const {
-  switch (ResultsTabs->currentIndex()) {
-    case 1:
-      return WalksView;
-    case 2:
-      return WinningsView;
-    case 3:
-      return StakesView;
-    case 4:
-      return RuinView;
-    default:
-      return nullptr;
-  }
-}
+QChartView* TResults::ShownPlot() const { return ui::ShownPlot(*ResultsTabs); }
 
 void TResults::Save(const QString& title, const QString& name, const QString& filter,
                     const std::function<std::string()>& bytes) {

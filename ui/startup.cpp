@@ -56,8 +56,8 @@ int Run() {
   const QSize display = DisplaySize();
   TAlert alert(&main);
   TProgression progression(modals, alert, display, &main);
-  TStrategy options(modals, progression, folders.writable, &main);
-  TCharts charts(modals, folders.ChartDirectory(), &main);
+  TStrategy options(modals, progression, display, folders.writable, &main);
+  TCharts charts(modals, display, folders.ChartDirectory(), &main);
   TAboutBox about(&main);
   THitLimit limit(&main);
   THelpWindow help(modals, helpFile);

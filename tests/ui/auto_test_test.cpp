@@ -296,6 +296,21 @@ void AutoTestTest::CompactLayoutBelow800() {
   QCOMPARE(screen.Review->pos(), QPoint(448, 344));
   QCOMPARE(screen.numtests->pos(), QPoint(176, 142));
   QCOMPARE(screen.font().pointSize(), 8);
+  // AUTO leaves the hidden statistics panel's lines alone; a test start shows the memo as the
+  // settings it applies say.
+  TForm1& form = window.form;
+  form.Q2->setText("End session after 3 lost.");
+  form.AutoClick();
+  QCOMPARE(form.Q2->text(), QString("End session after 3 lost."));
+  form.Memo1->setVisible(form.Active().progression.progressionEnabled == 0);
+  modals.actions["AutoTest"] = [&](QDialog&) {
+    Fill(screen, "0", "1", "5");
+    screen.start1Click();
+    return 0;
+  };
+  form.AutoClick();
+  QCOMPARE(form.Memo1->isHidden(), form.Active().progression.progressionEnabled == 0);
+  form.AutoClick();
 }
 
 QTEST_MAIN(AutoTestTest)

@@ -70,7 +70,7 @@ void ChartsScreenTest::ShowsTheChartOfTheRules() {
   QFETCH(QString, file);
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TCharts charts(modals, startup.Path() / "chartdata");
+  TCharts charts(modals, {1024, 768}, startup.Path() / "chartdata");
   charts.ChartData(static_cast<uint8_t>(decks), h17, late, noDas);
   QCOMPARE(modals.shown, QStringList{"Charts"});
   QCOMPARE(charts.windowTitle(), caption);
@@ -98,7 +98,7 @@ void ChartsScreenTest::ShowsTheChartOfTheRules() {
 void ChartsScreenTest::MissingOrShortFileLeavesUnreadRowsEmpty() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
-  TCharts charts(modals, startup.Path() / "chartdata");
+  TCharts charts(modals, {1024, 768}, startup.Path() / "chartdata");
   charts.ChartData(3, false, false, false);  // there is no 3-deck chart
   QCOMPARE(charts.windowTitle(), QString("Basic Strategy Chart, 3 decks, S17, DAS, no surrender"));
   for (QLabel* label : charts.rowLabels) QCOMPARE(label->text(), QString());
@@ -118,7 +118,7 @@ void ChartsScreenTest::ChartsMenuShowsTheActiveRules() {
   testing::StartupDirectory startup;
   testing::AnsweringModals modals;
   TForm1 form(modals, {1024, 768}, startup.Folders());
-  TCharts charts(modals, startup.Path() / "chartdata");
+  TCharts charts(modals, {1024, 768}, startup.Path() / "chartdata");
   form.SetScreens({&charts, nullptr, nullptr, nullptr});
   form.Chart1Click();
   QCOMPARE(charts.windowTitle(), QString("Basic Strategy Chart, 6 decks, S17, DAS, no surrender"));

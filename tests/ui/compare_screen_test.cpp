@@ -1,9 +1,12 @@
 // The Compare screen: systems chosen, run on the same sessions as `quorvel-cli compare`, STOP, and refusals.
 #include <QChartView>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -65,8 +68,14 @@ void CompareScreenTest::FiguresEqualTheCommandLineOnTheSameSeed() {
     QCOMPARE(table.horizontalHeaderItem(endAtBust ? 4 : 3)->text(),
              QString(endAtBust ? "martingale.sav flat bet" : "Flat bet"));
     QCOMPARE(screen.compare.CompareRuin->chart()->series().size(), endAtBust ? 4 : 3);
+    // Each system's sessions in bins they all share.
+    auto* bars = qobject_cast<QBarSeries*>(screen.compare.CompareWinnings->chart()->series().value(0));
+    QVERIFY(bars != nullptr && bars->count() == 2);
+    for (const QBarSet* set : bars->barSets()) QCOMPARE(set->sum(), 4.0);
   }
-  QCOMPARE(table.item(0, 0)->text(), QString("Rounds"));
+  QCOMPARE(table.item(0, 0)->text() + " " + table.item(0, 1)->text(), QString("Rounds 8,000"));
+  QCOMPARE(table.item(2, 0)->text(), QString("Winnings"));
+  QVERIFY(table.item(2, 1)->text().startsWith("$"));
   QCOMPARE(screen.compare.CompareWalks->chart()->series().size(), 4);  // a band and a mean each
 
   const QString saved = QString::fromStdString((screen.startup.Path() / "gui.csv").string());
@@ -89,18 +98,30 @@ void CompareScreenTest::FiguresEqualTheCommandLineOnTheSameSeed() {
 void CompareScreenTest::StopEndsTheComparisonAtOnce() {
   Screen screen;
   screen.Add(Example("paroli.sav"));
+  screen.Add(Example("flat-bet.sav"));
   screen.compare.AddCurrentClick();
-  screen.Plan("2", "0", "3");  // no round limit: only STOP ends it
+  screen.Plan("2", "10000000", "3");
   screen.compare.RunClick();
-  QTRY_VERIFY(screen.compare.Run().Progress().current.Rounds() > 1000);
+  QTRY_VERIFY_WITH_TIMEOUT(screen.compare.Run().Progress().systemsDone.load() == 1, 60000);
   QElapsedTimer clock;
   clock.start();
   screen.compare.RunClick();  // STOP
   QVERIFY(clock.elapsed() < 500);
   QVERIFY(!screen.compare.Run().Running());
   QCOMPARE(screen.compare.RunCompare->text(), QString("Run"));
-  QCOMPARE(screen.compare.CompareFiles->count(), 2);
-  QCOMPARE(screen.compare.CompareFiles->item(1)->text(), QString("current settings"));
+  QVERIFY(screen.compare.CompareProgress->value() < 50);  // one system of three, and a little
+  QCOMPARE(screen.compare.CompareFiles->item(2)->text(), QString("current settings"));
+  // The system the stop never reached is not run, not a row of zeros; its twin stands beside it.
+  const QTableWidget& table = *screen.compare.CompareTable;
+  QCOMPARE(table.columnCount(), 7);
+  QCOMPARE(table.horizontalHeaderItem(1)->text(), QString("paroli.sav"));
+  QCOMPARE(table.item(0, 1)->text(), QString("20,000,000"));
+  for (const int column : {5, 6}) {
+    QVERIFY(table.horizontalHeaderItem(column)->text().endsWith(" (not run)"));
+    QCOMPARE(table.item(0, column)->text(), QString());
+  }
+  auto* bars = static_cast<QBarSeries*>(screen.compare.CompareWinnings->chart()->series().value(0));
+  QCOMPARE(bars->count(), table.horizontalHeaderItem(3)->text().endsWith(" (not run)") ? 1 : 2);
 }
 
 void CompareScreenTest::TooFewSystemsOrBadNumbersAreRefused() {

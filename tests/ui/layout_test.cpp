@@ -1,4 +1,4 @@
-// The main screen's layout by display width, and where cards land on the table.
+// The screens' layout by display size, and where cards land on the table.
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -6,8 +6,12 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ui/alert_dialog.h"
+#include "ui/charts_screen.h"
 #include "ui/display_geometry.h"
 #include "ui/main_screen.h"
+#include "ui/options_screen.h"
+#include "ui/progression_screen.h"
 #include "ui/table_image.h"
 #include "ui_fixture.h"
 
@@ -57,7 +61,22 @@ void LayoutTest::FitsEveryCommonDisplay() {
   form.ELabel->setText("-0.01234");
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  const QStringList problems = testing::FitProblems(form, form.Image1);
+  QStringList problems = testing::FitProblems(form, form.Image1);
+  // The options and charts screens, shrunk where they must be, fit whole too.
+  TAlert alert;
+  TProgression progression(modals, alert, display);
+  TStrategy options(modals, progression, display, startup.Path());
+  TCharts charts(modals, display, startup.Path() / "chartdata");
+  charts.ChartData(6, false, true, false);
+  for (QDialog* screen : std::initializer_list<QDialog*>{&options, &charts}) {
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    if (screen->width() + kFrameAllowance.width > display.width() ||
+        screen->height() + kFrameAllowance.height > display.height()) problems << screen->objectName() + " too large";
+    problems << testing::FitProblems(*screen, charts.Image1);
+  }
+  // The chart grid shrinks with the letters over it.
+  if (std::abs(charts.Image1->pixmap().deviceIndependentSize().width() - charts.Image1->width()) > 1) problems << "grid unscaled";
   QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
   QVERIFY(modals.errors.isEmpty());
 }

@@ -30,7 +30,7 @@ QByteArray Bytes(const std::filesystem::path& file) {
 // The options screen with its progression screen, answered by the test.
 struct Options {
   Options(testing::AnsweringModals& modals, const std::filesystem::path& startup)
-      : progression(modals, alert, QSize(1024, 768)), strategy(modals, progression, startup) {}
+      : progression(modals, alert, QSize(1024, 768)), strategy(modals, progression, {1024, 768}, startup) {}
   TAlert alert;
   TProgression progression;
   TStrategy strategy;

@@ -127,7 +127,7 @@ class ProgressionPresetsTest : public QObject {
       testing::AnsweringModals modals;
       TAlert alert;
       TProgression progression(modals, alert, QSize(1024, 768));
-      TStrategy strategy(modals, progression, startup.Path());
+      TStrategy strategy(modals, progression, {1024, 768}, startup.Path());
       strategy.BetUnit->Item(c.unitChoice)->click();
       (c.unitChoice == 0 ? strategy.BUDollar : strategy.BUPercent)->setText(c.unit);
       strategy.BetLLim->setText(c.minimum);

@@ -43,9 +43,9 @@ void ShellTest::EveryScreenFitsAndNamesItsControls() {
   TForm1 form(modals, {1366, 768}, startup.Folders());
   TAlert alert;
   TProgression progression(modals, alert, {1366, 768});
-  TStrategy options(modals, progression, startup.Path());
+  TStrategy options(modals, progression, {1024, 768}, startup.Path());
   TAutoTest tests(modals, form.Controller(), {1366, 768}, startup.Path());
-  TCharts charts(modals, startup.Path() / "chartdata");
+  TCharts charts(modals, {1024, 768}, startup.Path() / "chartdata");
   TResults results(modals, {1366, 768}, startup.Path());
   TestResult result;
   result.sessions.resize(2);
@@ -183,7 +183,7 @@ void ShellTest::DamagedLastUsedFileIsSaidAndKeptUntilReplaced() {
     testing::AnsweringModals modals;
     TAlert alert;
     TProgression progression(modals, alert, {1024, 768});
-    TStrategy options(modals, progression, startup.Path());
+    TStrategy options(modals, progression, {1024, 768}, startup.Path());
     {
       TForm1 form(modals, {1024, 768}, startup.Folders());
       form.SetScreens({nullptr, nullptr, nullptr, nullptr, &options, nullptr});

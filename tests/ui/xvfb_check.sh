@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the real desktop program on a virtual X display with a light window
-# manager at three screen sizes, deals a few rounds by clicking DEAL, and
+# manager at four screen sizes, deals a few rounds by clicking DEAL, and
 # captures the screen as a person sees it. Fails when the program does not
 # start, crashes, shows a table without cards, or opens a window that does not
 # fit the screen.
@@ -56,6 +56,9 @@ check_size() {
   fi
   if [ "$name" = "1366x768" ]; then
     check_screens "$window" "$pid" "$scale" "$menu" || return 1
+  fi
+  if [ "$name" = "800x600" ]; then
+    check_small_screens "$window" "$scale" "$menu" || return 1
   fi
   if [ "$name" = "1920x1080" ]; then
     check_compare "$window" "$pid" || return 1
@@ -176,6 +179,28 @@ check_screens() {
   echo "ok screens: options, progression, a test, its results and its log captured"
 }
 
+# The options and charts screens, the tallest, on the smallest display: shrunk to fit it.
+check_small_screens() {
+  local main=$1 scale=$2 menu=$3 options charts x y
+  x=$(awk -v s="$scale" 'BEGIN { print int(248 * s) + 40 }')
+  y=$(awk -v s="$scale" -v m="$menu" 'BEGIN { print m + int(129 * s) + 12 }')
+  xdotool mousemove --window "$main" "$x" "$y" click 1
+  options=$(find_window "Quorvel Options Screen") || return 1
+  sleep 0.5
+  fits "$options" "options at 800 x 600" || return 1
+  shoot "$options" "$shots/options-800x600.png"
+  keys "$options" Escape
+  sleep 0.5
+  keys "$main" alt+c
+  charts=$(find_window "Basic Strategy Chart.*") || return 1
+  sleep 0.5
+  fits "$charts" "charts at 800 x 600" || return 1
+  shoot "$charts" "$shots/charts-800x600.png"
+  keys "$charts" Escape
+  sleep 0.3
+  echo "ok small screens: options and charts fit 800 x 600"
+}
+
 # The results of the test just run: the figures and each plot page, then Close.
 check_results() {
   local pid=$1 results page
@@ -197,7 +222,8 @@ check_results() {
 }
 
 # The Compare screen from the Options menu: four example systems on one seed,
-# the figures and the plots of risk of ruin and of the mean walks. The screen
+# the figures and the plots of risk of ruin, of the mean walks and of the
+# session winnings, then a comparison stopped early. The screen
 # opens at 1100 x 760 here, its controls where the layout puts them at that size.
 check_compare() {
   local main=$1 pid=$2 compare dialog name
@@ -231,6 +257,18 @@ check_compare() {
   xdotool mousemove --window "$compare" 370 190 click 1
   sleep 0.5
   shoot "$compare" "$shots/compare-walks.png"
+  xdotool mousemove --window "$compare" 140 190 click 1
+  sleep 0.5
+  shoot "$compare" "$shots/compare-winnings.png"
+  # Long sessions, stopped while the first system plays: the others show as not run.
+  xdotool mousemove --window "$compare" 960 49 click 1 key ctrl+a type 1000000
+  xdotool mousemove --window "$compare" 50 160 click 1
+  sleep 4
+  xdotool mousemove --window "$compare" 50 160 click 1
+  sleep 0.5
+  xdotool mousemove --window "$compare" 45 190 click 1
+  sleep 0.5
+  shoot "$compare" "$shots/compare-stopped.png"
   kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program crashed comparing systems"; return 1; }
   xdotool mousemove --window "$compare" 200 400 key Escape
   sleep 0.3
@@ -330,7 +368,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-for size in "1366 768 1.25 1366x768" "1920 1080 1.6 1920x1080" "1024 768 1.25 1024x768"; do
+for size in "1366 768 1.25 1366x768" "1920 1080 1.6 1920x1080" "1024 768 1.25 1024x768" "800 600 1.0 800x600"; do
   set -- $size
   xvfb-run -a -s "-screen 0 ${1}x${2}x24" "$0" "$bin_dir" "$shots" --size "$work" "$@" || status=1
 done

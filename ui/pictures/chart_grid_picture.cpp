@@ -139,10 +139,11 @@ void PaintHeadings(QPainter& painter, const ChartTable& table, const std::vector
 
 }  // namespace
 
-QPixmap DrawChartGrid(qreal devicePixelRatio) {
-  QPixmap grid = DevicePixmap(QSize(kChartGridWidth, kChartGridHeight), devicePixelRatio, Qt::white);
+QPixmap DrawChartGrid(qreal devicePixelRatio, qreal scale) {
+  QPixmap grid = DevicePixmap(QSize(kChartGridWidth, kChartGridHeight) * scale, devicePixelRatio, Qt::white);
   QPainter painter(&grid);
   painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.scale(scale, scale);
   for (const ChartTable& table : Tables()) {
     const std::vector<qreal> edges = RowEdges(table.tops);
     PaintCells(painter, table, edges);

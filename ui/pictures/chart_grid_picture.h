@@ -10,7 +10,7 @@ inline constexpr int kChartGridHeight = 590;
 // Every letter pair of a chart row takes one column of this width.
 inline constexpr int kChartColumnWidth = 18;
 
-// The 550 x 590 grid at `devicePixelRatio`.
-QPixmap DrawChartGrid(qreal devicePixelRatio);
+// The 550 x 590 grid at `devicePixelRatio`, drawn `scale` times its size on a display too small for it.
+QPixmap DrawChartGrid(qreal devicePixelRatio, qreal scale = 1);
 
 }  // namespace quorvel::ui
