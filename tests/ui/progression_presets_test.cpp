@@ -61,7 +61,7 @@ class ProgressionPresetsTest : public QObject {
       QCOMPARE(p.PresetBox->currentText(), c.name);
       QCOMPARE(p.TableForSave().ruleEndSeq[22], 0);
     }
-    QCOMPARE(screen.modals.shown, QStringList(4, "ReplaceRules"));
+    QCOMPARE(screen.modals.shown, QStringList(3, "ReplaceRules"));
   }
 
   void APresetIsAStartingPointForEditing() {
