@@ -28,13 +28,11 @@ QByteArray Bytes(const QString& file) {
 }
 
 // The main screen with its test screen; the test plays the user at the test screen.
-struct Window {
-  explicit Window(testing::AnsweringModals& modals, QSize display = {1024, 768})
-      : form(modals, display, {std::filesystem::current_path(), std::filesystem::current_path()}),
-        autoTest(modals, form.Controller(), display, form.Folders().writable) {
+struct Window : testing::MainWindow {
+  explicit Window(QSize display = {1024, 768}, const std::optional<SettingsFile>& settings = {})
+      : MainWindow(display, settings), autoTest(modals, form.Controller(), display, form.Folders().writable) {
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, nullptr, &autoTest});
   }
-  TForm1 form;
   TAutoTest autoTest;
 };
 
@@ -57,9 +55,7 @@ class AutoTestTest : public QObject {
   Q_OBJECT
  private slots:
   void ListItemsFillTheHandsBox() {
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Window window(modals);
+    Window window;
     TAutoTest& screen = window.autoTest;
     const QStringList expected = {"500000",   "1000000",  "10000000", "20000000", "30000000",
                                   "40000000", "50000000", "60000000", "70000000", "80000000",
@@ -75,9 +71,7 @@ class AutoTestTest : public QObject {
   }
 
   void BadNumbersAreRefusedBeforeTheTestStarts() {
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Window window(modals);
+    Window window;
     TAutoTest& screen = window.autoTest;
     struct Case {
       QString hands, sessions, seed, error;
@@ -93,26 +87,23 @@ class AutoTestTest : public QObject {
     for (const Case& c : cases) {
       Fill(screen, c.hands, c.sessions, c.seed);
       screen.start1Click();
-      QCOMPARE(modals.errors.back(), c.error);
+      QCOMPARE(window.modals.errors.back(), c.error);
       QCOMPARE(window.form.Table().run.testRunning, 0);
       QVERIFY(!window.form.Controller().Running());
     }
     Fill(screen, "2500", "3", "");
     screen.RoundsPerHour->setText("0");
     screen.start1Click();
-    QCOMPARE(modals.errors.back(), QString("'0' is not a valid number of rounds per hour: give a whole number from 1 to 10000"));
+    QCOMPARE(window.modals.errors.back(), QString("'0' is not a valid number of rounds per hour: give a whole number from 1 to 10000"));
     QVERIFY(!window.form.Controller().Running());
   }
 
   void SeededTestMatchesTheCommandLine() {
-    testing::StartupDirectory startup;
-    QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
-    testing::AnsweringModals modals;
-    Window window(modals);
+    Window window({1024, 768}, DefaultSettings());
     TAutoTest& screen = window.autoTest;
-    const QString saved = QString::fromStdString((startup.Path() / "gui.txt").string());
+    const QString saved = QString::fromStdString((window.startup.Path() / "gui.txt").string());
     int visits = 0;
-    modals.actions["AutoTest"] = [&](QDialog&) {
+    window.modals.actions["AutoTest"] = [&](QDialog&) {
       if (++visits == 1) {
         Fill(screen, "20000", "3", "4242");
         screen.EndAtBust->setChecked(true);  // the command line below goes broke alike
@@ -121,7 +112,7 @@ class AutoTestTest : public QObject {
       } else {
         // Back on the test screen after the last session: review and save.
         screen.ReviewClick();
-        modals.saveAnswer = saved;
+        window.modals.saveAnswer = saved;
         screen.SaveLogClick();
       }
       return 0;
@@ -143,17 +134,17 @@ class AutoTestTest : public QObject {
     QVERIFY(page[1].startsWith("  1"));
     QVERIFY(page[3].startsWith("  3"));
 
-    const QString cli = QString::fromStdString((startup.Path() / "cli.txt").string());
+    const QString cli = QString::fromStdString((window.startup.Path() / "cli.txt").string());
     QProcess run;
     run.start(QCoreApplication::applicationDirPath() + "/quorvel-cli",
-              {"test", "--settings", QString::fromStdString(startup.LastUsedFile().string()),
+              {"test", "--settings", QString::fromStdString(window.startup.LastUsedFile().string()),
                "--sessions", "3", "--hands", "20000", "--seed", "4242", "--end-at-bust", "--log", cli});
     QVERIFY(run.waitForFinished(60000));
     QCOMPARE(run.exitCode(), 0);
     const QByteArray expected = Bytes(cli);
     QVERIFY(expected.size() > 108 * 2);
     QCOMPARE(Bytes(saved), expected);
-    QVERIFY(modals.errors.isEmpty());
+    QVERIFY(window.modals.errors.isEmpty());
   }
 
   void EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens_data() {
@@ -169,12 +160,10 @@ class AutoTestTest : public QObject {
   void EveryEndIsReportedOnceAndOnlyTheLastSessionOpensScreens() {
     QFETCH(QString, hands);
     QFETCH(QString, end);
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Window window(modals);
+    Window window;
     TForm1& form = window.form;
-    modals.actions["AutoTest"] = [&](QDialog&) {
-      if (modals.shown.size() == 1) {
+    window.modals.actions["AutoTest"] = [&](QDialog&) {
+      if (window.modals.shown.size() == 1) {
         Fill(window.autoTest, hands, "1", "5");
         window.autoTest.start1Click();
       }
@@ -208,7 +197,7 @@ class AutoTestTest : public QObject {
     QCOMPARE(form.Auto->text(), QString("AUTO"));
     QVERIFY(!form.Progress->isVisibleTo(&form));
     QCOMPARE(controller.Phase(), end == "poll" ? TestPhase::kFinished : TestPhase::kStopped);
-    QCOMPARE(modals.shown.size(), end == "poll" ? 2 : 1);
+    QCOMPARE(window.modals.shown.size(), end == "poll" ? 2 : 1);
     QVERIFY(form.Deal->isEnabled() && form.OptButton->isEnabled() && form.Shuffle1->isEnabled());
     QVERIFY(!form.QPanel->isHidden());  // the wide layout shows its panels again
     if (end == "stop" && hands == "0") {  // the stopped session is shown, not logged
@@ -223,9 +212,7 @@ class AutoTestTest : public QObject {
   }
 
   void CloseWithTheLogShownReturnsToSetupAndAFailedSaveIsReported() {
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Window window(modals);
+    Window window;
     TAutoTest& screen = window.autoTest;
     RunShortTest(window);
     screen.show();
@@ -235,11 +222,11 @@ class AutoTestTest : public QObject {
     QVERIFY(!screen.Log1->toPlainText().split('\n')[8].isEmpty());
     QVERIFY(!screen.SaveLog->isHidden());
     // A failed save is reported.
-    modals.saveAnswer = QString::fromStdString((startup.Path() / "no" / "such" / "log.txt").string());
+    window.modals.saveAnswer = QString::fromStdString((window.startup.Path() / "no" / "such" / "log.txt").string());
     screen.SaveLogClick();
-    QCOMPARE(modals.errors.size(), 1);
-    QVERIFY(modals.errors[0].contains("log.txt"));
-    QVERIFY(std::filesystem::is_directory(startup.Path() / "LogFiles"));
+    QCOMPARE(window.modals.errors.size(), 1);
+    QVERIFY(window.modals.errors[0].contains("log.txt"));
+    QVERIFY(std::filesystem::is_directory(window.startup.Path() / "LogFiles"));
     screen.Close1Click();
     QVERIFY(!screen.LogShown());
     QVERIFY(screen.isVisible());
@@ -248,11 +235,9 @@ class AutoTestTest : public QObject {
   }
 
   void StatsDuringATestShowLiveFiguresAndTheTestRunsOn() {
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Window window(modals);
+    Window window;
     TAutoTest& screen = window.autoTest;
-    modals.actions["AutoTest"] = [&](QDialog&) {
+    window.modals.actions["AutoTest"] = [&](QDialog&) {
       Fill(screen, "0", "2", "9");  // only STOP ends it
       screen.start1Click();
       return 0;
@@ -277,9 +262,7 @@ class AutoTestTest : public QObject {
   }
 
   void CompactLayoutBelow800() {
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Window window(modals, {640, 480});
+    Window window({640, 480});
     TAutoTest& screen = window.autoTest;
     QCOMPARE(screen.size(), QSize(640, 480));
     QCOMPARE(screen.Panel1->pos(), QPoint(456, 208));
@@ -293,7 +276,7 @@ class AutoTestTest : public QObject {
     form.AutoClick();
     QCOMPARE(form.Q2->text(), QString("End session after 3 lost."));
     form.Memo1->setVisible(form.Active().progression.progressionEnabled == 0);
-    modals.actions["AutoTest"] = [&](QDialog&) {
+    window.modals.actions["AutoTest"] = [&](QDialog&) {
       Fill(screen, "0", "1", "5");
       screen.start1Click();
       return 0;
