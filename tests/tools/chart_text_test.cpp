@@ -3,31 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/chart_text.h"
 #include "engine/strategy_chart.h"
+#include "file_faults.h"
 
 namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path TempFile(const std::string& name) {
-  static const fs::path dir = fs::temp_directory_path() / ("quorvel_chart_files_test_" +
-                                                           std::to_string(std::random_device{}()));
-  fs::create_directories(dir);
-  return dir / name;
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 StrategyChart FilledWith(char code) {
   StrategyChart chart;
@@ -55,7 +42,8 @@ TEST(ChartFile, WritesTheRowsInOrderAndReadsThemBack) {
       chart.cells[row][column] = static_cast<char>('A' + (row + column) % 26);
     }
   }
-  const fs::path file = TempFile("round_trip.dat");
+  testing::ScratchFolder folder;
+  const fs::path file = folder / "round_trip.dat";
   ASSERT_TRUE(WriteChartFile(file, chart));
   EXPECT_EQ(fs::file_size(file), 280u);
   StrategyChart back;
@@ -64,8 +52,9 @@ TEST(ChartFile, WritesTheRowsInOrderAndReadsThemBack) {
 }
 
 TEST(ChartFile, ShortFileFillsOnlyWhatItHolds) {
-  const fs::path file = TempFile("short.dat");
-  WriteBytes(file, std::string(15, 'H'));
+  testing::ScratchFolder folder;
+  const fs::path file = folder / "short.dat";
+  testing::WriteText(file, std::string(15, 'H'));
   StrategyChart chart = FilledWith('Z');
   EXPECT_EQ(ReadChartFile(file, chart), 15);
   for (int column = 0; column < kChartColumns; ++column) EXPECT_EQ(chart.At(0, column), 'H');
@@ -76,12 +65,13 @@ TEST(ChartFile, ShortFileFillsOnlyWhatItHolds) {
 
 TEST(ChartFile, MissingFileReadsNothingAndLongFileOnlyItsFirst280Bytes) {
   StrategyChart chart = FilledWith('Z');
-  EXPECT_EQ(ReadChartFile(TempFile("no_such_chart.dat"), chart), 0);
+  testing::ScratchFolder folder;
+  EXPECT_EQ(ReadChartFile(folder / "no_such_chart.dat", chart), 0);
   EXPECT_EQ(chart.cells, FilledWith('Z').cells);
   EXPECT_FALSE(StrategyChart{}.Loaded());
 
-  const fs::path file = TempFile("long.dat");
-  WriteBytes(file, std::string(280, 'S') + "EXTRA");
+  const fs::path file = folder / "long.dat";
+  testing::WriteText(file, std::string(280, 'S') + "EXTRA");
   EXPECT_EQ(ReadChartFile(file, chart), 280);
   EXPECT_EQ(chart.cells, FilledWith('S').cells);
   EXPECT_TRUE(chart.Loaded());
