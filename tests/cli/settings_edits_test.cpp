@@ -181,27 +181,8 @@ TEST(UnitArguments, ChangingAPercentFileBackToDollarsNeedsAnAmount) {
   EXPECT_EQ(percent.options.betUnitInPercent, 1);
 }
 
-TEST(ChangedSettings, OnlyTheGivenFieldsChange) {
-  SettingsFile file = quorvel::testing::ExampleSettings();
-  file.special = {1, 1, 0, 1, 0, 1};
-  file.tracking.countUnits[40] = 7;
-  file.progression.ruleAction[10] = kSetBet;
-  file.progression.ruleUnits[10] = 2;
-  file.progression.ruleEndSeq[10] = 1;
-  file.minimumText = "0005";
-
-  SettingsArguments a;
-  a.players = "4";
-  a.maximum = "750";
-  SettingsFile changed = file;
-  ASSERT_FALSE(ApplySettingsArguments(a, false, changed));
-  SettingsFile expected = file;
-  expected.options.players = 4;
-  expected.options.betMaximum = 750;
-  expected.maximumText = "750";
-  EXPECT_EQ(changed, expected);
-}
-
+// That only the given fields change, carried blocks included, is the command line case
+// set-keeps-other-fields.
 TEST(ChangedSettings, ALimitKeepsItsAmountUnlessItWasOff) {
   SettingsFile file = quorvel::testing::ExampleSettings();  // win limit stop at 200, loss 150
   SettingsArguments a;
@@ -251,7 +232,7 @@ TEST(ChangedSettings, RulesReplaceTheirCellsAndSetTheSwitch) {
   EXPECT_EQ(s.progression.ruleAction[20], kSetBet);
   EXPECT_EQ(s.progression.progressionEnabled, 0);
 
-  SettingsArguments clear;
+  SettingsArguments clear;  // every cell, END SEQ too, which settings show cannot list
   clear.clearRules = true;
   s.progression.progressionEnabled = 1;
   ASSERT_FALSE(ApplySettingsArguments(clear, false, s));

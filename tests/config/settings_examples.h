@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "config/settings_file.h"
+#include "file_faults.h"
 
 namespace quorvel::testing {
 
@@ -69,33 +69,5 @@ inline void WriteBytes(const std::filesystem::path& file, const std::vector<uint
   std::ofstream out(file, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
-
-// A fresh folder under the system's temporary folder, removed on destruction.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::random_device device;
-    path_ = std::filesystem::temp_directory_path() /
-            ("quorvel-config-" + std::to_string(device()) + std::to_string(device()));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-  // Every name in the folder, to catch a leftover temporary file.
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace quorvel::testing

@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "engine/strategy_chart.h"
+#include "file_faults.h"
 
 namespace quorvel {
 namespace {
@@ -18,30 +16,6 @@ namespace fs = std::filesystem;
 
 // Tests run in the start-up directory, beside the copied chart files.
 const fs::path kCharts = "chartdata";
-
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class ScratchChart {
- public:
-  ScratchChart() {
-    folder_ = fs::temp_directory_path() / ("quorvel-chart-check-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder_);
-  }
-  ~ScratchChart() {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  fs::path With(const std::string& bytes) const {
-    std::ofstream(folder_ / "6sdn.dat", std::ios::binary | std::ios::trunc) << bytes;
-    return folder_ / "6sdn.dat";
-  }
-
- private:
-  fs::path folder_;
-};
 
 std::string Problem(const fs::path& file, const std::string& what) {
   return "the chart file '" + file.string() + "' " + what;
@@ -58,7 +32,7 @@ TEST(ChartFileProblem, EveryCommittedChartIsWhole) {
 }
 
 TEST(ChartFileProblem, RefusesADamagedChart) {
-  const std::string good = ReadBytes(kCharts / "6sdn.dat");
+  const std::string good = testing::ReadText(kCharts / "6sdn.dat");
   ASSERT_EQ(good.size(), 280u);
   auto with = [&good](std::size_t at, char code) {
     std::string bytes = good;
@@ -81,12 +55,14 @@ TEST(ChartFileProblem, RefusesADamagedChart) {
       {with(150, '\0'), "holds byte 0x00 at byte 150, which is no code of a total row"},
       {with(200, 'h'), "holds 'h' at byte 200, which is no code of a total row"},
   };
-  ScratchChart scratch;
+  testing::ScratchFolder scratch;
+  const fs::path file = scratch / "6sdn.dat";
   for (const Case& c : cases) {
-    const fs::path file = scratch.With(c.bytes);
+    testing::WriteText(file, c.bytes);
     EXPECT_EQ(ChartFileProblem(file), Problem(file, c.problem));
   }
-  EXPECT_EQ(ChartFileProblem(scratch.With(with(150, 'r'))), std::nullopt);  // surrender, else split
+  testing::WriteText(file, with(150, 'r'));  // surrender, else split
+  EXPECT_EQ(ChartFileProblem(file), std::nullopt);
   EXPECT_EQ(ChartFileProblem(kCharts / "5sdn.dat"), Problem(kCharts / "5sdn.dat", "does not exist"));
 }
 

@@ -24,32 +24,24 @@ char Decision(TableEngine& engine) {
   return engine.ChooseAction(0, last);
 }
 
-TEST(AddTotalTest, CountsAcesHighUntilTheHandWouldBust) {
+TEST(AddTotalTest, CountsAcesHighUntilTheHandWouldBustAndNWithOneAceAsZero) {
   struct Case {
     std::string_view hand;
     int total;
     int softAces;
+    int n;  // the total with one ace as 0 and the others as 1; -1 without an ace
   };
-  for (const Case& c : {Case{"AAK", 12, 0}, Case{"A6", 17, 1}, Case{"A6K", 17, 0},
-                        Case{"AA", 12, 1}, Case{"KQ", 20, 0}, Case{"AAAA2", 16, 1},
-                        Case{"T9", 19, 0}, Case{"9J5", 24, 0}, Case{"AK", 21, 1}}) {
+  for (const Case& c : {Case{"AAK", 12, 0, 11}, Case{"A6", 17, 1, 6}, Case{"A6K", 17, 0, 16},
+                        Case{"AA", 12, 1, 1}, Case{"AAAA2", 16, 1, 5}, Case{"AK", 21, 1, 10},
+                        Case{"A55", 21, 1, 10}, Case{"AA6", 18, 1, 7}, Case{"A9", 20, 1, 9},
+                        Case{"KQ", 20, 0, -1}, Case{"T9", 19, 0, -1}, Case{"9J5", 24, 0, -1}}) {
     TableEngine engine;
     Place(engine, c.hand, '2');
     EXPECT_EQ(engine.AddTotal(0), c.total) << c.hand;
     EXPECT_EQ(engine.softAces, c.softAces) << c.hand;
-  }
-}
-
-TEST(AddNonAcesTest, IsTheTotalWithOneAceAsZero) {
-  struct Case {
-    std::string_view hand;
-    int n;
-  };
-  for (const Case& c : {Case{"A6", 6}, Case{"AA6", 7}, Case{"AA", 1}, Case{"AAAA2", 5},
-                        Case{"AK", 10}, Case{"A55", 10}, Case{"A9", 9}}) {
-    TableEngine engine;
-    Place(engine, c.hand, '2');
-    EXPECT_EQ(engine.AddNonAces(0), c.n) << c.hand;
+    if (c.n >= 0) {
+      EXPECT_EQ(engine.AddNonAces(0), c.n) << c.hand;
+    }
   }
 }
 

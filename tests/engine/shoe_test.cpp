@@ -33,22 +33,6 @@ void PlainShuffle(std::array<CardName, kShoeSize>& cards, int decks, ShuffleRand
   }
 }
 
-TEST(ShoeShuffleTest, MatchesThePlainSwapOrderForEveryDeckCount) {
-  for (int decks : {2, 4, 6, 8}) {
-    Shoe shoe;
-    shoe.SetDecks(decks);
-    shoe.Random().Seed(12345);
-    std::array<CardName, kShoeSize> expected = shoe.cards;
-    ShuffleRandom plain;
-    plain.Seed(12345);
-    for (int pass = 0; pass < 3; ++pass) {
-      shoe.Shuffle();
-      PlainShuffle(expected, decks, plain);
-    }
-    EXPECT_EQ(shoe.cards, expected) << decks << " decks";
-  }
-}
-
 TEST(ShoeShuffleTest, ScalarShuffleMatchesThePlainOneAndLeavesItsGeneratorState) {
   // Every deck count, and states with the top bit set, which the scalar
   // shuffle's doubled streams drop and its jump over the pass restores.

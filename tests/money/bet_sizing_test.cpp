@@ -71,54 +71,44 @@ TEST(GetTotalBetTest, CountsAtLeastOneStakePerHandInPlayAndTwoADoubledOne) {
   }
 }
 
-TEST(SessionMoneyTest, BankrollInUnitsAndLimitsAreInDollars) {
-  MoneyState money;
-  MoneySettings settings;
-  settings.bankroll = 100;
-  settings.bankrollInUnits = true;
-  settings.unitDollars = 5;
-  settings.modes = {1, 1};
-  settings.winLimit = 200;
-  settings.lossLimit = 150;
-  SetUpSessionMoney(money, settings);
-  EXPECT_EQ(money.bankroll, 500);
-  EXPECT_EQ(money.startingBankroll, 500);
-  EXPECT_EQ(money.winTarget, 700);
-  EXPECT_EQ(money.lossFloor, 350);
-  EXPECT_EQ(money.bet, 5);
-}
-
-TEST(SessionMoneyTest, FirstStakeIsClampedEvenAfterASetBetRule) {
-  MoneyState money;
-  money.tableMinimum = 25;
-  money.limitsActive = false;  // left so by a "set bet to" rule
-  MoneySettings settings;
-  settings.bankroll = 1000;
-  settings.unitDollars = 10;
-  SetUpSessionMoney(money, settings);
-  EXPECT_EQ(money.bet, 25);
-}
-
-TEST(SessionMoneyTest, PercentUnitFollowsTheBankroll) {
-  MoneyState money;
-  MoneySettings settings;
-  settings.bankroll = 1051;
-  settings.betUnitInPercent = true;
-  settings.unitPercent = 1;
-  SetUpSessionMoney(money, settings);
-  EXPECT_EQ(money.unitDollars, 11);
-  EXPECT_EQ(money.bet, 11);
-}
-
-TEST(SessionMoneyTest, PercentOfZeroKeepsTheDollarUnit) {
-  MoneyState money;  // unit 10 dollars at start
-  MoneySettings settings;
-  settings.bankroll = 1000;
-  settings.betUnitInPercent = true;
-  settings.unitPercent = 0;
-  SetUpSessionMoney(money, settings);
-  EXPECT_EQ(money.unitFraction, 0);
-  EXPECT_EQ(money.unitDollars, 10);
+TEST(SessionMoneyTest, StartsFromTheSettingsInDollarsWithAClampedFirstStake) {
+  MoneySettings units;  // a bankroll in units and limits in dollars
+  units.bankroll = 100;
+  units.bankrollInUnits = true;
+  units.unitDollars = 5;
+  units.modes = {1, 1};
+  units.winLimit = 200;
+  units.lossLimit = 150;
+  MoneySettings percent;
+  percent.bankroll = 1051;
+  percent.betUnitInPercent = true;
+  percent.unitPercent = 1;
+  MoneySettings noPercent = percent;  // a percent of 0 keeps the dollar unit
+  noPercent.unitPercent = 0;
+  MoneySettings dollars;
+  dollars.bankroll = 1000;
+  dollars.unitDollars = 10;
+  struct Case {
+    MoneySettings settings;
+    int32_t tableMinimum;
+    double bankroll, winTarget, lossFloor;
+    float unitDollars, bet;
+  };
+  for (const Case& c : {Case{units, 0, 500, 700, 350, 5, 5}, Case{percent, 0, 1051, 0, 0, 11, 11},
+                        Case{noPercent, 0, 1051, 0, 0, 10, 10},
+                        // A "set bet to" rule of the last session left the limits off.
+                        Case{dollars, 25, 1000, 0, 0, 10, 25}}) {
+    MoneyState money;  // a unit of 10 dollars before
+    money.tableMinimum = c.tableMinimum;
+    money.limitsActive = false;
+    SetUpSessionMoney(money, c.settings);
+    EXPECT_EQ(money.bankroll, c.bankroll) << c.bankroll;
+    EXPECT_EQ(money.startingBankroll, c.bankroll);
+    EXPECT_EQ(money.winTarget, c.winTarget);
+    EXPECT_EQ(money.lossFloor, c.lossFloor);
+    EXPECT_EQ(money.unitDollars, c.unitDollars) << c.bankroll;
+    EXPECT_EQ(money.bet, c.bet) << c.bankroll;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The preset betting systems: their rules, the stakes they lead to, and the minimum they need.
+// The preset betting systems: the stakes their rules lead to, and the minimum they need.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -12,57 +12,10 @@
 namespace quorvel {
 namespace {
 
-const char* const kActionWords[] = {"none",     "set",    "increase", "decrease",
-                                    "multiply", "divide", "end"};
-
-// "W,L action amount" for each active rule, in index order.
-std::vector<std::string> Rules(const ProgressionTable& table) {
-  std::vector<std::string> lines;
-  const ActiveRuleList active = ListActiveRules(table);
-  for (int i = 0; i < active.count; ++i) {
-    const int r = active.index[i];
-    lines.push_back(std::to_string(r / 10) + "," + std::to_string(r % 10) + " " +
-                    kActionWords[table.ruleAction[r]] + " " + std::to_string(table.ruleUnits[r]) +
-                    "." + std::to_string(table.ruleTenths[r]));
-  }
-  return lines;
-}
-
 const ProgressionPreset& Preset(const char* id) {
   const ProgressionPreset* preset = FindPreset(id);
   EXPECT_NE(preset, nullptr) << id;
   return *preset;
-}
-
-TEST(ProgressionPresets, TablesHoldTheSystemsRules) {
-  const struct {
-    const char* id;
-    bool enabled;
-    std::vector<std::string> rules;
-  } cases[] = {
-      {"flat-bet", false, {}},
-      {"martingale", true, {"0,1 multiply 2.0", "1,0 set 1.0"}},
-      {"paroli", true, {"0,1 set 1.0", "1,0 set 2.0", "2,0 set 4.0", "3,0 set 1.0", "4,0 set 2.0",
-                        "5,0 set 4.0", "6,0 set 1.0", "7,0 set 2.0", "8,0 set 4.0", "9,0 set 1.0"}},
-      {"dalembert", true, {"0,1 increase 1.0", "1,0 decrease 1.0"}},
-      {"1-3-2-6", true,
-       {"0,1 set 1.0", "1,0 set 3.0", "2,0 set 2.0", "3,0 set 6.0", "4,0 set 1.0", "5,0 set 3.0",
-        "6,0 set 2.0", "7,0 set 6.0", "8,0 set 1.0", "9,0 set 3.0"}},
-      {"reverse-martingale", true,
-       {"0,1 set 1.0", "1,0 set 2.0", "2,0 set 4.0", "3,0 set 8.0", "4,0 set 1.0", "5,0 set 2.0",
-        "6,0 set 4.0", "7,0 set 8.0", "8,0 set 1.0", "9,0 set 2.0"}},
-      {"fibonacci", true,
-       {"0,1 set 1.0", "0,2 set 2.0", "0,3 set 3.0", "0,4 set 5.0", "0,5 set 8.0", "0,6 set 13.0",
-        "0,7 set 21.0", "0,8 set 34.0", "0,9 set 55.0", "1,0 set 1.0"}},
-      {"contra-dalembert", true, {"0,1 decrease 1.0", "1,0 increase 1.0"}},
-  };
-  ASSERT_EQ(ProgressionPresets().size(), std::size(cases));
-  for (const auto& c : cases) {
-    const ProgressionTable table = PresetTable(Preset(c.id));
-    EXPECT_EQ(table.progressionEnabled, c.enabled ? 1 : 0) << c.id;
-    EXPECT_EQ(Rules(table), c.rules) << c.id;
-    EXPECT_EQ(table.ruleEndSeq, decltype(table.ruleEndSeq){}) << c.id;
-  }
 }
 
 // The stake in units after each "W"/"L" round, as the engine plays the preset's rules.
@@ -123,9 +76,11 @@ TEST(ProgressionPresets, OnlyTheDAlembertsRaiseTheMinimumToTheUnit) {
 }
 
 TEST(ProgressionPresets, IdsAreUniqueAndFound) {
+  EXPECT_EQ(ProgressionPresets().size(), 8u);
   std::set<std::string_view> ids;
   for (const ProgressionPreset& preset : ProgressionPresets()) {
     EXPECT_TRUE(ids.insert(preset.id).second) << preset.id;
+    EXPECT_EQ(PresetTable(preset).progressionEnabled, preset.id == std::string_view("flat-bet") ? 0 : 1);
     EXPECT_EQ(FindPreset(preset.id), &preset);
   }
   EXPECT_EQ(FindPreset("Martingale"), nullptr);

@@ -1,34 +1,10 @@
-// Rule descriptions: opening phrases, action words and whole rule lines.
+// Rule lines: the opening phrase, the action words with their blanks, units and tenths.
 #include <gtest/gtest.h>
 
 #include "money/progression_text.h"
 
 namespace quorvel {
 namespace {
-
-TEST(ProgressionText, ExplainSettingsNamesWinsAndLosses) {
-  const struct { int wins, losses; const char* text; } cases[] = {
-      {0, 0, ""},
-      {1, 0, "After 1 win "},
-      {2, 0, "After 2 wins "},
-      {0, 1, "After 1 loss "},
-      {0, 3, "After 3 losses "},
-      {1, 1, "After 1 win and 1 loss "},
-      {2, 1, "After 2 wins and 1 loss "},
-      {9, 9, "After 9 wins and 9 losses "},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ExplainSettings(c.wins, c.losses), c.text) << c.wins << c.losses;
-}
-
-TEST(ProgressionText, GetStringKeepsTrailingBlanks) {
-  const struct { int action; const char* text; } cases[] = {
-      {0, "take no special action"}, {1, "set bet to  "},     {2, "increase bet by  "},
-      {3, "decrease bet by  "},      {4, "multiply bet by "}, {5, "divide bet by  "},
-      {6, "end session "},           {7, ""},                 {-1, ""},
-      {127, ""},                     {-128, ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(GetString(c.action), c.text) << c.action;
-}
 
 TEST(ProgressionText, RuleLineWritesUnitsAndTenthsApart) {
   const struct { int index, action, units, tenths; const char* line; } cases[] = {
@@ -41,6 +17,11 @@ TEST(ProgressionText, RuleLineWritesUnitsAndTenthsApart) {
       {40, 4, 2, 0, "After 4 wins multiply bet by 2.0 units"},
       {99, 3, 99, 9, "After 9 wins and 9 losses decrease bet by  99.9 units"},
       {1, 3, -1, 5, "After 1 loss decrease bet by  -1.5 units"},
+      // No action, and codes no action has, keep the opening phrase alone; rule 0 has none.
+      {30, 0, 0, 0, "After 3 wins take no special action"},
+      {5, 7, 1, 0, "After 5 losses "},
+      {12, -1, 1, 0, "After 1 win and 2 losses "},
+      {0, 2, 1, 0, "increase bet by  1.0 units"},
       {100, 2, 1, 0, ""},
       {-1, 2, 1, 0, ""},
   };

@@ -109,7 +109,7 @@ TEST(ManualSessionEndTest, ALossLimitShowsTheDialogAndBlocksTheSession) {
   EXPECT_FALSE(table.money.sessionBlocked);
 }
 
-TEST(ManualSessionEndTest, DuringATestNoDialogIsShown) {
+TEST(ManualSessionEndTest, DuringATestNoDialogIsShownAndARefusedTestEndsWithTheNextRound) {
   DialogDisplay display;
   Simulator table(&display);
   AppliedSettings settings = Basic();
@@ -120,12 +120,6 @@ TEST(ManualSessionEndTest, DuringATestNoDialogIsShown) {
   EXPECT_TRUE(display.dialogs.empty());
   EXPECT_FALSE(table.money.sessionBlocked);
   EXPECT_GT(table.run.sessionLastHand, 0);
-}
-
-TEST(ManualSessionEndTest, ARefusedTestIsCancelledByTheNextRound) {
-  DialogDisplay display;
-  Simulator table(&display);
-  table.ApplySettings(Basic());
   table.run.testRunning = -1;
   table.DealCards();
   EXPECT_EQ(table.run.testRunning, 0);

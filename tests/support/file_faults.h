@@ -1,4 +1,5 @@
-// Faults a file can meet, made for tests: device nodes, an unprivileged user, a small full disk.
+// Files for tests: a scratch folder, and the faults a file can meet (device nodes, an unprivileged
+// user, a small full disk).
 #pragma once
 
 #include <grp.h>
@@ -14,7 +15,10 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <random>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace quorvel::testing {
 
@@ -28,6 +32,34 @@ inline std::string ReadText(const std::filesystem::path& file) {
 inline void WriteText(const std::filesystem::path& file, const std::string& text) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
 }
+
+// A fresh folder under the system's temporary folder, removed on destruction.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::random_device device;
+    path_ = std::filesystem::temp_directory_path() /
+            ("quorvel-test-" + std::to_string(device()) + std::to_string(device()));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // Every name in the folder, to catch a leftover temporary file.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
 
 inline mode_t ModeOf(const std::filesystem::path& file) {
   struct stat status {};

@@ -74,17 +74,6 @@ TEST(DealerOutcomes, SmallShoesMatchHandWorkedChances) {
   }
 }
 
-TEST(DealerOutcomes, SoftSeventeenRuleOnlyMattersWhenTheDealerHoldsSoft17) {
-  // Up ace over a shoe of sixes: A,6 is soft 17. Standing ends there; hitting
-  // gives A,6,6 (hard 13), then 19.
-  RankCounts sixes{};
-  sixes[RankOfValue(6)] = 10;
-  const DealerOutcomes stands = DealerTable(kAce, false).Outcomes(sixes);
-  const DealerOutcomes hits = DealerTable(kAce, true).Outcomes(sixes);
-  EXPECT_NEAR(stands.Final(17), 1.0, 1e-12);
-  EXPECT_NEAR(hits.Final(19), 1.0, 1e-12);
-}
-
 TEST(DealerOutcomes, LargeShoeApproachesTheInfiniteDeck) {
   // Published infinite-deck bust chances with the dealer standing on soft 17.
   EXPECT_NEAR(InfiniteDealer(2, false)[5], 0.3536, 5e-5);

@@ -27,10 +27,14 @@ QByteArray Bytes(const std::filesystem::path& file) {
   return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
-// The options screen with its progression screen, answered by the test.
+// The options screen with its progression screen in a start-up directory of its own, answered
+// by the test.
 struct Options {
-  Options(testing::AnsweringModals& modals, const std::filesystem::path& startup)
-      : progression(modals, alert, QSize(1024, 768)), strategy(modals, progression, {1024, 768}, startup) {}
+  Options()
+      : progression(modals, alert, QSize(1024, 768)),
+        strategy(modals, progression, {1024, 768}, startup.Path()) {}
+  testing::StartupDirectory startup;
+  testing::AnsweringModals modals;
   TAlert alert;
   TProgression progression;
   TStrategy strategy;
@@ -38,12 +42,11 @@ struct Options {
 
 // The main screen over the options screen; Visit plays the user's part in one visit.
 struct Table : Options {
-  Table(testing::AnsweringModals& modals, const std::filesystem::path& startup)
-      : Options(modals, startup), form(modals, {1024, 768}, {startup, startup}), modals_(modals) {
+  Table() : form(modals, {1024, 768}, startup.Folders()) {
     form.SetScreens({nullptr, nullptr, nullptr, nullptr, &strategy, nullptr});
   }
   void Visit(const std::function<void()>& edits) {
-    modals_.actions["Strategy"] = [this, edits](QDialog& dialog) {
+    modals.actions["Strategy"] = [this, edits](QDialog& dialog) {
       dialog.show();
       edits();
       return 0;
@@ -51,7 +54,6 @@ struct Table : Options {
     form.OptButtonClick();
   }
   TForm1 form;
-  testing::AnsweringModals& modals_;
 };
 
 // The choices of a saved file that the command line can write too.
@@ -91,276 +93,242 @@ QByteArray CommandLineSettings(const QString& file) {
 class OptionsScreenTest : public QObject {
   Q_OBJECT
  private slots:
-  void UnitGroupsExcludeEachOther();
-  void ContinuousShuffleDisablesThePenetration();
-  void PenetrationBoxTakesOnlyItsRange();
-  void SpinnersOfferTheirSteps();
-  void RunTestHandsTheScreenOver();
-  void ExitWithoutResettingKeepsTheTableUntilClose();
-  void ChartsMenuSavesOnlyAShownScreen();
-  void FailedSavesAreReportedAndNothingIsApplied();
-  void OpenShowsTheFileAndNamesIt();
-  void TypedValuesNoTableCanPlayAreRefused();
-  void OutsideChangesAreNotOverwrittenUnasked();
-};
-
-void OptionsScreenTest::UnitGroupsExcludeEachOther() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TStrategy& s = options.strategy;
-  s.BankRoll->Item(1)->click();
-  s.BetUnit->Item(1)->click();
-  QCOMPARE(s.BankRoll->ItemIndex(), 0);
-  s.BankRoll->Item(1)->click();
-  QCOMPARE(s.BetUnit->ItemIndex(), 0);
-  s.BetUnit->Item(0)->click();
-  QCOMPARE(s.BankRoll->ItemIndex(), 1);  // units with a dollar unit may stand
-}
-
-void OptionsScreenTest::ContinuousShuffleDisablesThePenetration() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TStrategy& s = options.strategy;
-  s.Penetration->setValue(80);
-  s.CShuffle->click();
-  for (QWidget* control : std::initializer_list<QWidget*>{s.Penetration, s.PenText, s.Label5, s.PenLabel}) {
-    QVERIFY(!control->isEnabled());
+  void UnitGroupsExcludeEachOther() {
+    Options options;
+    TStrategy& s = options.strategy;
+    s.BankRoll->Item(1)->click();
+    s.BetUnit->Item(1)->click();
+    QCOMPARE(s.BankRoll->ItemIndex(), 0);
+    s.BankRoll->Item(1)->click();
+    QCOMPARE(s.BetUnit->ItemIndex(), 0);
+    s.BetUnit->Item(0)->click();
+    QCOMPARE(s.BankRoll->ItemIndex(), 1);  // units with a dollar unit may stand
   }
-  const std::filesystem::path file = startup.Path() / "cs.sav";
-  QVERIFY(s.SaveData(file));
-  QCOMPARE(int(Bytes(file)[2]), 0);
-  s.CShuffle->click();
-  QVERIFY(s.Penetration->isEnabled());
-  QCOMPARE(s.Penetration->value(), 80);
-  QVERIFY(s.SaveData(file));
-  QCOMPARE(int(Bytes(file)[2]), 80);
-}
 
-void OptionsScreenTest::PenetrationBoxTakesOnlyItsRange() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TStrategy& s = options.strategy;
-  s.Penetration->setValue(60);
-  s.PenText->setText("95");
-  s.PenTextExit();
-  QCOMPARE(s.PenText->text(), QString("60"));
-  QCOMPARE(s.Penetration->value(), 60);
-  s.PenText->setText("0000075");  // no length limit: leading zeros read as they stand
-  s.PenTextExit();
-  QCOMPARE(s.Penetration->value(), 75);
-  QCOMPARE(s.PenText->text(), QString("75"));
-  s.PenText->setText("abc");
-  s.PenTextExit();
-  QCOMPARE(modals.errors, QStringList{"'abc' is not a valid integer value"});
-  QCOMPARE(s.Penetration->value(), 75);
-}
-
-void OptionsScreenTest::SpinnersOfferTheirSteps() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  TStrategy& s = options.strategy;
-  QStringList decks;
-  s.NDUpDown->setValue(2);
-  for (int i = 0; i < 5; ++i) {
-    decks << s.NumDecks->text();
-    s.NDUpDown->stepBy(1);
+  void ContinuousShuffleDisablesThePenetration() {
+    Options options;
+    TStrategy& s = options.strategy;
+    s.Penetration->setValue(80);
+    s.CShuffle->click();
+    for (QWidget* control : std::initializer_list<QWidget*>{s.Penetration, s.PenText, s.Label5, s.PenLabel}) {
+      QVERIFY(!control->isEnabled());
+    }
+    const std::filesystem::path file = options.startup.Path() / "cs.sav";
+    QVERIFY(s.SaveData(file));
+    QCOMPARE(int(Bytes(file)[2]), 0);
+    s.CShuffle->click();
+    QVERIFY(s.Penetration->isEnabled());
+    QCOMPARE(s.Penetration->value(), 80);
+    QVERIFY(s.SaveData(file));
+    QCOMPARE(int(Bytes(file)[2]), 80);
   }
-  QCOMPARE(decks, (QStringList{"2", "4", "6", "8", "8"}));
-  s.NPUpDown->setValue(1);
-  s.NPUpDown->stepBy(-1);
-  QCOMPARE(s.NumPlayers->text(), QString("1"));
-  s.NPUpDown->stepBy(10);
-  QCOMPARE(s.NumPlayers->text(), QString("7"));
-  QVERIFY(s.NumPlayers->isReadOnly());
-}
 
-void OptionsScreenTest::RunTestHandsTheScreenOver() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Table table{modals, startup.Path()};
-  table.Visit([&] {
-    ChooseTableAndMoney(table.strategy);
-    table.strategy.BitBtn1->click();
-  });
-  const QByteArray expected = CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string()));
-  QCOMPARE(expected.size(), 543);
-  QCOMPARE(Bytes(startup.LastUsedFile()), expected);
-  // Applied: the table deals by the new rules and money.
-  QCOMPARE(table.form.Table().engine.Rules().decks, 6);
-  QVERIFY(table.form.Table().engine.Rules().dealerHitsSoft17);
-  QCOMPARE(table.form.Table().money.bankroll, 500.0);
-  QCOMPARE(table.form.Table().money.bet, 5.0f);
-  QCOMPARE(table.form.newwinnings->text(), QString("500"));
-}
+  void PenetrationBoxTakesOnlyItsRange() {
+    Options options;
+    TStrategy& s = options.strategy;
+    s.Penetration->setValue(60);
+    s.PenText->setText("95");
+    s.PenTextExit();
+    QCOMPARE(s.PenText->text(), QString("60"));
+    QCOMPARE(s.Penetration->value(), 60);
+    s.PenText->setText("0000075");  // no length limit: leading zeros read as they stand
+    s.PenTextExit();
+    QCOMPARE(s.Penetration->value(), 75);
+    QCOMPARE(s.PenText->text(), QString("75"));
+    s.PenText->setText("abc");
+    s.PenTextExit();
+    QCOMPARE(options.modals.errors, QStringList{"'abc' is not a valid integer value"});
+    QCOMPARE(s.Penetration->value(), 75);
+  }
 
-void OptionsScreenTest::ExitWithoutResettingKeepsTheTableUntilClose() {
-  for (const bool escape : {false, true}) {  // Escape is read as cancel
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Table table{modals, startup.Path()};
+  void SpinnersOfferTheirSteps() {
+    Options options;
+    TStrategy& s = options.strategy;
+    QStringList decks;
+    s.NDUpDown->setValue(2);
+    for (int i = 0; i < 5; ++i) {
+      decks << s.NumDecks->text();
+      s.NDUpDown->stepBy(1);
+    }
+    QCOMPARE(decks, (QStringList{"2", "4", "6", "8", "8"}));
+    s.NPUpDown->setValue(1);
+    s.NPUpDown->stepBy(-1);
+    QCOMPARE(s.NumPlayers->text(), QString("1"));
+    s.NPUpDown->stepBy(10);
+    QCOMPARE(s.NumPlayers->text(), QString("7"));
+    QVERIFY(s.NumPlayers->isReadOnly());
+  }
+
+  void RunTestHandsTheScreenOver() {
+    Table table;
     table.Visit([&] {
       ChooseTableAndMoney(table.strategy);
-      if (escape) {
-        QTest::keyClick(&table.strategy, Qt::Key_Escape);
-      } else {
-        table.strategy.BitBtn2->click();
-      }
+      table.strategy.BitBtn1->click();
     });
-    QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
-    QCOMPARE(table.form.Table().money.bankroll, 1000.0);
-    QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the edits stay
-    table.form.show();
-    table.form.Exit1Click();  // closing keeps the edits for the next start
-    QCOMPARE(Bytes(startup.LastUsedFile()),
-             CommandLineSettings(QString::fromStdString((startup.Path() / "cli.sav").string())));
+    const QByteArray expected = CommandLineSettings(QString::fromStdString((table.startup.Path() / "cli.sav").string()));
+    QCOMPARE(expected.size(), 543);
+    QCOMPARE(Bytes(table.startup.LastUsedFile()), expected);
+    // Applied: the table deals by the new rules and money.
+    QCOMPARE(table.form.Table().engine.Rules().decks, 6);
+    QVERIFY(table.form.Table().engine.Rules().dealerHitsSoft17);
+    QCOMPARE(table.form.Table().money.bankroll, 500.0);
+    QCOMPARE(table.form.Table().money.bet, 5.0f);
+    QCOMPARE(table.form.newwinnings->text(), QString("500"));
   }
-}
 
-void OptionsScreenTest::ChartsMenuSavesOnlyAShownScreen() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Table table{modals, startup.Path()};
-  table.form.Chart1Click();
-  QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
-
-  table.Visit([&] { table.strategy.BitBtn2->click(); });
-  table.strategy.BRDollar->setText("777");
-  table.form.Chart1Click();
-  QVERIFY(std::filesystem::exists(startup.LastUsedFile()));
-  QCOMPARE(table.form.Table().money.bankroll, 1000.0);  // saved, not applied
-  table.form.Reset1Click();
-  QCOMPARE(table.form.Table().money.bankroll, 777.0);
-}
-
-void OptionsScreenTest::FailedSavesAreReportedAndNothingIsApplied() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Table table{modals, startup.Path()};
-
-  modals.saveAnswer = QString::fromStdString((startup.Path() / "missing" / "my.sav").string());
-  table.strategy.show();
-  table.strategy.SaveAsClick();
-  QCOMPARE(modals.errors.size(), 1);
-  QVERIFY(modals.errors[0].contains("my.sav"));
-
-  std::filesystem::remove_all(startup.Path() / "chartdata");
-  table.Visit([&] {
-    table.strategy.BRDollar->setText("333");
-    table.strategy.BitBtn1->click();
-  });
-  QCOMPARE(modals.errors.size(), 2);
-  QVERIFY(modals.errors[1].contains("a7d70sd7f897.sav"));
-  QCOMPARE(table.form.Table().money.bankroll, 1000.0);  // the active settings stay
-  QVERIFY(table.strategy.KeepOldSettings());
-}
-
-void OptionsScreenTest::OpenShowsTheFileAndNamesIt() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Options options{modals, startup.Path()};
-  const QString file = QString::fromStdString((startup.Path() / "cli.sav").string());
-  CommandLineSettings(file);
-  modals.openAnswer = file;
-  options.strategy.Open2Click();
-  TStrategy& s = options.strategy;
-  QCOMPARE(s.NumPlayers->text(), QString("2"));
-  QCOMPARE(s.NumDecks->text(), QString("6"));
-  QCOMPARE(s.PenText->text(), QString("75"));
-  QCOMPARE(s.DlrOptions->ItemIndex(), 1);
-  QCOMPARE(s.BRDollar->text(), QString("500"));
-  QCOMPARE(s.BetULim->text(), QString("500"));
-  QVERIFY(modals.errors.isEmpty());
-  // A missing or damaged file is refused with its reason; the screen keeps what it held.
-  const QString cut = QString::fromStdString((startup.Path() / "cut.sav").string());
-  QFile out(cut);
-  QVERIFY(out.open(QIODevice::WriteOnly));
-  out.write(Bytes(file.toStdString()).left(200));
-  out.close();
-  s.BRDollar->setText("640");
-  for (const QString& refused : {QString::fromStdString((startup.Path() / "nothing.sav").string()), cut}) {
-    modals.openAnswer = refused;
-    options.strategy.Open2Click();
-    QVERIFY2(modals.errors.back().startsWith(refused + " was not opened: "), qPrintable(modals.errors.back()));
+  void ExitWithoutResettingKeepsTheTableUntilClose() {
+    for (const bool escape : {false, true}) {  // Escape is read as cancel
+      Table table;
+      table.Visit([&] {
+        ChooseTableAndMoney(table.strategy);
+        if (escape) {
+          QTest::keyClick(&table.strategy, Qt::Key_Escape);
+        } else {
+          table.strategy.BitBtn2->click();
+        }
+      });
+      QVERIFY(!std::filesystem::exists(table.startup.LastUsedFile()));
+      QCOMPARE(table.form.Table().money.bankroll, 1000.0);
+      QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the edits stay
+      table.form.show();
+      table.form.Exit1Click();  // closing keeps the edits for the next start
+      QCOMPARE(Bytes(table.startup.LastUsedFile()),
+               CommandLineSettings(QString::fromStdString((table.startup.Path() / "cli.sav").string())));
+    }
   }
-  QCOMPARE(modals.errors.size(), 2);
-  QVERIFY(modals.errors.back().contains("ends after 200 of its 537"));
-  QCOMPARE(s.BRDollar->text(), QString("640"));
-  QCOMPARE(s.NumPlayers->text(), QString("2"));
-}
 
-void OptionsScreenTest::TypedValuesNoTableCanPlayAreRefused() {
-  struct Case {
-    const char* box;
-    QString text;
-    QString message;
-  };
-  const Case cases[] = {
-      {"BRDollar", "abc", "starting bankroll 'abc' is not a"},
-      {"BRDollar", "-5000", "starting bankroll must be more than 0"},
-      {"BUDollar", "0", "bet unit must be more than $0"},
-      {"BetLLim", "600", "bet minimum ($600) must not be above the bet maximum"},
-  };
-  for (const Case& c : cases) {
-    testing::StartupDirectory startup;
-    testing::AnsweringModals modals;
-    Table table{modals, startup.Path()};
-    auto* box = table.strategy.findChild<QLineEdit*>(c.box);
-    bool stayedOpen = false;
-    modals.saveAnswer = QString::fromStdString((startup.Path() / "saved.sav").string());
-    table.Visit([&] {
-      table.strategy.BetULim->setText("500");
-      box->setText(c.text);
-      table.strategy.BitBtn1->click();          // RUN TEST WITH NEW SETTINGS
-      stayedOpen = table.strategy.isVisible();  // on the refused box
-      table.strategy.SaveAsClick();             // SAVE SETUP
-    });
-    QVERIFY(stayedOpen);
-    QCOMPARE(modals.errors.size(), 2);
-    QVERIFY2(modals.errors[0].contains(c.message, Qt::CaseInsensitive), qPrintable(modals.errors[0]));
-    QCOMPARE(table.strategy.focusWidget(), box);
-    QVERIFY(!std::filesystem::exists(startup.LastUsedFile()));
-    QVERIFY(!std::filesystem::exists(startup.Path() / "saved.sav"));
-    QCOMPARE(table.form.Table().money.bankroll, 1000.0);
-  }
-}
+  void ChartsMenuSavesOnlyAShownScreen() {
+    Table table;
+    table.form.Chart1Click();
+    QVERIFY(!std::filesystem::exists(table.startup.LastUsedFile()));
 
-void OptionsScreenTest::OutsideChangesAreNotOverwrittenUnasked() {
-  testing::StartupDirectory startup;
-  testing::AnsweringModals modals;
-  Table table{modals, startup.Path()};
-  table.Visit([&] { table.strategy.BitBtn2->click(); });
-  // quorvel-cli writes the file meanwhile: RESET asks before it plays it.
-  const QByteArray outside =
-      CommandLineSettings(QString::fromStdString(startup.LastUsedFile().string()));
-  QVERIFY(!outside.isEmpty());
-  for (const bool answer : {false, true}) {
-    modals.answer = answer;
+    table.Visit([&] { table.strategy.BitBtn2->click(); });
+    table.strategy.BRDollar->setText("777");
+    table.form.Chart1Click();
+    QVERIFY(std::filesystem::exists(table.startup.LastUsedFile()));
+    QCOMPARE(table.form.Table().money.bankroll, 1000.0);  // saved, not applied
     table.form.Reset1Click();
-    QVERIFY(modals.questions.back().contains("has changed since this window read it"));
-    QCOMPARE(table.form.Table().money.bankroll, answer ? 500.0 : 1000.0);
+    QCOMPARE(table.form.Table().money.bankroll, 777.0);
   }
-  QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the screen shows what plays
-  // With nothing edited, closing leaves the file.
-  table.form.show();
-  table.form.Exit1Click();
-  QCOMPARE(Bytes(startup.LastUsedFile()), outside);
-  QCOMPARE(modals.questions.size(), 2);
-  // Changed outside again and edited here: No keeps the file, Yes writes the edits.
-  QVERIFY(SaveData(startup.LastUsedFile(), DefaultSettings()));
-  const QByteArray again = Bytes(startup.LastUsedFile());
-  table.strategy.BRDollar->setText("900");
-  for (const bool answer : {false, true}) {
-    modals.answer = answer;
-    table.strategy.SaveUnsavedEdits();
-    QVERIFY(modals.questions.back().contains("has changed since this window read it"));
-    QCOMPARE(Bytes(startup.LastUsedFile()) == again, !answer);
+
+  void FailedSavesAreReportedAndNothingIsApplied() {
+    Table table;
+
+    table.modals.saveAnswer = QString::fromStdString((table.startup.Path() / "missing" / "my.sav").string());
+    table.strategy.show();
+    table.strategy.SaveAsClick();
+    QCOMPARE(table.modals.errors.size(), 1);
+    QVERIFY(table.modals.errors[0].contains("my.sav"));
+
+    std::filesystem::remove_all(table.startup.Path() / "chartdata");
+    table.Visit([&] {
+      table.strategy.BRDollar->setText("333");
+      table.strategy.BitBtn1->click();
+    });
+    QCOMPARE(table.modals.errors.size(), 2);
+    QVERIFY(table.modals.errors[1].contains("a7d70sd7f897.sav"));
+    QCOMPARE(table.form.Table().money.bankroll, 1000.0);  // the active settings stay
+    QVERIFY(table.strategy.KeepOldSettings());
   }
-  QCOMPARE(modals.questions.size(), 4);
-}
+
+  void OpenShowsTheFileAndNamesIt() {
+    Options options;
+    const QString file = QString::fromStdString((options.startup.Path() / "cli.sav").string());
+    CommandLineSettings(file);
+    options.modals.openAnswer = file;
+    options.strategy.Open2Click();
+    TStrategy& s = options.strategy;
+    QCOMPARE(s.NumPlayers->text(), QString("2"));
+    QCOMPARE(s.NumDecks->text(), QString("6"));
+    QCOMPARE(s.PenText->text(), QString("75"));
+    QCOMPARE(s.DlrOptions->ItemIndex(), 1);
+    QCOMPARE(s.BRDollar->text(), QString("500"));
+    QCOMPARE(s.BetULim->text(), QString("500"));
+    QVERIFY(options.modals.errors.isEmpty());
+    // A missing or damaged file is refused with its reason; the screen keeps what it held.
+    const QString cut = QString::fromStdString((options.startup.Path() / "cut.sav").string());
+    QFile out(cut);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(Bytes(file.toStdString()).left(200));
+    out.close();
+    s.BRDollar->setText("640");
+    for (const QString& refused : {QString::fromStdString((options.startup.Path() / "nothing.sav").string()), cut}) {
+      options.modals.openAnswer = refused;
+      options.strategy.Open2Click();
+      QVERIFY2(options.modals.errors.back().startsWith(refused + " was not opened: "), qPrintable(options.modals.errors.back()));
+    }
+    QCOMPARE(options.modals.errors.size(), 2);
+    QVERIFY(options.modals.errors.back().contains("ends after 200 of its 537"));
+    QCOMPARE(s.BRDollar->text(), QString("640"));
+    QCOMPARE(s.NumPlayers->text(), QString("2"));
+  }
+
+  void TypedValuesNoTableCanPlayAreRefused() {
+    struct Case {
+      const char* box;
+      QString text;
+      QString message;
+    };
+    const Case cases[] = {
+        {"BRDollar", "abc", "starting bankroll 'abc' is not a"},
+        {"BRDollar", "-5000", "starting bankroll must be more than 0"},
+        {"BUDollar", "0", "bet unit must be more than $0"},
+        {"BetLLim", "600", "bet minimum ($600) must not be above the bet maximum"},
+    };
+    for (const Case& c : cases) {
+      Table table;
+      auto* box = table.strategy.findChild<QLineEdit*>(c.box);
+      bool stayedOpen = false;
+      table.modals.saveAnswer = QString::fromStdString((table.startup.Path() / "saved.sav").string());
+      table.Visit([&] {
+        table.strategy.BetULim->setText("500");
+        box->setText(c.text);
+        table.strategy.BitBtn1->click();          // RUN TEST WITH NEW SETTINGS
+        stayedOpen = table.strategy.isVisible();  // on the refused box
+        table.strategy.SaveAsClick();             // SAVE SETUP
+      });
+      QVERIFY(stayedOpen);
+      QCOMPARE(table.modals.errors.size(), 2);
+      QVERIFY2(table.modals.errors[0].contains(c.message, Qt::CaseInsensitive), qPrintable(table.modals.errors[0]));
+      QCOMPARE(table.strategy.focusWidget(), box);
+      QVERIFY(!std::filesystem::exists(table.startup.LastUsedFile()));
+      QVERIFY(!std::filesystem::exists(table.startup.Path() / "saved.sav"));
+      QCOMPARE(table.form.Table().money.bankroll, 1000.0);
+    }
+  }
+
+  void OutsideChangesAreNotOverwrittenUnasked() {
+    Table table;
+    table.Visit([&] { table.strategy.BitBtn2->click(); });
+    // quorvel-cli writes the file meanwhile: RESET asks before it plays it.
+    const QByteArray outside =
+        CommandLineSettings(QString::fromStdString(table.startup.LastUsedFile().string()));
+    QVERIFY(!outside.isEmpty());
+    for (const bool answer : {false, true}) {
+      table.modals.answer = answer;
+      table.form.Reset1Click();
+      QVERIFY(table.modals.questions.back().contains("has changed since this window read it"));
+      QCOMPARE(table.form.Table().money.bankroll, answer ? 500.0 : 1000.0);
+    }
+    QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the screen shows what plays
+    // With nothing edited, closing leaves the file.
+    table.form.show();
+    table.form.Exit1Click();
+    QCOMPARE(Bytes(table.startup.LastUsedFile()), outside);
+    QCOMPARE(table.modals.questions.size(), 2);
+    // Changed outside again and edited here: No keeps the file, Yes writes the edits.
+    QVERIFY(SaveData(table.startup.LastUsedFile(), DefaultSettings()));
+    const QByteArray again = Bytes(table.startup.LastUsedFile());
+    table.strategy.BRDollar->setText("900");
+    for (const bool answer : {false, true}) {
+      table.modals.answer = answer;
+      table.strategy.SaveUnsavedEdits();
+      QVERIFY(table.modals.questions.back().contains("has changed since this window read it"));
+      QCOMPARE(Bytes(table.startup.LastUsedFile()) == again, !answer);
+    }
+    QCOMPARE(table.modals.questions.size(), 4);
+  }
+};
 
 QTEST_MAIN(OptionsScreenTest)
 #include "options_screen_test.moc"

@@ -15,10 +15,12 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "config/program_folders.h"
 #include "config/settings_file.h"
+#include "ui/main_screen.h"
 #include "ui/modal_seam.h"
 
 namespace quorvel::testing {
@@ -85,6 +87,20 @@ class StartupDirectory {
  private:
   QString previous_;
   QTemporaryDir directory_;
+};
+
+// The main screen started in a start-up directory of its own, from `settings` saved as the
+// last-used file when given; its modal windows answered by the test.
+struct MainWindow {
+  explicit MainWindow(QSize display = {1024, 768}, const std::optional<SettingsFile>& settings = {},
+                      bool withPictures = true)
+      : startup(withPictures),
+        saved(!settings || SaveData(startup.LastUsedFile(), *settings).ok),
+        form(modals, display, startup.Folders()) {}
+  StartupDirectory startup;
+  bool saved;
+  AnsweringModals modals;
+  ui::TForm1 form;
 };
 
 // What does not fit in a window: a shown control outside it or over a sibling (other than

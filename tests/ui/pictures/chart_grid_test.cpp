@@ -57,24 +57,15 @@ class ChartGridTest : public QObject {
     QCOMPARE(grid.toImage().pixel(0, 0), qRgb(255, 255, 255));
   }
 
-  // Light rules may cross a cell, but nothing dark that would blur the letters.
-  void LabelCellsAreClear() {
+  // Light rules may cross a cell, but nothing dark that would blur the letters; the capitals of
+  // each row's heading fill the band where the labels' capitals stand.
+  void LabelCellsAreClearWithAHeadingLevelWithEachRow() {
     const QImage grid = DrawChartGrid(1.0).toImage();
     for (const ChartRows& table : LabelRows()) {
       for (const int top : table.tops) {
         const QRect cells(table.left, top, 10 * kChartColumnWidth - 1, 15);
         QVERIFY2(!HasInk(grid, cells), qPrintable(QStringLiteral("row at %1").arg(top)));
-      }
-    }
-  }
-
-  void EveryRowHasAHeadingLevelWithIt() {
-    const QImage grid = DrawChartGrid(1.0).toImage();
-    for (const ChartRows& table : LabelRows()) {
-      for (const int top : table.tops) {
-        // The capitals of the heading fill the band where the labels' capitals stand.
-        const QRect heading(table.left - 40, top + 4, 38, 9);
-        QVERIFY2(HasInk(grid, heading), qPrintable(QStringLiteral("row at %1").arg(top)));
+        QVERIFY2(HasInk(grid, QRect(table.left - 40, top + 4, 38, 9)), qPrintable(QStringLiteral("row at %1").arg(top)));
         QVERIFY(!HasInk(grid, QRect(table.left - 40, top + 16, 38, 1)));
       }
     }

@@ -1,5 +1,6 @@
-// The table picture: its size at each scale, the felt, the marked spots where
-// cards land, and the felt left plain where the screen's controls sit.
+// The table picture: its size at each scale, the felt, the marked spots where cards land, the
+// felt left plain where the screen's controls sit, and the file of each scale that the build
+// tool writes beside the program.
 #include <algorithm>
 #include <set>
 
@@ -145,6 +146,27 @@ class TablePictureTest : public QObject {
     QVERIFY2(marking.isNull(), qPrintable(QStringLiteral("marking at %1,%2")
                                               .arg(marking.x())
                                               .arg(marking.y())));
+  }
+
+  void EachScaleHasItsFile_data() {
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("bg1") << 1.0f << "bg1.bmp" << QSize(640, 414);
+    QTest::newRow("vg1") << 1.25f << "vg1.bmp" << QSize(800, 517);
+    QTest::newRow("xg1") << 1.6f << "xg1.bmp" << QSize(1024, 662);
+  }
+
+  // The tests run in the program's folder, where the build laid the files out.
+  void EachScaleHasItsFile() {
+    QFETCH(float, scale);
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QImage written;
+    QVERIFY2(written.load(file, "BMP"), qPrintable(file));
+    QCOMPARE(written.size(), size);
+    const QImage drawn = quorvel::ui::DrawTablePicture(scale);
+    QCOMPARE(written.convertToFormat(QImage::Format_RGB32), drawn);
   }
 };
 

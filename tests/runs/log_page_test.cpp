@@ -1,14 +1,62 @@
-// TestLog: starting a test's page, building rows and summary once, and the worked examples.
-#include "runs/test_log.h"
-
+// The log page: the row a finished session fills, starting a test's page, building rows and
+// summary once, the worked examples, and saving the page in CR LF lines over an old file.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "file_faults.h"
 #include "log_page_example.h"
+#include "runs/log_file.h"
+#include "runs/session_stats.h"
+#include "runs/test_log.h"
 
 namespace quorvel {
 namespace {
+
+// high, high hand, low, low hand, winnings of a row
+std::array<int32_t, 5> Row(const SessionStats& s, std::size_t row) {
+  return {s.sessionMaxHigh[row], s.sessionMaxHighHand[row], s.sessionMaxLow[row],
+          s.sessionMaxLowHand[row], s.sessionWinnings[row]};
+}
+
+TEST(LogHighLow, SessionsFillRowsInOrderAndALaterTestOnlyItsOwn) {
+  SessionStats stats;
+  stats.startDollars = 1000;
+  // A 3-session test: logLine 4, sessionsLeft 3, 2, 1.
+  ASSERT_TRUE(LogHighLow(stats, 4, 950, 1100, 40, 950, 12, 3));
+  ASSERT_TRUE(LogHighLow(stats, 4, 1010, 1020, 3, 900, 77, 2));
+  ASSERT_TRUE(LogHighLow(stats, 4, 1200, 1250, 500, 990, 2, 1));
+  // Then a 1-session test from 500.
+  stats.startDollars = 500;
+  ASSERT_TRUE(LogHighLow(stats, 2, 450, 510, 1, 440, 6, 1));
+  EXPECT_EQ(Row(stats, 0), (std::array<int32_t, 5>{}));
+  EXPECT_EQ(Row(stats, 1), (std::array<int32_t, 5>{510, 1, 440, 6, -50}));
+  EXPECT_EQ(Row(stats, 2), (std::array<int32_t, 5>{1020, 3, 900, 77, 10}));
+  EXPECT_EQ(Row(stats, 3), (std::array<int32_t, 5>{1250, 500, 990, 2, 200}));
+  // Row 99 is the last row; winnings wrap like 32-bit numbers.
+  stats.startDollars = 1;
+  ASSERT_TRUE(LogHighLow(stats, 100, -2147483647 - 1, 8, 9, 10, 11, 1));
+  EXPECT_EQ(Row(stats, 99), (std::array<int32_t, 5>{8, 9, 10, 11, 2147483647}));
+}
+
+TEST(LogHighLow, ARowOutsideOneTo99WritesNothing) {
+  struct Bad {
+    int32_t logLine;
+    int8_t sessionsLeft;
+  };
+  // Rows 0, -1, 100, 228 and one far below zero.
+  const std::vector<Bad> cases = {{3, 3}, {0, 1}, {100, 0}, {100, -128}, {-2147483647 - 1, 127}};
+  for (const Bad& c : cases) {
+    SessionStats stats;
+    EXPECT_FALSE(LogHighLow(stats, c.logLine, 1, 2, 3, 4, 5, c.sessionsLeft)) << c.logLine;
+    for (std::size_t row = 0; row < kSessionTableSize; ++row) {
+      EXPECT_EQ(Row(stats, row), (std::array<int32_t, 5>{})) << c.logLine << " row " << row;
+    }
+  }
+}
 
 using testing::Runs;
 using Page = std::array<std::string, kLogPageLines>;
@@ -26,15 +74,12 @@ TestLog Built(int32_t sessions, const SessionStats& stats) {
   return log;
 }
 
-TEST(TestLogStart, ReviewBeforeAnyTestShowsNothing) {
-  TestLog log;
-  EXPECT_FALSE(log.Review(testing::TwoSessionStats()));
-  EXPECT_FALSE(log.LogBuilt());
-  EXPECT_EQ(log.LogLine(), 0);
-  ExpectPage(log, {});
-}
-
 TEST(TestLogStart, RefusesCountsOutsideOneTo99AndOtherwiseEmptiesThePage) {
+  TestLog fresh;  // a review before any test shows nothing
+  EXPECT_FALSE(fresh.Review(testing::TwoSessionStats()));
+  EXPECT_FALSE(fresh.LogBuilt());
+  EXPECT_EQ(fresh.LogLine(), 0);
+  ExpectPage(fresh, {});
   TestLog log = Built(2, testing::TwoSessionStats());
   for (int32_t sessions : {0, -1, 100, -128}) {
     const auto refused = log.Start(sessions);
@@ -123,6 +168,51 @@ TEST(TestLogReview, NinetyNineSessionsUseLinesOneTo106) {
     EXPECT_EQ(log.Lines()[line], expected[line]) << "page line " << line;
   }
   EXPECT_EQ(log.LogLine(), 107);
+}
+
+namespace fs = std::filesystem;
+
+TestLog TwoSessionLog() {
+  TestLog log;
+  EXPECT_FALSE(log.Start(2).has_value());
+  EXPECT_TRUE(log.Review(testing::TwoSessionStats()));
+  return log;
+}
+
+std::string CrLfLines(const std::array<std::string, kLogPageLines>& page) {
+  std::string text;
+  for (const std::string& line : page) text += line + "\r\n";
+  return text;
+}
+
+TEST(LogFileText, EveryOneOf108LinesEndsWithCrLf) {
+  std::string emptyPage;
+  for (int line = 0; line < 108; ++line) emptyPage += "\r\n";
+  EXPECT_EQ(LogFileText(TestLog()), emptyPage);
+  EXPECT_EQ(LogFileText(TwoSessionLog()), CrLfLines(testing::TwoSessionPage()));
+}
+
+TEST(LogFileTest, ReplacesAnExistingFileWithThePage) {
+  testing::ScratchFolder directory;
+  const fs::path target = directory / "log.txt";
+  testing::WriteText(target, std::string(5000, 'x'));
+  const SaveResult saved = SaveLogPage(TwoSessionLog(), target);
+  ASSERT_TRUE(saved) << saved.message;
+  const std::string bytes = testing::ReadText(target);
+  EXPECT_EQ(bytes, CrLfLines(testing::TwoSessionPage()));
+  EXPECT_EQ(bytes.substr(0, 5), "\r\n  1");  // empty line 0, then session row 1; no header
+  EXPECT_EQ(directory.Names().size(), 1U);  // no temporary file left
+}
+
+// The failures themselves are those of the shared save (tests/config/file_save_test.cpp).
+TEST(LogFileTest, AFailedSaveNamesTheFileAndLeavesTheOldOne) {
+  testing::ScratchFolder directory;
+  const fs::path folder = directory / "folder.txt";
+  fs::create_directory(folder);
+  const SaveResult saved = SaveLogPage(TwoSessionLog(), folder);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.message, "could not write " + folder.string() + ": it is a folder");
+  EXPECT_EQ(directory.Names().size(), 1U);
 }
 
 }  // namespace
