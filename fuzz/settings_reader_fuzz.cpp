@@ -7,6 +7,7 @@
 #include "config/active_settings.h"
 #include "config/options_working_copy.h"
 #include "config/settings_file.h"
+#include "money/lenient_number.h"
 #include "fuzz/fuzz_support.h"
 
 using quorvel::fuzz::Require;
@@ -19,6 +20,8 @@ void CheckRanges(const quorvel::OptionsWorkingCopy& w) {
   Require(w.penetrationPosition >= 50 && w.penetrationPosition <= 90);
   Require(w.winLimitMode >= -1 && w.winLimitMode <= 2);
   Require(w.lossLimitMode >= -1 && w.lossLimitMode <= 1);
+  Require(quorvel::LeadingInteger(w.minimumText) >= 0 && quorvel::LeadingInteger(w.minimumText) <= 9999);
+  Require(quorvel::LeadingInteger(w.maximumText) >= 1 && quorvel::LeadingInteger(w.maximumText) <= 9999);
   for (int8_t rule : {w.dealerHitsSoft17, w.lateSurrender, w.noDoubleAfterSplit}) {
     Require(rule == 0 || rule == 1);
   }
