@@ -149,11 +149,13 @@ TEST(UnitArguments, APercentIsKeptAsTypedWithinItsRange) {
               std::string::npos)
         << refused;
   }
-  a.unit = "0.25";
-  SettingsFile s = DefaultSettings();
-  ASSERT_FALSE(ApplySettingsArguments(a, true, s));
-  EXPECT_EQ(s.options.betUnitInPercent, 1);
-  EXPECT_EQ(TextOf(s.options.betUnitText), "0.25");
+  for (const char* taken : {"100", "0.25"}) {
+    a.unit = taken;
+    SettingsFile s = DefaultSettings();
+    ASSERT_FALSE(ApplySettingsArguments(a, true, s)) << taken;
+    EXPECT_EQ(s.options.betUnitInPercent, 1);
+    EXPECT_EQ(TextOf(s.options.betUnitText), taken);
+  }
 
   a.bankrollInUnits = true;
   EXPECT_EQ(Refusal(a, true, DefaultSettings()),

@@ -28,29 +28,33 @@ struct Settle {
   }
   int8_t Round(std::array<float, 4> results, std::array<bool, 4> inPlay = {true, false, false, false}) {
     const SettlementContext context{testRunning, modes, &progression, &sessionEnd, &display};
-    return AdjustWinnings(money, results, RoundStakes(results, inPlay, {}), context);
+    const int8_t outcome = AdjustWinnings(money, results, RoundStakes(results, inPlay, {}), context);
+    EXPECT_EQ(results, (std::array<float, 4>{0, 0, 0, 0})) << "results are cleared for the next round";
+    return outcome;
   }
 };
 
-TEST(SettlementTest, BankrollMovesByTheSumOfResultsTimesTheStake) {
+TEST(SettlementTest, BankrollAndTotalBetMoveByTheResultsTimesTheStake) {
   struct Case {
     std::array<float, 4> results;
     std::array<bool, 4> inPlay;
     double bankroll;
     int8_t outcome;
+    double totalBet;
   };
   for (const Case& c : {
-           Case{{0, 0, 0, 0}, {true}, 1000, 0},                   // push
-           Case{{1.5f, 0, 0, 0}, {true}, 1015, 1},                // blackjack
-           Case{{-2, 0, 0, 0}, {true}, 980, -1},                  // doubled loss
-           Case{{-0.5f, 0, 0, 0}, {true}, 995, 0},                // surrender
-           Case{{1, -1, 0, 0}, {true, true}, 1000, 0},            // split, one each
-           Case{{1, 1, 0, 0}, {true, true}, 1020, 1},             // split, both win
-           Case{{-1, -2, 0, 0}, {true, true}, 970, -1},
+           Case{{0, 0, 0, 0}, {true}, 1000, 0, 10},         // push
+           Case{{1.5f, 0, 0, 0}, {true}, 1015, 1, 10},      // blackjack
+           Case{{-2, 0, 0, 0}, {true}, 980, -1, 20},        // doubled loss
+           Case{{-0.5f, 0, 0, 0}, {true}, 995, 0, 10},      // surrender
+           Case{{1, -1, 0, 0}, {true, true}, 1000, 0, 20},  // split, one each
+           Case{{1, 1, 0, 0}, {true, true}, 1020, 1, 20},   // split, both win
+           Case{{-1, -2, 0, 0}, {true, true}, 970, -1, 30},
        }) {
     Settle settle;
     EXPECT_EQ(settle.Round(c.results, c.inPlay), c.outcome);
     EXPECT_EQ(settle.money.bankroll, c.bankroll);
+    EXPECT_EQ(settle.money.totalBet, c.totalBet);
     EXPECT_EQ(settle.money.handsWon, c.outcome > 0 ? 1 : 0);
     EXPECT_EQ(settle.money.handsLost, c.outcome < 0 ? 1 : 0);
   }
@@ -75,15 +79,6 @@ TEST(SettlementTest, AZeroDollarUnitNeverDividesByZero) {
   EXPECT_EQ(settle.money.betUnits, 3);
   EXPECT_TRUE(std::isfinite(settle.money.bet));
   EXPECT_TRUE(std::isfinite(settle.money.bankroll));
-}
-
-TEST(SettlementTest, ResultsAreClearedAndTotalBetGrows) {
-  Settle settle;
-  std::array<float, 4> results = {2, -1, 0, 0};
-  const SettlementContext context{false, {}, &settle.progression, &settle.sessionEnd, &settle.display};
-  AdjustWinnings(settle.money, results, RoundStakes(results, {true, true, false, false}, {}), context);
-  EXPECT_EQ(results, (std::array<float, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(settle.money.totalBet, 30);
 }
 
 TEST(WinLimitTest, StopAtTheLimitEndsTheSessionOnceTheTargetIsReached) {

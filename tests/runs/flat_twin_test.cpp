@@ -3,24 +3,15 @@
 
 #include "runs/test_figures.h"
 #include "runs/test_runner.h"
+#include "table_settings.h"
 
 namespace quorvel {
 namespace {
 
-AppliedSettings Flat() {
-  AppliedSettings settings;
-  settings.rules.players = 3;
-  settings.rules.decks = 6;
-  settings.rules.penetration = 75;
-  settings.money.bankroll = 1000;
-  settings.money.unitDollars = 10;
-  settings.tableMinimum = 5;
-  settings.tableMaximum = 500;
-  return settings;
-}
+using testing::TableSettings;
 
 AppliedSettings Martingale() {
-  AppliedSettings settings = Flat();
+  AppliedSettings settings = TableSettings(3);
   settings.progression.progressionEnabled = 1;
   settings.progression.ruleAction[1] = kMultiplyBet;  // after a loss
   settings.progression.ruleUnits[1] = 2;
@@ -30,7 +21,7 @@ AppliedSettings Martingale() {
 }
 
 AppliedSettings Paroli() {
-  AppliedSettings settings = Flat();
+  AppliedSettings settings = TableSettings(3);
   settings.progression.progressionEnabled = 1;
   const std::pair<int, int8_t> rules[] = {{1, 1}, {10, 2}, {20, 4}, {30, 1}};  // wins x 10 + losses
   for (const auto& [index, units] : rules) {
@@ -66,7 +57,7 @@ TEST(FlatTwinTest, SettlesLikeARealFlatTestOnTheSameSeed) {
   // A small bankroll too, so that ruin is compared both ways.
   for (const double bankroll : {1000.0, 120.0}) {
     AppliedSettings system = Martingale();
-    AppliedSettings flat = Flat();
+    AppliedSettings flat = TableSettings(3);
     system.money.bankroll = flat.money.bankroll = bankroll;
     const TestPlan plan = Plan(12, 5000, 77);
     const TestResult doubled = RunPlan(system, plan);
@@ -113,16 +104,16 @@ TEST(FlatTwinTest, TwinStopsWhereItsSessionStopped) {
 }
 
 TEST(SessionEndTest, EachEndIsNamedByWhatEndedIt) {
-  AppliedSettings winLimit = Flat();
+  AppliedSettings winLimit = TableSettings(3);
   winLimit.money.modes.winLimitMode = 1;
   winLimit.money.winLimit = 50;
-  AppliedSettings endRule = Flat();
+  AppliedSettings endRule = TableSettings(3);
   endRule.progression.progressionEnabled = 1;
   endRule.progression.ruleAction[3] = kEndSession;  // three losses in a row
   AppliedSettings poor = Martingale();
   poor.money.bankroll = 300;
   const std::pair<AppliedSettings, SessionEndCause> cases[] = {
-      {Flat(), SessionEndCause::kRoundCount},
+      {TableSettings(3), SessionEndCause::kRoundCount},
       {winLimit, SessionEndCause::kWinLimit},
       {endRule, SessionEndCause::kEndRule},
       {poor, SessionEndCause::kBust}};
@@ -147,7 +138,7 @@ TEST(SessionEndTest, TheBankrollForARiskOfRuinBreaksThatShareOfSessions) {
   limited.money.winLimit = 150;
   limited.money.modes.lossLimitMode = 1;
   limited.money.lossLimit = 400;
-  for (const AppliedSettings& settings : {Flat(), Martingale(), Paroli(), clamped, limited}) {
+  for (const AppliedSettings& settings : {TableSettings(3), Martingale(), Paroli(), clamped, limited}) {
     TestPlan plan = Plan(40, 400, 31);
     const TestResult free = RunPlan(settings, plan);
     const RuinRiskBankrolls ruin = ComputeFigures(free).system.bankrollForRuinRisk;
@@ -180,7 +171,7 @@ TEST(SessionEndTest, LosingStreaksCountLostRoundsInARow) {
   const TestPlan plan = Plan(3, 300, 12);
   TestPlan traced = plan;
   traced.trace = true;
-  const TestResult result = RunPlan(Flat(), traced);
+  const TestResult result = RunPlan(TableSettings(3), traced);
   for (const SessionRecord& session : result.sessions) {
     int32_t longest = 0;
     int32_t streak = 0;
@@ -195,7 +186,7 @@ TEST(SessionEndTest, LosingStreaksCountLostRoundsInARow) {
 // Over many short flat-bet tests, the 95 % interval of the winnings per dollar
 // should hold the value of a very long run about 95 times in 100.
 TEST(IntervalCoverageTest, FlatBetIntervalsCoverTheLongRunValue) {
-  AppliedSettings settings = Flat();
+  AppliedSettings settings = TableSettings(3);
   settings.rules.players = 1;
   settings.money.bankroll = 100000;
   const TestResult longRun = RunPlan(settings, Plan(100, 20000, 1));

@@ -172,13 +172,6 @@ TEST(TestLogReview, NinetyNineSessionsUseLinesOneTo106) {
 
 namespace fs = std::filesystem;
 
-TestLog TwoSessionLog() {
-  TestLog log;
-  EXPECT_FALSE(log.Start(2).has_value());
-  EXPECT_TRUE(log.Review(testing::TwoSessionStats()));
-  return log;
-}
-
 std::string CrLfLines(const std::array<std::string, kLogPageLines>& page) {
   std::string text;
   for (const std::string& line : page) text += line + "\r\n";
@@ -188,15 +181,14 @@ std::string CrLfLines(const std::array<std::string, kLogPageLines>& page) {
 TEST(LogFileText, EveryOneOf108LinesEndsWithCrLf) {
   std::string emptyPage;
   for (int line = 0; line < 108; ++line) emptyPage += "\r\n";
-  EXPECT_EQ(LogFileText(TestLog()), emptyPage);
-  EXPECT_EQ(LogFileText(TwoSessionLog()), CrLfLines(testing::TwoSessionPage()));
+  EXPECT_EQ(LogFileText(TestLog()), emptyPage);  // the filled page: the file test below
 }
 
 TEST(LogFileTest, ReplacesAnExistingFileWithThePage) {
   testing::ScratchFolder directory;
   const fs::path target = directory / "log.txt";
   testing::WriteText(target, std::string(5000, 'x'));
-  const SaveResult saved = SaveLogPage(TwoSessionLog(), target);
+  const SaveResult saved = SaveLogPage(Built(2, testing::TwoSessionStats()), target);
   ASSERT_TRUE(saved) << saved.message;
   const std::string bytes = testing::ReadText(target);
   EXPECT_EQ(bytes, CrLfLines(testing::TwoSessionPage()));
@@ -209,7 +201,7 @@ TEST(LogFileTest, AFailedSaveNamesTheFileAndLeavesTheOldOne) {
   testing::ScratchFolder directory;
   const fs::path folder = directory / "folder.txt";
   fs::create_directory(folder);
-  const SaveResult saved = SaveLogPage(TwoSessionLog(), folder);
+  const SaveResult saved = SaveLogPage(Built(2, testing::TwoSessionStats()), folder);
   EXPECT_FALSE(saved);
   EXPECT_EQ(saved.message, "could not write " + folder.string() + ": it is a folder");
   EXPECT_EQ(directory.Names().size(), 1U);

@@ -6,9 +6,12 @@
 
 #include "reference_chart.h"
 #include "runs/simulator.h"
+#include "table_settings.h"
 
 namespace quorvel {
 namespace {
+
+using testing::TableSettings;
 
 struct DialogDisplay : Display {
   std::vector<std::string> dialogs;
@@ -16,17 +19,6 @@ struct DialogDisplay : Display {
   void ShowLimitDialog(std::string_view message) override { dialogs.emplace_back(message); }
   void Vanish() override { ++vanished; }
 };
-
-AppliedSettings Basic() {
-  AppliedSettings settings;
-  settings.rules.players = 1;
-  settings.rules.decks = 6;
-  settings.rules.penetration = 75;
-  settings.money.bankroll = 1000;
-  settings.money.unitDollars = 10;
-  settings.tableMaximum = 500;
-  return settings;
-}
 
 // A table in the middle of a session: every counter away from its reset value.
 void Dirty(Simulator& table) {
@@ -52,7 +44,7 @@ TEST(ResetVariablesTest, EachLevelResetsLessThanTheOneBelow) {
                         Case{2, true, true, false}, Case{3, true, false, false},
                         Case{4, false, false, false}}) {
     Simulator table;
-    table.ApplySettings(Basic());
+    table.ApplySettings(TableSettings(1));
     Dirty(table);
     table.ResetVariables(c.level);
     EXPECT_EQ(table.money.winsInRow, 0) << c.level;  // every level
@@ -67,7 +59,7 @@ TEST(ResetVariablesTest, EachLevelResetsLessThanTheOneBelow) {
 }
 
 TEST(ApplySettingsTest, OutOfRangeTableValuesNeverReachTheArrays) {
-  AppliedSettings settings = Basic();
+  AppliedSettings settings = TableSettings(1);
   settings.rules.players = 12;
   settings.rules.decks = 10;
   Simulator table;
@@ -79,7 +71,7 @@ TEST(ApplySettingsTest, OutOfRangeTableValuesNeverReachTheArrays) {
 }
 
 TEST(ApplySettingsTest, LoadsTheChartForTheRules) {
-  AppliedSettings settings = Basic();
+  AppliedSettings settings = TableSettings(1);
   settings.rules.lateSurrender = true;
   Simulator table;
   table.ApplySettings(settings);
@@ -95,7 +87,7 @@ TEST(ApplySettingsTest, LoadsTheChartForTheRules) {
 TEST(ManualSessionEndTest, ALossLimitShowsTheDialogAndBlocksTheSession) {
   DialogDisplay display;
   Simulator table(&display);
-  AppliedSettings settings = Basic();
+  AppliedSettings settings = TableSettings(1);
   settings.money.modes.lossLimitMode = 1;
   settings.money.lossLimit = 0;  // any round that ends at or below the start stops
   table.ApplySettings(settings);
@@ -112,7 +104,7 @@ TEST(ManualSessionEndTest, ALossLimitShowsTheDialogAndBlocksTheSession) {
 TEST(ManualSessionEndTest, DuringATestNoDialogIsShownAndARefusedTestEndsWithTheNextRound) {
   DialogDisplay display;
   Simulator table(&display);
-  AppliedSettings settings = Basic();
+  AppliedSettings settings = TableSettings(1);
   settings.money.modes.lossLimitMode = 1;
   table.ApplySettings(settings);
   table.run.testRunning = 1;

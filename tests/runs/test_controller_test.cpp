@@ -78,6 +78,7 @@ TEST(TestControllerTest, AFinishedTestShowsItsCountersAndLog) {
   // Both sessions end back at the starting bankroll: the result per hand is nil.
   EXPECT_EQ(screen.display.labels[Label::PHLabel], "$0.00");
   EXPECT_EQ(screen.display.labels[Label::test1], std::to_string(screen.controller.Result().handsWon));
+  EXPECT_EQ(screen.table.money.totalBet, screen.controller.Result().totalBet);  // the table takes the test's
   EXPECT_FALSE(screen.controller.Log().Lines()[2].empty());
   // The live figures sum the finished sessions.
   const TestProgress& progress = screen.controller.Progress();

@@ -11,21 +11,12 @@
 
 #include "runs/session_feed.h"
 #include "runs/session_message.h"
+#include "table_settings.h"
 
 namespace quorvel {
 namespace {
 
-AppliedSettings Settings(int32_t bankroll = 1000) {
-  AppliedSettings settings;
-  settings.rules.players = 2;
-  settings.rules.decks = 6;
-  settings.rules.penetration = 75;
-  settings.money.bankroll = bankroll;
-  settings.money.unitDollars = 10;
-  settings.tableMinimum = 5;
-  settings.tableMaximum = 500;
-  return settings;
-}
+using testing::TableSettings;
 
 struct TestBench {
   Simulator base;
@@ -36,7 +27,7 @@ struct TestBench {
   SessionStats stats;
   TestLog log;
 
-  explicit TestBench(const AppliedSettings& settings = Settings()) {
+  explicit TestBench(const AppliedSettings& settings = TableSettings(2)) {
     base.Seed(1);
     base.ApplySettings(settings);
     plan.seed = 2026;
@@ -146,7 +137,7 @@ TEST(TestRunnerTest, APartSentAsBytesGivesTheSessionsOfTheWholeTest) {
 }
 
 TEST(TestRunnerTest, ALossLimitEndsASessionEarlyAndTheNextStartsAfresh) {
-  AppliedSettings settings = Settings();
+  AppliedSettings settings = TableSettings(2);
   settings.money.modes.lossLimitMode = 1;
   settings.money.lossLimit = 100;
   TestBench run(settings);
@@ -164,7 +155,7 @@ TEST(TestRunnerTest, ALossLimitEndsASessionEarlyAndTheNextStartsAfresh) {
 }
 
 TEST(TestRunnerTest, NoLimitSessionsRunUntilALimitEndsEach) {
-  AppliedSettings settings = Settings();
+  AppliedSettings settings = TableSettings(2);
   settings.money.modes = {1, 1};
   settings.money.winLimit = 50;
   settings.money.lossLimit = 50;
@@ -231,7 +222,7 @@ TEST(TestRunnerTest, KnowsWhetherASessionCanEndOnItsOwn) {
       {"an END SESSION rule at 0 wins and 0 losses, which never acts", 0, {0, 0}, kEndSession, 1, false, 0},
   };
   for (const Case& c : cases) {
-    AppliedSettings settings = Settings();
+    AppliedSettings settings = TableSettings(2);
     settings.money.modes = c.modes;
     settings.money.winLimit = settings.money.lossLimit = 100;
     settings.progression.ruleAction[c.rule] = c.ruleAction;
@@ -259,7 +250,7 @@ TEST(TestRunnerTest, RefusesImpossiblePlansAndAMissingChart) {
 }
 
 TEST(SessionStartTest, ClampsTheFirstStakeAndDisarmsTheWinLimit) {
-  AppliedSettings settings = Settings();
+  AppliedSettings settings = TableSettings(2);
   settings.tableMinimum = 25;
   Simulator base;
   base.ApplySettings(settings);
@@ -276,7 +267,7 @@ TEST(SessionStartTest, ClampsTheFirstStakeAndDisarmsTheWinLimit) {
 // A $1 unit pays blackjacks in half dollars, so an exact high or low can come
 // back within the same whole dollar; the round is the one it was first reached at.
 TEST(SessionStartTest, HighAndLowKeepTheRoundTheyWereFirstReachedAt) {
-  AppliedSettings settings = Settings(50);
+  AppliedSettings settings = TableSettings(2, 50);
   settings.money.unitDollars = 1;
   settings.tableMinimum = 1;
   Simulator base;

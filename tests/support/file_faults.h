@@ -1,9 +1,8 @@
 // Files for tests: a scratch folder, and the faults a file can meet (device nodes, an unprivileged
-// user, a small full disk).
+// user).
 #pragma once
 
 #include <grp.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -91,37 +90,5 @@ inline int AsUnprivileged(const std::function<int()>& body) {
   if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
   return WEXITSTATUS(status) == 255 ? -1 : WEXITSTATUS(status);
 }
-
-// A tmpfs of `bytes` mounted at `folder` for as long as it lives, where the
-// test may mount one; Problem() says why not otherwise.
-class SmallDisk {
- public:
-  SmallDisk(const std::filesystem::path& folder, std::size_t bytes) : folder_(folder) {
-    std::filesystem::create_directories(folder_);
-    const std::string options = "size=" + std::to_string(bytes);
-    if (::mount("quorvel-test", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
-      problem_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
-    }
-  }
-  ~SmallDisk() {
-    if (problem_.empty()) ::umount2(folder_.c_str(), MNT_DETACH);
-  }
-  SmallDisk(const SmallDisk&) = delete;
-  SmallDisk& operator=(const SmallDisk&) = delete;
-
-  const std::string& Problem() const { return problem_; }
-
-  // Fills what is left with one file, so the next write finds the disk full.
-  void Fill() const {
-    std::ofstream out(folder_ / "filler", std::ios::binary);
-    const std::string block(512, 'f');
-    while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
-    }
-  }
-
- private:
-  std::filesystem::path folder_;
-  std::string problem_;
-};
 
 }  // namespace quorvel::testing

@@ -22,11 +22,6 @@ using namespace quorvel::ui;
 
 namespace {
 
-QByteArray Bytes(const QString& file) {
-  QFile in(file);
-  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
 // The main screen with its test screen; the test plays the user at the test screen.
 struct Window : testing::MainWindow {
   explicit Window(QSize display = {1024, 768}, const std::optional<SettingsFile>& settings = {})
@@ -74,7 +69,7 @@ class AutoTestTest : public QObject {
     Window window;
     TAutoTest& screen = window.autoTest;
     struct Case {
-      QString hands, sessions, seed, error;
+      QString hands, sessions, seed, error, perHour = "100";
     };
     const Case cases[] = {
         {"abc", "3", "", "'abc' is not a valid floating point value"},
@@ -83,19 +78,16 @@ class AutoTestTest : public QObject {
         {"2500", "-1", "", "The number of sessions must be from 1 to 99."},
         {"1e30", "3", "", "The number of hands per session must be from 1 to 100000000, or 0 for no limit."},
         {"2500", "3", "seven", "'seven' is not a valid seed: give a whole number from 0 to 4294967295"},
+        {"2500", "3", "", "'0' is not a valid number of rounds per hour: give a whole number from 1 to 10000", "0"},
     };
     for (const Case& c : cases) {
       Fill(screen, c.hands, c.sessions, c.seed);
+      screen.RoundsPerHour->setText(c.perHour);
       screen.start1Click();
       QCOMPARE(window.modals.errors.back(), c.error);
       QCOMPARE(window.form.Table().run.testRunning, 0);
       QVERIFY(!window.form.Controller().Running());
     }
-    Fill(screen, "2500", "3", "");
-    screen.RoundsPerHour->setText("0");
-    screen.start1Click();
-    QCOMPARE(window.modals.errors.back(), QString("'0' is not a valid number of rounds per hour: give a whole number from 1 to 10000"));
-    QVERIFY(!window.form.Controller().Running());
   }
 
   void SeededTestMatchesTheCommandLine() {
@@ -141,9 +133,9 @@ class AutoTestTest : public QObject {
                "--sessions", "3", "--hands", "20000", "--seed", "4242", "--end-at-bust", "--log", cli});
     QVERIFY(run.waitForFinished(60000));
     QCOMPARE(run.exitCode(), 0);
-    const QByteArray expected = Bytes(cli);
+    const QByteArray expected = testing::FileBytes(cli);
     QVERIFY(expected.size() > 108 * 2);
-    QCOMPARE(Bytes(saved), expected);
+    QCOMPARE(testing::FileBytes(saved), expected);
     QVERIFY(window.modals.errors.isEmpty());
   }
 

@@ -27,12 +27,6 @@ QString RowFromFile(const QByteArray& bytes, int row) {
   return text;
 }
 
-QByteArray ChartBytes(const testing::StartupDirectory& startup, const char* name) {
-  QFile file(QString::fromStdString((startup.Path() / "chartdata" / name).string()));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
 }  // namespace
 
 class ChartsScreenTest : public QObject {
@@ -68,7 +62,7 @@ class ChartsScreenTest : public QObject {
     charts.ChartData(static_cast<uint8_t>(decks), h17, late, noDas);
     QCOMPARE(modals.shown, QStringList{"Charts"});
     QCOMPARE(charts.windowTitle(), caption);
-    const QByteArray bytes = ChartBytes(startup, qPrintable(file));
+    const QByteArray bytes = testing::FileBytes(startup.Path() / "chartdata" / qPrintable(file));
     QCOMPARE(bytes.size(), 280);
     for (int row = 0; row < kChartRows; ++row) {
       QCOMPARE(charts.rowLabels[row]->text(), RowFromFile(bytes, row));
@@ -97,7 +91,7 @@ class ChartsScreenTest : public QObject {
     QCOMPARE(charts.windowTitle(), QString("Basic Strategy Chart, 3 decks, S17, DAS, no surrender"));
     for (QLabel* label : charts.rowLabels) QCOMPARE(label->text(), QString());
 
-    const QByteArray whole = ChartBytes(startup, "6sdn.dat");
+    const QByteArray whole = testing::FileBytes(startup.Path() / "chartdata" / "6sdn.dat");
     QFile cut(QString::fromStdString((startup.Path() / "chartdata" / "6sdn.dat").string()));
     QVERIFY(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
     cut.write(whole.left(100));

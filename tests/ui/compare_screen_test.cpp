@@ -83,11 +83,9 @@ class CompareScreenTest : public QObject {
                "2000", "--seed", "8", "--end-at-bust", "--csv", cli});
     QVERIFY(run.waitForFinished(60000));
     QCOMPARE(run.exitCode(), 0);
-    QFile gui(saved), command(cli);
-    QVERIFY(gui.open(QIODevice::ReadOnly) && command.open(QIODevice::ReadOnly));
-    const QByteArray expected = command.readAll();
+    const QByteArray expected = testing::FileBytes(cli);
     QVERIFY(expected.contains("bankroll for 5 % risk of ruin"));
-    QCOMPARE(gui.readAll(), expected);
+    QCOMPARE(testing::FileBytes(saved), expected);
   }
 
   void StopEndsTheComparisonAtOnce() {

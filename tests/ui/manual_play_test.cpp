@@ -193,22 +193,16 @@ class ManualPlayTest : public QObject {
     QCOMPARE(table.engine.hands[0], first);
   }
 
-  void TrackingTogglesTheSidePanel() {
+  // Tracking toggles its side panel; Stats opens the figures' panel.
+  void PanelsOpenFromTheirMenus() {
     testing::MainWindow window({640, 480});
     TForm1& form = window.form;
     form.show();
     QVERIFY(!form.Panel1->isVisible());
     form.TWindowClick();
-    QVERIFY(form.Panel1->isVisible());
-    QVERIFY(form.TWindow->isChecked());
+    QVERIFY(form.Panel1->isVisible() && form.TWindow->isChecked());
     form.TWindowClick();
-    QVERIFY(!form.Panel1->isVisible());
-    QVERIFY(!form.TWindow->isChecked());
-  }
-
-  void StatsOpensThePanelWithTheFigures() {
-    testing::MainWindow window({640, 480});
-    TForm1& form = window.form;
+    QVERIFY(!form.Panel1->isVisible() && !form.TWindow->isChecked());
     form.DealClick();
     // Hidden, the panel's figures are not refreshed by a round.
     QCOMPARE(form.bettotal->text(), QString());

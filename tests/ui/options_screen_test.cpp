@@ -19,13 +19,9 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using testing::FileBytes;
 
 namespace {
-
-QByteArray Bytes(const std::filesystem::path& file) {
-  QFile in(QString::fromStdString(file.string()));
-  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
 
 // The options screen with its progression screen in a start-up directory of its own, answered
 // by the test.
@@ -85,7 +81,7 @@ QByteArray CommandLineSettings(const QString& file) {
              "--win-limit", "stop", "--win-amount", "200", "--loss-limit", "stop",
              "--loss-amount", "150", "--min", "5", "--max", "500"});
   cli.waitForFinished();
-  return Bytes(file.toStdString());
+  return FileBytes(file);
 }
 
 }  // namespace
@@ -115,12 +111,12 @@ class OptionsScreenTest : public QObject {
     }
     const std::filesystem::path file = options.startup.Path() / "cs.sav";
     QVERIFY(s.SaveData(file));
-    QCOMPARE(int(Bytes(file)[2]), 0);
+    QCOMPARE(int(FileBytes(file)[2]), 0);
     s.CShuffle->click();
     QVERIFY(s.Penetration->isEnabled());
     QCOMPARE(s.Penetration->value(), 80);
     QVERIFY(s.SaveData(file));
-    QCOMPARE(int(Bytes(file)[2]), 80);
+    QCOMPARE(int(FileBytes(file)[2]), 80);
   }
 
   void PenetrationBoxTakesOnlyItsRange() {
@@ -167,7 +163,7 @@ class OptionsScreenTest : public QObject {
     });
     const QByteArray expected = CommandLineSettings(QString::fromStdString((table.startup.Path() / "cli.sav").string()));
     QCOMPARE(expected.size(), 543);
-    QCOMPARE(Bytes(table.startup.LastUsedFile()), expected);
+    QCOMPARE(FileBytes(table.startup.LastUsedFile()), expected);
     // Applied: the table deals by the new rules and money.
     QCOMPARE(table.form.Table().engine.Rules().decks, 6);
     QVERIFY(table.form.Table().engine.Rules().dealerHitsSoft17);
@@ -192,7 +188,7 @@ class OptionsScreenTest : public QObject {
       QCOMPARE(table.strategy.BRDollar->text(), QString("500"));  // the edits stay
       table.form.show();
       table.form.Exit1Click();  // closing keeps the edits for the next start
-      QCOMPARE(Bytes(table.startup.LastUsedFile()),
+      QCOMPARE(FileBytes(table.startup.LastUsedFile()),
                CommandLineSettings(QString::fromStdString((table.startup.Path() / "cli.sav").string())));
     }
   }
@@ -249,7 +245,7 @@ class OptionsScreenTest : public QObject {
     const QString cut = QString::fromStdString((options.startup.Path() / "cut.sav").string());
     QFile out(cut);
     QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(Bytes(file.toStdString()).left(200));
+    out.write(FileBytes(file).left(200));
     out.close();
     s.BRDollar->setText("640");
     for (const QString& refused : {QString::fromStdString((options.startup.Path() / "nothing.sav").string()), cut}) {
@@ -314,17 +310,17 @@ class OptionsScreenTest : public QObject {
     // With nothing edited, closing leaves the file.
     table.form.show();
     table.form.Exit1Click();
-    QCOMPARE(Bytes(table.startup.LastUsedFile()), outside);
+    QCOMPARE(FileBytes(table.startup.LastUsedFile()), outside);
     QCOMPARE(table.modals.questions.size(), 2);
     // Changed outside again and edited here: No keeps the file, Yes writes the edits.
     QVERIFY(SaveData(table.startup.LastUsedFile(), DefaultSettings()));
-    const QByteArray again = Bytes(table.startup.LastUsedFile());
+    const QByteArray again = FileBytes(table.startup.LastUsedFile());
     table.strategy.BRDollar->setText("900");
     for (const bool answer : {false, true}) {
       table.modals.answer = answer;
       table.strategy.SaveUnsavedEdits();
       QVERIFY(table.modals.questions.back().contains("has changed since this window read it"));
-      QCOMPARE(Bytes(table.startup.LastUsedFile()) == again, !answer);
+      QCOMPARE(FileBytes(table.startup.LastUsedFile()) == again, !answer);
     }
     QCOMPARE(table.modals.questions.size(), 4);
   }

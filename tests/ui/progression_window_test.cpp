@@ -70,13 +70,13 @@ class ProgressionWindowTest : public QObject {
     QCOMPARE(clicks.size(), 12);  // the ends click too, and do not wrap
     wins.Step(-20);
     QCOMPARE(wins.Position(), 0);
-    // The counts are typed into; a count out of the range, or no number, is not taken.
+    // The counts are typed into, the top one too; no number is not taken.
     QVERIFY(!screen.progression.Num1->isReadOnly() && screen.progression.Tenth1->isReadOnly());
-    for (const char* typed : {"x", "", "3"}) {
+    for (const char* typed : {"x", "", "9"}) {
       screen.progression.Num1->setText(typed);
       wins.TakeTyped();
     }
-    QCOMPARE(wins.Position(), 3);
+    QCOMPARE(wins.Position(), 9);
     QCOMPARE(clicks.size(), 14);
     screen.progression.UpDown2->Step(20);
     QCOMPARE(screen.progression.Tenth1->text(), QString("10"));

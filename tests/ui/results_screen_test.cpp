@@ -92,11 +92,6 @@ QValueAxis* Axis(QChart& chart, Qt::Orientation orientation) {
   return nullptr;
 }
 
-QByteArray Bytes(const QString& file) {
-  QFile in(file);
-  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
 // Pixels within a few levels of `colour`: a drawn line leaves some.
 int PixelsOf(const QImage& image, QColor colour) {
   int count = 0;
@@ -307,10 +302,10 @@ class ResultsScreenTest : public QObject {
 
     modals.saveAnswer = file("figures.csv");
     results.SaveFiguresClick();
-    QCOMPARE(Bytes(modals.saveAnswer).toStdString(), FiguresCsv(ComputeFigures(result)));
+    QCOMPARE(testing::FileBytes(modals.saveAnswer).toStdString(), FiguresCsv(ComputeFigures(result)));
     modals.saveAnswer = file("sessions.csv");
     results.SaveSessionsClick();
-    QCOMPARE(Bytes(modals.saveAnswer).toStdString(), SessionsCsv(result));
+    QCOMPARE(testing::FileBytes(modals.saveAnswer).toStdString(), SessionsCsv(result));
 
     QVERIFY(!results.SavePng->isEnabled());  // the figures page has no plot
     results.ResultsTabs->setCurrentIndex(2);
@@ -323,7 +318,7 @@ class ResultsScreenTest : public QObject {
     QVERIFY(PixelsOf(png, QColor("#1f77b4")) > 100);  // the system's bars
     modals.saveAnswer = file("winnings.svg");
     results.SaveSvgClick();
-    const QByteArray svg = Bytes(modals.saveAnswer);
+    const QByteArray svg = testing::FileBytes(modals.saveAnswer);
     QVERIFY(svg.startsWith("<?xml"));
     QVERIFY(svg.contains("<svg"));
     QVERIFY(svg.contains("<title>Session winnings"));

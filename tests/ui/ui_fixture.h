@@ -25,6 +25,13 @@
 
 namespace quorvel::testing {
 
+// The whole of a file, or nothing when it cannot be read.
+inline QByteArray FileBytes(const QString& file) {
+  QFile in(file);
+  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+inline QByteArray FileBytes(const std::filesystem::path& file) { return FileBytes(QString::fromStdString(file.string())); }
+
 // Answers every modal window at once and remembers what was shown.
 class AnsweringModals : public ui::ModalSeam {
  public:
