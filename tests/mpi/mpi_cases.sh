@@ -47,23 +47,41 @@ $(diff "$file" "mpi$ranks/${file#cli/}" | head -20)"
   done
 done
 
+# Each rank notes its process id in rank.N, then becomes quorvel-mpi.
+noting=(bash -c 'echo $$ >rank.$OMPI_COMM_WORLD_RANK; exec "$0" "$@"' "$mpi")
+
+# Waits until every rank has noted itself and catches SIGTERM (bit 14 of SigCgt):
+# a signal sent before a rank's handler is in place would simply kill it.
+await_catching() {
+  local rank mask ready
+  for _ in $(seq 600); do
+    ready=1
+    for rank in "$@"; do
+      mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$(cat "rank.$rank" 2>/dev/null)/status" 2>/dev/null)
+      [ -n "$mask" ] && (((16#$mask >> 14) & 1)) || ready=0
+    done
+    [ "$ready" -eq 1 ] && return 0
+    sleep 0.1
+  done
+  fail "ranks $* never caught SIGTERM"
+}
+
 # SIGTERM, as a launcher or a batch system sends it, stops every rank; rank 0 reports and saves.
-"${launch[@]}" -np 2 "$mpi" test --settings m.sav --sessions 8 --hands 100000000 --seed 8 --threads 1 \
+"${launch[@]}" -np 2 "${noting[@]}" test --settings m.sav --sessions 8 --hands 100000000 --seed 8 --threads 1 \
   --json stopped.json >stopped.out 2>/dev/null &
 launcher=$!
-sleep 2
+await_catching 0 1
 kill -TERM "$launcher"
 timeout 60 tail --pid="$launcher" -f /dev/null || { kill -9 "$launcher"; fail "the run went on after SIGTERM"; }
 grep -q '^Stopped: 0 of 8 sessions finished.$' stopped.out || fail "no report of the stop: $(head -3 stopped.out)"
 grep -q '"stopped": true' stopped.json || fail "no JSON saved after the stop"
 
-# A rank killed mid-test: the run ends with an error, never a hang. Each rank notes its process id first.
-"${launch[@]}" -np 2 bash -c 'echo $$ >rank.$OMPI_COMM_WORLD_RANK; exec "$0" "$@"' "$mpi" \
-  test --settings m.sav --sessions 1000 --hands 1000000 --seed 8 --threads 1 >killed.out 2>killed.err &
+# A rank killed mid-test: the run ends with an error, never a hang.
+rm -f rank.*
+"${launch[@]}" -np 2 "${noting[@]}" test --settings m.sav --sessions 1000 --hands 1000000 --seed 8 --threads 1 \
+  >killed.out 2>killed.err &
 launcher=$!
-for _ in $(seq 100); do [ -s rank.1 ] && break; sleep 0.1; done
-[ -s rank.1 ] || fail "rank 1 never started"
-sleep 1
+await_catching 0 1
 kill -9 "$(cat rank.1)"
 for _ in $(seq 300); do kill -0 "$launcher" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$launcher" 2>/dev/null; then
