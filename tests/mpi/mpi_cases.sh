@@ -82,6 +82,7 @@ rm -f rank.*
   >killed.out 2>killed.err &
 launcher=$!
 await_catching 0 1
+sleep 1  # well into its share of the sessions; a kill at any moment must end the run
 kill -9 "$(cat rank.1)"
 for _ in $(seq 300); do kill -0 "$launcher" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$launcher" 2>/dev/null; then
