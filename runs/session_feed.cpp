@@ -46,6 +46,15 @@ std::size_t PlayBatch(Simulator& table, BatchRoom& room, int32_t& longestStreak,
   return BatchRoom::kRounds;
 }
 
+// A session no worker took before the stop never left its start: its rows
+// must not read as a bankroll lost.
+SessionRecord UnplayedSession(const Simulator& base) {
+  SessionRecord record;
+  record.bankroll = record.flatBankroll = base.money.startingBankroll;
+  record.track.maxHigh = record.track.maxLow = WholeDollars(base.money.startingBankroll);
+  return record;
+}
+
 using BatchPlayer = std::size_t (*)(Simulator&, BatchRoom&, int32_t&, std::vector<TraceRow>&, bool&);
 BatchPlayer PlayerFor(const TestPlan& plan) {
   if (plan.trace) return plan.endAtBust ? PlayBatch<true, true> : PlayBatch<true, false>;
@@ -179,7 +188,7 @@ bool SessionFeed::Next(SessionRecord& record) {
   changed_.wait(lock, [this] { return ReadyLocked(); });
   if (handedOn_ >= count_) return false;
   std::optional<SessionRecord>& slot = window_[static_cast<std::size_t>(handedOn_ % kWindow)];
-  record = slot ? std::move(*slot) : SessionRecord{};
+  record = slot ? std::move(*slot) : UnplayedSession(base_);
   slot.reset();
   handedOn_ += 1;
   lock.unlock();

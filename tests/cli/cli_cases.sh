@@ -464,6 +464,10 @@ case_interrupted_test() {
     grep -Eq '^The log counts the 3 unfinished as rows of 0, averages included; the figures below include the [0-9]+ rounds they played\.$' out.txt ||
       fail "the summary does not say what the figures hold: $(cat out.txt)"
     grep -q '"stopped": true' s.json && grep -q '"sessionsFinished": 0' s.json || fail "the JSON does not say so"
+    # Two workers, three endless sessions: the third never started, so it never left its start.
+    python3 -c "import json; r = json.load(open('s.json'))['sessionRows'][2]
+assert (r['rounds'], r['finalBankroll'], r['flatFinalBankroll'], r['maxLow']) == (0, 1000, 1000, 1000), r" ||
+      fail "a session never started reads as a bankroll lost"
     [ "$(wc -l <s.txt)" -eq 108 ] || fail "the log page was not saved"
   done
   expect_ok test --settings flat.sav --sessions 2 --hands 10
